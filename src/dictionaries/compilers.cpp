@@ -1,0 +1,72 @@
+#include "dictionaries/compilers.h"
+
+#include "text/byte_set.h"
+#include "text/cp1251.h"
+
+#include <algorithm>
+
+namespace cantiva::dictionaries {
+namespace {
+
+using text::ByteSet;
+
+constexpr ByteSet kCyrillicKeyLetters = ByteSet::of({168, 184}) | ByteSet::range(192, 255);
+constexpr ByteSet kStructure = ByteSet::chars(" .%");
+
+constexpr ByteSet kMainKept[] = {
+    kCyrillicKeyLetters | kStructure,                                        // Russian
+    ByteSet::range(65, 122) | kStructure,                                    // English
+    ByteSet::range(65, 86) | ByteSet::range(88, 90) | ByteSet::range(97, 118) |
+        ByteSet::range(120, 122) | kStructure,                               // Latin
+    ByteSet::range(65, 122) | kStructure,                                    // American
+};
+
+constexpr ByteSet kExceptionKept = kCyrillicKeyLetters | ByteSet::range(65, 122) | ByteSet::of({' '});
+
+std::string KeyOf(std::string_view text, const ByteSet& kept) {
+    std::string key;
+    key.reserve(text.size());
+    for (char c : text)
+        if (kept.contains(c))
+            key += c;
+    return key;
+}
+
+std::string FitToWidth(std::string_view line, int width) {
+    std::string text(line.substr(0, std::min<std::size_t>(line.size(), kMaxRecordWidth)));
+    text.resize(static_cast<std::size_t>(std::max(width, 0)), ' ');
+    return text;
+}
+
+} // namespace
+
+int LongestTrimmedLine(std::string_view source) {
+    std::size_t longest = 0;
+    for (std::string_view line : text::SplitLines(source))
+        longest = std::max(longest, text::TrimView(line).size());
+    return static_cast<int>(longest);
+}
+
+std::vector<DictRecord> CompileMainSource(std::string_view source, Language language, int width) {
+    const ByteSet& kept = kMainKept[IndexOf(language)];
+    std::vector<DictRecord> records;
+    for (std::string_view line : text::SplitLines(source)) {
+        std::string text = FitToWidth(line, width);
+        std::string key = KeyOf(text, kept);
+        records.push_back({std::move(text), std::move(key)});
+    }
+    return records;
+}
+
+std::vector<DictRecord> CompileExceptionSource(std::string_view source, int width) {
+    std::vector<DictRecord> records;
+    for (std::string_view line : text::SplitLines(source)) {
+        std::string lowered = text::Lower(text::TrimView(line));
+        std::string text = FitToWidth(lowered, std::max<int>(width, static_cast<int>(std::min<std::size_t>(lowered.size(), kMaxRecordWidth))));
+        std::string key = KeyOf(text, kExceptionKept);
+        records.push_back({std::move(text), std::move(key)});
+    }
+    return records;
+}
+
+} // namespace cantiva::dictionaries

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "dictionaries/dict_record.h"
+#include "dictionaries/exception_dictionary.h"
+#include "dictionaries/language.h"
+#include "dictionaries/letter_index.h"
+#include "dictionaries/pattern_search.h"
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace cantiva::dictionaries {
+
+// The program-wide dictionary state: the current language, the loaded main dictionary with its
+// letter index tables and search index, the loaded exceptions, and the two flags of a run. The
+// main window owns one; the command-line front end makes its own.
+//
+// Files are found by their bare names in `folder` (the window passes the current directory).
+// Failures: MissingDictionaryError when a compiled main dictionary cannot be opened (the program
+// closes), IoError for every other file failure.
+class DictionaryState {
+public:
+    explicit DictionaryState(std::filesystem::path folder = ".");
+
+    // The start-up check: every ".PT", then every ".XCD", in language order. Throws
+    // MissingDictionaryError naming the first file that cannot be opened (and sets
+    // startupFailed).
+    void checkStartupFiles();
+
+    // Start-up: the check, then Russian loaded (patterns, then exceptions).
+    void open();
+
+    // Loads the ".PT" of the current language into the pattern list and fills its letter index.
+    void createPatList();
+    // Loads the ".XCD" of the current language; a file that cannot be opened leaves the list
+    // empty, makes lookups fail with its code and throws IoError.
+    void createXWordList();
+
+    // Switches to `language`, reloading both files; returns false (and loads nothing) when it is
+    // already current.
+    bool switchLanguage(Language language);
+
+    // Compiles the current language's ".XCP" into its ".XCD" and reloads it. The width is the
+    // larger of patternMaxLen and the longest trimmed source line, at most 32; patternMaxLen keeps
+    // it. On failure nothing loaded changes and the old ".XCD" stays.
+    void compileExceptions();
+
+    // Compiles the current language's ".TXT" into its ".PT" at width patternMaxLen (at most 32)
+    // and reloads it. On failure nothing loaded changes and the old ".PT" stays.
+    void rebuildMainDictionary();
+
+    // The dictionary state is released (nothing when start-up failed).
+    void release();
+
+    Language currentLanguage() const { return currentLanguage_; }
+    const std::vector<DictRecord>& patternList() const { return patternList_; }
+    const LetterIndexTable& letterIndex(Language l) const { return letterIndex_[IndexOf(l)]; }
+    int patternMaxLen() const { return patternMaxLen_; }
+    const PatternSearch& patternSearch() const { return search_; }
+    const ExceptionDictionary& exceptions() const { return exceptions_; }
+    const std::vector<std::string>& exceptionList() const { return exceptions_.texts(); }
+
+    bool logAllowed = false;
+    bool startupFailed = false;
+
+    std::filesystem::path pathOf(DictFile file) const;
+    std::filesystem::path pathOf(Language l, DictFile file) const;
+    const std::filesystem::path& folder() const { return folder_; }
+
+private:
+    void rebuildSearch();
+
+    std::filesystem::path folder_;
+    Language currentLanguage_ = Language::Russian;
+    std::vector<DictRecord> patternList_;
+    std::array<LetterIndexTable, 4> letterIndex_{};
+    int patternMaxLen_ = 0;
+    PatternSearch search_;
+    ExceptionDictionary exceptions_;
+};
+
+} // namespace cantiva::dictionaries

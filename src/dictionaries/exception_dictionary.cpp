@@ -1,0 +1,38 @@
+#include "dictionaries/exception_dictionary.h"
+
+#include "text/cp1251.h"
+#include "text/io_error.h"
+
+namespace cantiva::dictionaries {
+
+ExceptionDictionary::ExceptionDictionary(DecodedRecords decoded)
+    : partialTail_(decoded.partialTail) {
+    texts_.reserve(decoded.records.size());
+    trimmedTexts_.reserve(decoded.records.size());
+    for (std::size_t i = 0; i < decoded.records.size(); ++i) {
+        DictRecord& r = decoded.records[i];
+        std::string key = text::Trim(r.key);
+        trimmedTexts_.push_back(text::Trim(r.text));
+        texts_.push_back(std::move(r.text));
+        if (!key.empty())
+            firstByKey_.try_emplace(std::move(key), i);
+    }
+}
+
+ExceptionDictionary ExceptionDictionary::Unavailable(int ioCode) {
+    ExceptionDictionary d;
+    d.unavailableCode_ = ioCode;
+    return d;
+}
+
+std::optional<std::string_view> ExceptionDictionary::lookup(std::string_view word) const {
+    if (unavailableCode_ != 0)
+        throw IoError(unavailableCode_);
+    if (auto it = firstByKey_.find(std::string(word)); it != firstByKey_.end())
+        return std::string_view(trimmedTexts_[it->second]);
+    if (partialTail_)
+        throw IoError(io_code::kReadBeyondEnd);
+    return std::nullopt;
+}
+
+} // namespace cantiva::dictionaries

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace cantiva::dictionaries {
+
+enum class Language : std::uint8_t { Russian = 0, English = 1, Latin = 2, American = 3 };
+
+inline constexpr std::array<Language, 4> kAllLanguages = {Language::Russian, Language::English,
+                                                          Language::Latin, Language::American};
+
+constexpr int IndexOf(Language l) {
+    return static_cast<int>(l);
+}
+
+// The constants of one dictionary language.
+struct LanguageInfo {
+    std::string_view baseName;     // "RHYPHEN"
+    std::string_view languageName; // caption name, with one trailing blank: "Russian "
+    std::string_view promptName;   // rebuild question name, blank on both sides: " Russian "
+    std::string_view indexAlphabet; // the index letters in section order (Windows-1251)
+    int letterCount;                // L: 32, 26, 25, 26
+    std::string_view cliName;       // ru, en, la, us
+};
+
+const LanguageInfo& Info(Language l);
+
+// The index of the closing entry of the letter index table: L + 1.
+inline int ClosingEntry(Language l) {
+    return Info(l).letterCount + 1;
+}
+
+// File names: base name plus ".TXT", ".PT", ".XCP", ".XCD" or ".pt0".
+enum class DictFile { MainSource, MainCompiled, ExceptionsSource, ExceptionsCompiled, Temporary };
+std::string FileName(Language l, DictFile f);
+
+// Parses the command-line name of a language (ru, en, la, us).
+std::optional<Language> LanguageFromCliName(std::string_view name);
+
+// "Cantiva [Russian syllabification]"
+std::string WindowCaption(Language l);
+
+inline constexpr std::string_view kRefusedLanguageMessage = "Not available in this version";
+
+} // namespace cantiva::dictionaries

@@ -1,0 +1,96 @@
+#include "dictionaries/pattern_search.h"
+
+#include "text/cp1251.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace cantiva::dictionaries {
+namespace {
+
+std::vector<PatternSearch::Weight> WeightsOf(std::string_view text) {
+    std::vector<PatternSearch::Weight> out;
+    std::uint8_t p = 0;
+    for (char x : text) {
+        if (x >= '0' && x <= '9')
+            out.push_back({p, static_cast<std::uint8_t>(x - '0')});
+        else
+            ++p;
+    }
+    return out;
+}
+
+} // namespace
+
+PatternSearch::PatternSearch(const std::vector<DictRecord>& records, const LetterIndexTable& table,
+                             int letterCount) {
+    texts_.reserve(records.size());
+    weights_.reserve(records.size());
+    for (const DictRecord& r : records) {
+        texts_.emplace_back(text::TrimView(r.text));
+        weights_.push_back(WeightsOf(texts_.back()));
+    }
+
+    // Build the trie with per-node record lists, keeping record order.
+    struct BuildNode {
+        std::vector<std::pair<unsigned char, std::uint32_t>> children;
+        std::vector<std::uint32_t> records;
+    };
+    std::vector<BuildNode> build(1);
+    std::vector<SectionRange> sections(256);
+    std::vector<bool> sectionKnown(256, false);
+    for (std::uint32_t r = 0; r < records.size(); ++r) {
+        std::string_view key = text::TrimView(records[r].key);
+        if (key.size() < 2)
+            continue; // windows are at least two characters long
+        auto c0 = static_cast<unsigned char>(key[0]);
+        if (!sectionKnown[c0]) {
+            sections[c0] = FindSection(table, letterCount, c0, records.size());
+            sectionKnown[c0] = true;
+        }
+        if (r < sections[c0].first || r > sections[c0].last)
+            continue;
+        std::uint32_t node = 0;
+        for (char ch : key) {
+            auto c = static_cast<unsigned char>(ch);
+            auto& kids = build[node].children;
+            auto it = std::find_if(kids.begin(), kids.end(),
+                                   [c](const auto& kid) { return kid.first == c; });
+            if (it != kids.end()) {
+                node = it->second;
+            } else {
+                auto next = static_cast<std::uint32_t>(build.size());
+                kids.emplace_back(c, next);
+                build.emplace_back();
+                node = next;
+            }
+        }
+        build[node].records.push_back(r);
+    }
+
+    nodes_.resize(build.size());
+    std::size_t edges = build.size() - 1;
+    std::size_t capacity = std::bit_ceil(std::max<std::size_t>(16, edges * 2));
+    slotKeys_.assign(capacity, 0);
+    slotValues_.assign(capacity, 0);
+    mask_ = capacity - 1;
+    for (std::uint32_t i = 0; i < build.size(); ++i) {
+        nodes_[i].matchBegin = static_cast<std::uint32_t>(matchRecords_.size());
+        matchRecords_.insert(matchRecords_.end(), build[i].records.begin(), build[i].records.end());
+        nodes_[i].matchEnd = static_cast<std::uint32_t>(matchRecords_.size());
+        for (auto [c, kid] : build[i].children)
+            addChild(i, c, kid);
+    }
+}
+
+void PatternSearch::addChild(std::uint32_t node, unsigned char c, std::uint32_t childNode) {
+    std::uint64_t key = (static_cast<std::uint64_t>(node) << 8 | c) + 1;
+    std::uint64_t h = (key * 0x9E3779B97F4A7C15ULL) >> 20;
+    std::uint64_t i = h & mask_;
+    while (slotKeys_[i] != 0)
+        i = (i + 1) & mask_;
+    slotKeys_[i] = key;
+    slotValues_[i] = childNode;
+}
+
+} // namespace cantiva::dictionaries

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "dictionaries/dict_record.h"
+#include "dictionaries/letter_index.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace cantiva::dictionaries {
+
+// An index over the loaded patterns that finds, for every window of a dotted word, exactly the
+// records the sequential section scan would find, in record order: a record is indexed under its
+// trimmed key only when it lies inside the section of the key's first character.
+class PatternSearch {
+public:
+    struct Weight {
+        std::uint8_t offset; // gap position relative to the window start
+        std::uint8_t value;
+    };
+
+    PatternSearch() = default;
+    PatternSearch(const std::vector<DictRecord>& records, const LetterIndexTable& table,
+                  int letterCount);
+
+    // Calls onMatch(start, length, recordNumber) for every window d[start, start + length) with
+    // 2 <= length <= windowLimit that equals an indexed key; start counts from 0. Order: start
+    // ascending, then length ascending, then record order.
+    template <class OnMatch>
+    void forEachMatch(std::string_view dotted, int windowLimit, OnMatch&& onMatch) const;
+
+    // The trimmed text of a record and the weights it spreads, precomputed.
+    std::string_view trimmedText(std::uint32_t record) const { return texts_[record]; }
+    const std::vector<Weight>& weights(std::uint32_t record) const { return weights_[record]; }
+
+private:
+    struct Node {
+        std::uint32_t matchBegin = 0;
+        std::uint32_t matchEnd = 0;
+    };
+
+    std::uint32_t child(std::uint32_t node, unsigned char c) const;
+    void addChild(std::uint32_t node, unsigned char c, std::uint32_t child);
+
+    std::vector<Node> nodes_;
+    std::vector<std::uint32_t> matchRecords_;
+    // Open-addressed table (node, byte) -> child node; 0 marks an empty slot (the root is never
+    // a child).
+    std::vector<std::uint64_t> slotKeys_;
+    std::vector<std::uint32_t> slotValues_;
+    std::uint64_t mask_ = 0;
+    std::vector<std::string> texts_;
+    std::vector<std::vector<Weight>> weights_;
+};
+
+inline std::uint32_t PatternSearch::child(std::uint32_t node, unsigned char c) const {
+    if (slotKeys_.empty())
+        return 0;
+    std::uint64_t key = (static_cast<std::uint64_t>(node) << 8 | c) + 1;
+    std::uint64_t h = (key * 0x9E3779B97F4A7C15ULL) >> 20;
+    for (std::uint64_t i = h & mask_;; i = (i + 1) & mask_) {
+        if (slotKeys_[i] == key)
+            return slotValues_[i];
+        if (slotKeys_[i] == 0)
+            return 0;
+    }
+}
+
+template <class OnMatch>
+void PatternSearch::forEachMatch(std::string_view dotted, int windowLimit,
+                                 OnMatch&& onMatch) const {
+    const std::size_t n = dotted.size();
+    if (windowLimit < 2 || nodes_.empty())
+        return;
+    for (std::size_t s = 0; s + 1 < n; ++s) {
+        std::uint32_t node = 0;
+        for (std::size_t len = 1; s + len <= n && len <= static_cast<std::size_t>(windowLimit);
+             ++len) {
+            node = child(node, static_cast<unsigned char>(dotted[s + len - 1]));
+            if (node == 0)
+                break;
+            if (len < 2)
+                continue;
+            const Node& nd = nodes_[node];
+            for (std::uint32_t m = nd.matchBegin; m < nd.matchEnd; ++m)
+                onMatch(s, len, matchRecords_[m]);
+        }
+    }
+}
+
+} // namespace cantiva::dictionaries

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "dictionaries/dictionary_state.h"
+#include "dictionaries/exception_dictionary.h"
+#include "dictionaries/language.h"
+#include "dictionaries/pattern_search.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cantiva::engine {
+
+using dictionaries::Language;
+
+// What the word step reads: the language and its loaded dictionaries.
+struct WordContext {
+    Language language;
+    const dictionaries::PatternSearch& patterns;
+    int patternMaxLen;
+    const dictionaries::ExceptionDictionary& exceptions;
+
+    static WordContext From(const dictionaries::DictionaryState& state) {
+        return {state.currentLanguage(), state.patternSearch(), state.patternMaxLen(),
+                state.exceptions()};
+    }
+};
+
+using LogLines = std::vector<std::string>;
+
+inline constexpr std::string_view kLogRule = "-------------------";
+
+// Weights per gap of a dotted word: weights[p] belongs to the gap before character p (from 1).
+using GapWeights = std::array<std::uint8_t, 72>;
+
+// The weights of the dotted word `dotted`; with `log`, the matching patterns' texts are added in
+// window length, start, record order.
+GapWeights ComputeWeights(std::string_view dotted, const WordContext& context, LogLines* log);
+
+// "0 0 0 1 0 0 ": weights 1..n, each followed by a blank.
+std::string WeightLine(const GapWeights& weights, std::size_t n);
+
+// The core with "-" before every letter i (2 <= i) whose gap weight weights[i + 1] is odd.
+std::string InsertHyphens(std::string_view core, const GapWeights& weights);
+
+// Join rules: undo a break that leaves one letter alone at the end, then at the start.
+std::string JoinFinalLetter(std::string_view hyphenated, Language language);
+std::string JoinInitialLetter(std::string_view hyphenated, Language language);
+
+// The exception text `f` written with the word's upper-case positions.
+std::string ApplyCase(std::string_view f, const std::vector<bool>& caseFlags);
+
+// One word of a token, divided into syllables (or unchanged). Log lines go to `log` when given.
+// Throws IoError when the exceptions dictionary cannot be read.
+std::string HyphenateWord(std::string_view word, const WordContext& context, LogLines* log);
+
+} // namespace cantiva::engine

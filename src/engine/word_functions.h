@@ -1,0 +1,33 @@
+#pragma once
+
+#include "dictionaries/language.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// The small functions that classify and cut one word. Positions count from 1.
+namespace cantiva::engine {
+
+using dictionaries::Language;
+
+// A–Z, Ё and А–Я only.
+bool IsUpperLetter(char c);
+
+bool StartsWithPunctuation(std::string_view word);
+bool EndsWithPunctuation(std::string_view word);
+std::string_view LeadingPunctuation(std::string_view word);
+std::string_view TrailingPunctuation(std::string_view word);
+std::string_view StripEnds(std::string_view word, std::size_t lead, std::size_t trail);
+
+// 1 plus the number of adjacent pairs of language letters; an empty word gives 1.
+int LinkedLetterCount(std::string_view word, Language language);
+bool IsLanguageWord(std::string_view word, Language language);
+
+// 1..4: the first English clitic, in table order, that the word ends with; 0 if none.
+int FindClitic(std::string_view word);
+
+// Position of the first ё, else of the first Ё; 0 if neither.
+std::size_t FindYo(std::string_view word);
+
+} // namespace cantiva::engine

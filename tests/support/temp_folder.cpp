@@ -1,0 +1,81 @@
+#include "support/temp_folder.h"
+
+#include "dictionaries/compilers.h"
+
+#include <atomic>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace cantiva::testing {
+
+TempFolder::TempFolder() {
+    static std::atomic<int> counter{0};
+    path_ = std::filesystem::temp_directory_path() /
+            ("cantiva-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ec;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(path_, ec);
+}
+
+void TempFolder::write(std::string_view name, std::string_view bytes) const {
+    std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out)
+        throw std::runtime_error("cannot write test file");
+}
+
+std::string TempFolder::read(std::string_view name) const {
+    std::ifstream in(path_ / name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool TempFolder::exists(std::string_view name) const {
+    return std::filesystem::exists(path_ / name);
+}
+
+void TempFolder::writeRecords(std::string_view name,
+                              const std::vector<dictionaries::DictRecord>& records) const {
+    write(name, dictionaries::EncodeRecords(records));
+}
+
+void TempFolder::writeDictionaries(std::string_view russianPatterns, std::string_view exceptions,
+                                   std::string_view englishPatterns, std::string_view latinPatterns,
+                                   std::string_view americanPatterns) const {
+    using namespace dictionaries;
+    const std::string_view sources[] = {russianPatterns, englishPatterns, latinPatterns,
+                                        americanPatterns};
+    for (Language l : kAllLanguages) {
+        std::string_view source = sources[IndexOf(l)];
+        writeRecords(FileName(l, DictFile::MainCompiled),
+                     CompileMainSource(source, l, LongestTrimmedLine(source)));
+        writeRecords(FileName(l, DictFile::ExceptionsCompiled),
+                     CompileExceptionSource(exceptions, LongestTrimmedLine(exceptions)));
+    }
+}
+
+std::string MainSource(dictionaries::Language language, const std::vector<std::string>& sections) {
+    std::string out;
+    auto add = [&out](std::string_view line) {
+        if (!out.empty())
+            out += "\r\n";
+        out += line;
+    };
+    if (!sections.empty() && !sections[0].empty())
+        add(sections[0]);
+    for (int m = 1; m <= dictionaries::Info(language).letterCount; ++m) {
+        add("%");
+        if (static_cast<std::size_t>(m) < sections.size() && !sections[static_cast<std::size_t>(m)].empty())
+            add(sections[static_cast<std::size_t>(m)]);
+    }
+    return out;
+}
+
+} // namespace cantiva::testing
