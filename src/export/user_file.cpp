@@ -1,0 +1,15 @@
+#include "export/user_file.h"
+
+#include "text/utf8_codec.h"
+
+namespace cantiva::exporting {
+
+std::string UserFileBytes(std::string_view cp1251, const std::vector<std::string>& foreign) {
+    if (foreign.empty() && cp1251.find(text::kForeignPlaceholder) == std::string_view::npos)
+        return std::string(cp1251);
+    std::string out(text::kUtf8Bom);
+    out += text::Cp1251ToUtf8(cp1251, foreign);
+    return out;
+}
+
+} // namespace cantiva::exporting
