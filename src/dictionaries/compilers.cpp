@@ -14,14 +14,15 @@ constexpr ByteSet kCyrillicKeyLetters = ByteSet::of({168, 184}) | ByteSet::range
 constexpr ByteSet kStructure = ByteSet::chars(" .%");
 
 constexpr ByteSet kMainKept[] = {
-    kCyrillicKeyLetters | kStructure,                                        // Russian
-    ByteSet::range(65, 122) | kStructure,                                    // English
+    kCyrillicKeyLetters | kStructure,     // Russian
+    ByteSet::range(65, 122) | kStructure, // English
     ByteSet::range(65, 86) | ByteSet::range(88, 90) | ByteSet::range(97, 118) |
-        ByteSet::range(120, 122) | kStructure,                               // Latin
-    ByteSet::range(65, 122) | kStructure,                                    // American
+        ByteSet::range(120, 122) | kStructure, // Latin
+    ByteSet::range(65, 122) | kStructure,      // American
 };
 
-constexpr ByteSet kExceptionKept = kCyrillicKeyLetters | ByteSet::range(65, 122) | ByteSet::of({' '});
+constexpr ByteSet kExceptionKept =
+    kCyrillicKeyLetters | ByteSet::range(65, 122) | ByteSet::of({' '});
 
 std::string KeyOf(std::string_view text, const ByteSet& kept) {
     std::string key;
@@ -62,7 +63,9 @@ std::vector<DictRecord> CompileExceptionSource(std::string_view source, int widt
     std::vector<DictRecord> records;
     for (std::string_view line : text::SplitLines(source)) {
         std::string lowered = text::Lower(text::TrimView(line));
-        std::string text = FitToWidth(lowered, std::max<int>(width, static_cast<int>(std::min<std::size_t>(lowered.size(), kMaxRecordWidth))));
+        std::string text =
+            FitToWidth(lowered, std::max<int>(width, static_cast<int>(std::min<std::size_t>(
+                                                         lowered.size(), kMaxRecordWidth))));
         std::string key = KeyOf(text, kExceptionKept);
         records.push_back({std::move(text), std::move(key)});
     }

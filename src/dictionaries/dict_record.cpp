@@ -12,7 +12,8 @@ void PutField(std::string& out, std::size_t offset, std::string_view field) {
 }
 
 std::string GetField(std::string_view bytes, std::size_t offset) {
-    std::size_t len = std::min<std::size_t>(static_cast<unsigned char>(bytes[offset]), kFieldCapacity);
+    std::size_t len =
+        std::min<std::size_t>(static_cast<unsigned char>(bytes[offset]), kFieldCapacity);
     return std::string(bytes.substr(offset + 1, len));
 }
 

@@ -40,6 +40,13 @@ void DictionaryState::open() {
     createXWordList();
 }
 
+void DictionaryState::openLanguage(Language language) {
+    currentLanguage_ = language;
+    patternList_.clear();
+    createPatList();
+    createXWordList();
+}
+
 void DictionaryState::createPatList() {
     std::string data;
     try {

@@ -32,6 +32,9 @@ public:
     // Start-up: the check, then Russian loaded (patterns, then exceptions).
     void open();
 
+    // Loads one language's two files without the start-up check (for batch use).
+    void openLanguage(Language language);
+
     // Loads the ".PT" of the current language into the pattern list and fills its letter index.
     void createPatList();
     // Loads the ".XCD" of the current language; a file that cannot be opened leaves the list

@@ -19,9 +19,9 @@ constexpr int IndexOf(Language l) {
 
 // The constants of one dictionary language.
 struct LanguageInfo {
-    std::string_view baseName;     // "RHYPHEN"
-    std::string_view languageName; // caption name, with one trailing blank: "Russian "
-    std::string_view promptName;   // rebuild question name, blank on both sides: " Russian "
+    std::string_view baseName;      // "RHYPHEN"
+    std::string_view languageName;  // caption name, with one trailing blank: "Russian "
+    std::string_view promptName;    // rebuild question name, blank on both sides: " Russian "
     std::string_view indexAlphabet; // the index letters in section order (Windows-1251)
     int letterCount;                // L: 32, 26, 25, 26
     std::string_view cliName;       // ru, en, la, us

@@ -37,16 +37,16 @@ GapWeights ComputeWeights(std::string_view dotted, const WordContext& context, L
         std::uint32_t record;
     };
     std::vector<Match> matches;
-    context.patterns.forEachMatch(dotted, limit, [&](std::size_t s, std::size_t len,
-                                                     std::uint32_t record) {
-        for (auto [offset, value] : context.patterns.weights(record)) {
-            std::size_t p = s + 1 + offset;
-            if (p < weights.size())
-                weights[p] = std::max(weights[p], value);
-        }
-        if (log)
-            matches.push_back({len, s, record});
-    });
+    context.patterns.forEachMatch(
+        dotted, limit, [&](std::size_t s, std::size_t len, std::uint32_t record) {
+            for (auto [offset, value] : context.patterns.weights(record)) {
+                std::size_t p = s + 1 + offset;
+                if (p < weights.size())
+                    weights[p] = std::max(weights[p], value);
+            }
+            if (log)
+                matches.push_back({len, s, record});
+        });
     if (log) {
         std::stable_sort(matches.begin(), matches.end(), [](const Match& a, const Match& b) {
             return std::tie(a.length, a.start) < std::tie(b.length, b.start);
@@ -99,12 +99,12 @@ std::string JoinInitialLetter(std::string_view h, Language language) {
         return std::string(h);
     char x = h[0];
     char y = h[2];
-    bool join = IsRussian(language)
-                    ? kRussianConsonantsAndSigns.contains(x) &&
-                          (kRussianConsonantsAndSigns.contains(y) ||
-                           kRussianVowelsAndShortI.contains(y))
-                    : kEnglishConsonants.contains(x) &&
-                          (kEnglishConsonants.contains(y) || kLatinVowels.contains(y));
+    bool join =
+        IsRussian(language)
+            ? kRussianConsonantsAndSigns.contains(x) &&
+                  (kRussianConsonantsAndSigns.contains(y) || kRussianVowelsAndShortI.contains(y))
+            : kEnglishConsonants.contains(x) &&
+                  (kEnglishConsonants.contains(y) || kLatinVowels.contains(y));
     if (!join)
         return std::string(h);
     std::string out(1, x);
@@ -131,8 +131,10 @@ std::string HyphenateWord(std::string_view w, const WordContext& context, LogLin
     const Language language = context.language;
 
     // 1. Punctuation at both ends.
-    std::string_view leading = StartsWithPunctuation(w) ? LeadingPunctuation(w) : std::string_view{};
-    std::string_view trailingPart = EndsWithPunctuation(w) ? TrailingPunctuation(w) : std::string_view{};
+    std::string_view leading =
+        StartsWithPunctuation(w) ? LeadingPunctuation(w) : std::string_view{};
+    std::string_view trailingPart =
+        EndsWithPunctuation(w) ? TrailingPunctuation(w) : std::string_view{};
     std::string_view stripped = StripEnds(w, leading.size(), trailingPart.size());
     std::string trailing(trailingPart);
 

@@ -22,8 +22,7 @@ struct WordToken {
 
 // Calls onToken(const WordToken&) for every token of `text` in order. A line feed right after a
 // carriage return belongs to no token; any other line feed ends a line-break token.
-template <class OnToken>
-void ForEachToken(std::string_view text, OnToken&& onToken) {
+template <class OnToken> void ForEachToken(std::string_view text, OnToken&& onToken) {
     if (text.empty())
         return;
     std::size_t f = 0;

@@ -1,6 +1,5 @@
-#include "engine/hyphenate_word.h"
-
 #include "dictionaries/dictionary_state.h"
+#include "engine/hyphenate_word.h"
 #include "support/cp1251.h"
 #include "support/temp_folder.h"
 
@@ -31,7 +30,8 @@ struct Loaded {
 };
 
 // Section m of the Russian source for letter а..я.
-std::vector<std::string> RussianSections(std::initializer_list<std::pair<std::string, std::string>> byLetter) {
+std::vector<std::string>
+RussianSections(std::initializer_list<std::pair<std::string, std::string>> byLetter) {
     std::vector<std::string> sections(33);
     const std::string alphabet = W("абвгдежзийклмнопрстуфхцчшщъыьэюя");
     for (auto& [letter, lines] : byLetter) {

@@ -72,7 +72,8 @@ std::string MainSource(dictionaries::Language language, const std::vector<std::s
         add(sections[0]);
     for (int m = 1; m <= dictionaries::Info(language).letterCount; ++m) {
         add("%");
-        if (static_cast<std::size_t>(m) < sections.size() && !sections[static_cast<std::size_t>(m)].empty())
+        if (static_cast<std::size_t>(m) < sections.size() &&
+            !sections[static_cast<std::size_t>(m)].empty())
             add(sections[static_cast<std::size_t>(m)]);
     }
     return out;

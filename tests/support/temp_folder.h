@@ -26,12 +26,14 @@ public:
     bool exists(std::string_view name) const;
 
     // Writes the compiled records of a dictionary file.
-    void writeRecords(std::string_view name, const std::vector<dictionaries::DictRecord>& records) const;
+    void writeRecords(std::string_view name,
+                      const std::vector<dictionaries::DictRecord>& records) const;
 
     // Compiled main and exceptions files for all four languages: main dictionaries compiled from
     // the given sources (an empty source gives an empty file), exceptions from `exceptions`.
     void writeDictionaries(std::string_view russianPatterns = "", std::string_view exceptions = "",
-                           std::string_view englishPatterns = "", std::string_view latinPatterns = "",
+                           std::string_view englishPatterns = "",
+                           std::string_view latinPatterns = "",
                            std::string_view americanPatterns = "") const;
 
 private:

@@ -1,9 +1,7 @@
 #include "text/cp1251.h"
-
 #include "text/utf8_codec.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -29,10 +27,10 @@ TEST(CaseMapping, CoversEveryCasedLetterOfTheCodePage) {
     struct Pair {
         unsigned char upper, lower;
     } pairs[] = {
-        {'A', 'a'},  {'Z', 'z'},  {0xC0, 0xE0}, {0xDF, 0xFF}, {0xA8, 0xB8}, {0x80, 0x90},
-        {0x81, 0x83}, {0x8A, 0x9A}, {0x8C, 0x9C}, {0x8D, 0x9D}, {0x8E, 0x9E}, {0x8F, 0x9F},
-        {0xA1, 0xA2}, {0xA3, 0xBC}, {0xA5, 0xB4}, {0xAA, 0xBA}, {0xAF, 0xBF}, {0xB2, 0xB3},
-        {0xBD, 0xBE},
+        {'A', 'a'},   {'Z', 'z'},   {0xC0, 0xE0}, {0xDF, 0xFF}, {0xA8, 0xB8},
+        {0x80, 0x90}, {0x81, 0x83}, {0x8A, 0x9A}, {0x8C, 0x9C}, {0x8D, 0x9D},
+        {0x8E, 0x9E}, {0x8F, 0x9F}, {0xA1, 0xA2}, {0xA3, 0xBC}, {0xA5, 0xB4},
+        {0xAA, 0xBA}, {0xAF, 0xBF}, {0xB2, 0xB3}, {0xBD, 0xBE},
     };
     for (auto [up, low] : pairs) {
         EXPECT_EQ(LowerChar(static_cast<char>(up)), static_cast<char>(low)) << int(up);
@@ -78,8 +76,8 @@ TEST(Utf8Codec, DetectsUtf8Files) {
     EXPECT_TRUE(LooksLikeUtf8("мама"));
     EXPECT_FALSE(LooksLikeUtf8("plain ascii"));
     EXPECT_FALSE(LooksLikeUtf8("\xEC\xE0\xEC\xE0")); // мама in Windows-1251
-    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80")); // a surrogate
-    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));     // overlong
+    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));       // a surrogate
+    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));           // overlong
 }
 
 } // namespace

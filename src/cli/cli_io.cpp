@@ -1,0 +1,85 @@
+#include "cli/cli_io.h"
+
+#include "text/file_io.h"
+#include "text/io_error.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <iostream>
+#include <iterator>
+#include <unistd.h>
+
+namespace cantiva::cli {
+
+Encoding EncodingOption(const Arguments& args) {
+    std::string e = args.valueOr("--encoding", "utf-8");
+    if (e == "utf-8")
+        return Encoding::Utf8;
+    if (e == "cp1251")
+        return Encoding::Cp1251;
+    throw UsageError("unknown encoding " + e);
+}
+
+dictionaries::Language LanguageOption(const Arguments& args) {
+    std::string name = args.valueOr("--lang", "ru");
+    if (auto l = dictionaries::LanguageFromCliName(name))
+        return *l;
+    throw UsageError("unknown language " + name);
+}
+
+std::string DictDirOption(const Arguments& args) {
+    return args.valueOr("--dict-dir", ".");
+}
+
+std::string ReadInput(const std::optional<std::string>& file) {
+    if (file && *file != "-")
+        return ReadWholeFile(*file);
+    std::string data;
+    char buffer[1 << 16];
+    for (;;) {
+        ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            ThrowIoErrorFromErrno(errno);
+        }
+        if (n == 0)
+            break;
+        data.append(buffer, static_cast<std::size_t>(n));
+    }
+    return data;
+}
+
+text::Cp1251Text DecodeInput(std::string_view bytes, Encoding encoding) {
+    if (encoding == Encoding::Cp1251)
+        return {std::string(bytes), {}};
+    if (bytes.starts_with(text::kUtf8Bom))
+        bytes.remove_prefix(text::kUtf8Bom.size());
+    return text::Utf8ToCp1251(bytes);
+}
+
+std::string EncodeOutput(std::string_view cp1251, const std::vector<std::string>& foreign,
+                         Encoding encoding) {
+    if (encoding == Encoding::Cp1251)
+        return std::string(cp1251);
+    return text::Cp1251ToUtf8(cp1251, foreign);
+}
+
+void WriteStdout(std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(STDOUT_FILENO, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            ThrowIoErrorFromErrno(errno);
+        }
+        done += static_cast<std::size_t>(n);
+    }
+}
+
+void PrintMessage(std::string_view message) {
+    std::cerr << message << '\n';
+}
+
+} // namespace cantiva::cli

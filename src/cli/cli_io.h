@@ -1,0 +1,34 @@
+#pragma once
+
+#include "cli/arguments.h"
+#include "dictionaries/language.h"
+#include "text/utf8_codec.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace cantiva::cli {
+
+enum class Encoding { Utf8, Cp1251 };
+
+Encoding EncodingOption(const Arguments& args);
+dictionaries::Language LanguageOption(const Arguments& args);
+std::string DictDirOption(const Arguments& args);
+
+// The whole input: FILE, or standard input when there is none (or it is "-").
+std::string ReadInput(const std::optional<std::string>& file);
+
+// Input bytes as the core's text: UTF-8 is converted (a leading byte-order mark dropped) with
+// the characters Windows-1251 cannot hold kept aside; cp1251 is taken byte for byte.
+text::Cp1251Text DecodeInput(std::string_view bytes, Encoding encoding);
+std::string EncodeOutput(std::string_view cp1251, const std::vector<std::string>& foreign,
+                         Encoding encoding);
+
+// Writes all of `bytes` to standard output; throws IoError when it cannot.
+void WriteStdout(std::string_view bytes);
+
+// A message of the program's own, on standard error.
+void PrintMessage(std::string_view message);
+
+} // namespace cantiva::cli

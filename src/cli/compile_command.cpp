@@ -1,0 +1,47 @@
+#include "cli/cli_io.h"
+#include "cli/commands.h"
+#include "dictionaries/compilers.h"
+#include "text/file_io.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace cantiva::cli {
+namespace {
+
+using dictionaries::DictFile;
+
+// Compiles one source of the folder at the width of its longest trimmed line (at most 32) and
+// puts the compiled file in place through the temporary ".pt0".
+void CompileOne(const std::filesystem::path& folder, dictionaries::Language language, bool main) {
+    const DictFile sourceKind = main ? DictFile::MainSource : DictFile::ExceptionsSource;
+    const DictFile targetKind = main ? DictFile::MainCompiled : DictFile::ExceptionsCompiled;
+    std::string source = ReadWholeFile(folder / dictionaries::FileName(language, sourceKind));
+    int width = std::min(dictionaries::LongestTrimmedLine(source), dictionaries::kMaxRecordWidth);
+    auto records = main ? dictionaries::CompileMainSource(source, language, width)
+                        : dictionaries::CompileExceptionSource(source, width);
+    WriteFileAtomically(folder / dictionaries::FileName(language, targetKind),
+                        dictionaries::EncodeRecords(records),
+                        folder / dictionaries::FileName(language, DictFile::Temporary));
+}
+
+} // namespace
+
+int CompileCommand(const std::vector<std::string>& rawArgs) {
+    Arguments args(rawArgs, {"--lang", "--dict-dir"}, {"--main", "--exceptions"});
+    if (args.file())
+        throw UsageError("compile takes no input file");
+    const dictionaries::Language language = LanguageOption(args);
+    const std::filesystem::path folder = DictDirOption(args);
+    bool main = args.flag("--main");
+    bool exceptions = args.flag("--exceptions");
+    if (!main && !exceptions)
+        main = exceptions = true;
+    if (main)
+        CompileOne(folder, language, true);
+    if (exceptions)
+        CompileOne(folder, language, false);
+    return exit_status::kDone;
+}
+
+} // namespace cantiva::cli

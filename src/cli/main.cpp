@@ -1,0 +1,60 @@
+// cantiva-cli: the batch front end over the same core as the window.
+#include "cli/arguments.h"
+#include "cli/cli_io.h"
+#include "cli/commands.h"
+#include "dictionaries/missing_dictionary.h"
+#include "text/io_error.h"
+
+#include <iostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Command = int (*)(const std::vector<std::string>&);
+
+const std::pair<const char*, Command> kCommands[] = {
+    {"hyphenate", cantiva::cli::HyphenateCommand},
+    {"compile", cantiva::cli::CompileCommand},
+    {"info", cantiva::cli::InfoCommand},
+};
+
+constexpr const char* kUsage =
+    "usage: cantiva-cli hyphenate [--lang ru|en|la|us] [--dict-dir DIR]\n"
+    "                             [--encoding utf-8|cp1251] [--log FILE] [--lf] [FILE]\n"
+    "       cantiva-cli compile   [--lang L] [--dict-dir DIR] [--main] [--exceptions]\n"
+    "       cantiva-cli info      [--lang L] [--dict-dir DIR] [--exceptions]\n"
+    "       cantiva-cli score     [--mode input|output] [--hyphen dash|extender]\n"
+    "                             [--font 0-4] [--staff 0-16] [--vpos TEXT]\n"
+    "                             [--encoding utf-8|cp1251] [FILE]\n"
+    "       cantiva-cli finale    [--no-bind-dashes] [--encoding utf-8|cp1251] [FILE]\n";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace cantiva;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        (args.empty() ? std::cerr : std::cout) << kUsage;
+        return args.empty() ? cli::exit_status::kUsage : cli::exit_status::kDone;
+    }
+    for (auto [name, command] : kCommands) {
+        if (args[0] != name)
+            continue;
+        try {
+            return command(std::vector<std::string>(args.begin() + 1, args.end()));
+        } catch (const cli::UsageError& e) {
+            std::cerr << "cantiva-cli: " << e.what() << '\n' << kUsage;
+            return cli::exit_status::kUsage;
+        } catch (const dictionaries::MissingDictionaryError& e) {
+            cli::PrintMessage(e.what());
+            return cli::exit_status::kMissingDictionary;
+        } catch (const IoError& e) {
+            cli::PrintMessage(IoErrorMessage(e.code()));
+            return cli::exit_status::kStopped;
+        }
+    }
+    std::cerr << "cantiva-cli: unknown command " << args[0] << '\n' << kUsage;
+    return cli::exit_status::kUsage;
+}
