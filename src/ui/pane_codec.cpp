@@ -1,0 +1,72 @@
+#include "ui/pane_codec.h"
+
+namespace cantiva::ui {
+namespace {
+
+// "\r\n" and a lone '\r' become '\n'.
+QString UnifyLineEnds(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+} // namespace
+
+text::Cp1251Text PaneToCore(const QString& paneText) {
+    // Only a line feed that does not already follow a carriage return gains one, so the byte count
+    // stays what PanePositionOf walks.
+    QString joined;
+    joined.reserve(paneText.size() + paneText.size() / 16 + 1);
+    for (qsizetype i = 0; i < paneText.size(); ++i) {
+        const QChar c = paneText.at(i);
+        if (c == QLatin1Char('\n') && (i == 0 || paneText.at(i - 1) != QLatin1Char('\r')))
+            joined += QLatin1Char('\r');
+        joined += c;
+    }
+    const QByteArray utf8 = joined.toUtf8();
+    return text::Utf8ToCp1251(
+        std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+}
+
+QString CoreToPane(std::string_view bytes, const std::vector<std::string>& foreign) {
+    const std::string utf8 = text::Cp1251ToUtf8(bytes, foreign);
+    return UnifyLineEnds(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+}
+
+qsizetype PanePositionOf(const QString& paneText, std::size_t coreOffset) {
+    std::size_t bytes = 0;
+    qsizetype i = 0;
+    while (i < paneText.size()) {
+        const QChar c = paneText.at(i);
+        std::size_t width = 1; // core bytes of this character
+        qsizetype units = 1;   // UTF-16 units of this character
+        if (c == QLatin1Char('\n') && (i == 0 || paneText.at(i - 1) != QLatin1Char('\r')))
+            width = 2;
+        else if (c.isHighSurrogate() && i + 1 < paneText.size() &&
+                 paneText.at(i + 1).isLowSurrogate())
+            units = 2;
+        if (coreOffset < bytes + width)
+            return i;
+        bytes += width;
+        i += units;
+    }
+    return paneText.size();
+}
+
+QString FileBytesToPane(std::string_view fileBytes) {
+    QString decoded;
+    if (text::LooksLikeUtf8(fileBytes)) {
+        std::string_view body = fileBytes;
+        if (body.substr(0, text::kUtf8Bom.size()) == text::kUtf8Bom)
+            body.remove_prefix(text::kUtf8Bom.size());
+        decoded = QString::fromUtf8(body.data(), static_cast<qsizetype>(body.size()));
+    } else {
+        decoded = CoreToPane(fileBytes);
+    }
+    decoded = UnifyLineEnds(std::move(decoded));
+    if (decoded.endsWith(QLatin1Char('\n')))
+        decoded.chop(1);
+    return decoded;
+}
+
+} // namespace cantiva::ui

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "text/utf8_codec.h"
+
+#include <QString>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The boundary between a text pane (Unicode, lines ended by '\n') and the core (Windows-1251
+// bytes, lines joined by CR LF). The core's codec does the character work, so the window and the
+// command-line front end convert alike; a character Windows-1251 cannot hold travels as the
+// placeholder byte with its original kept in `foreign`.
+namespace cantiva::ui {
+
+// The pane's lines joined by CR LF, as Windows-1251 bytes plus the characters that do not fit.
+text::Cp1251Text PaneToCore(const QString& paneText);
+
+// Core bytes back into pane text: CR LF, a lone CR and a lone LF each end a line; the placeholders
+// take back the characters of `foreign` in order.
+QString CoreToPane(std::string_view bytes, const std::vector<std::string>& foreign = {});
+
+// Where the core byte at `coreOffset` of PaneToCore(paneText).bytes sits in `paneText` (an offset
+// at or past the end gives the pane's length). Used to select a word the core pointed at.
+qsizetype PanePositionOf(const QString& paneText, std::size_t coreOffset);
+
+// The text of a file opened into a pane: UTF-8 when it looks like UTF-8 (its byte-order mark
+// dropped), else Windows-1251. Line ends become '\n'; a final line break opens no new line.
+QString FileBytesToPane(std::string_view fileBytes);
+
+} // namespace cantiva::ui
