@@ -16,5 +16,7 @@ inline constexpr int kMissingDictionary = 3;
 int HyphenateCommand(const std::vector<std::string>& args);
 int CompileCommand(const std::vector<std::string>& args);
 int InfoCommand(const std::vector<std::string>& args);
+int ScoreCommand(const std::vector<std::string>& args);
+int FinaleCommand(const std::vector<std::string>& args);
 
 } // namespace cantiva::cli

@@ -18,6 +18,8 @@ const std::pair<const char*, Command> kCommands[] = {
     {"hyphenate", cantiva::cli::HyphenateCommand},
     {"compile", cantiva::cli::CompileCommand},
     {"info", cantiva::cli::InfoCommand},
+    {"score", cantiva::cli::ScoreCommand},
+    {"finale", cantiva::cli::FinaleCommand},
 };
 
 constexpr const char* kUsage =

@@ -1,6 +1,7 @@
 #include "export/finale_lyrics.h"
 
 #include "engine/character_sets.h"
+#include "export/pane_text.h"
 #include "text/cp1251.h"
 
 namespace cantiva::exporting {
@@ -60,7 +61,7 @@ std::string ConvertFinaleLine(std::string_view line, bool bindDashes) {
 std::string FinaleExportText(std::string_view paneText, bool bindDashes) {
     std::string out;
     out.reserve(paneText.size() + 2);
-    for (std::string_view line : text::SplitLines(paneText)) {
+    for (std::string_view line : PaneLines(paneText)) {
         out += ConvertFinaleLine(line, bindDashes);
         out += text::kCrLf;
     }

@@ -1,5 +1,6 @@
 #include "export/score_macro.h"
 
+#include "export/pane_text.h"
 #include "text/cp1251.h"
 #include "text/utf8_codec.h"
 
@@ -125,16 +126,12 @@ std::string SyllaNumbers(std::string_view syllables, std::string_view hyphenCode
     return out;
 }
 
-bool IsBlankPane(std::string_view paneText) {
-    return text::TrimView(paneText).empty();
-}
-
 std::string BuildScoreMacro(std::string_view paneText, const ScoreMacroOptions& options) {
     const std::string header = HeaderLine(options);
     const std::string_view font = ScoreFontCode(options.font);
     const std::string_view hyphen = ScoreHyphenCode(options.hyphen);
     std::string macro;
-    for (std::string_view line : text::SplitLines(paneText)) {
+    for (std::string_view line : PaneLines(paneText)) {
         macro += header;
         macro += font;
         if (options.mode == ScoreMode::Input) {

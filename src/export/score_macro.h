@@ -56,9 +56,6 @@ std::string JoinClitics(std::string_view encoded);
 // appends the number lines: text CR LF, then "1" CR LF … N CR LF.
 std::string SyllaNumbers(std::string_view syllables, std::string_view hyphenCode);
 
-// True when the pane holds nothing but blanks and control characters: nothing to export.
-bool IsBlankPane(std::string_view paneText);
-
 // The whole macro for the pane's lines (empty lines included, none after a final line break).
 std::string BuildScoreMacro(std::string_view paneText, const ScoreMacroOptions& options);
 

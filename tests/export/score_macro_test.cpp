@@ -1,3 +1,4 @@
+#include "export/pane_text.h"
 #include "export/score_macro.h"
 #include "support/cp1251.h"
 

@@ -1,0 +1,66 @@
+#include "cli/cli_io.h"
+#include "cli/commands.h"
+#include "export/pane_text.h"
+#include "export/score_macro.h"
+
+#include <array>
+#include <charconv>
+
+namespace cantiva::cli {
+namespace {
+
+// A list position given as a decimal number within 0..last.
+int PositionOption(const Arguments& args, const std::string& name, int fallback, int last) {
+    std::optional<std::string> value = args.value(name);
+    if (!value)
+        return fallback;
+    int position = -1;
+    const char* end = value->data() + value->size();
+    auto [ptr, ec] = std::from_chars(value->data(), end, position);
+    if (ec != std::errc() || ptr != end || position < 0 || position > last)
+        throw UsageError(name + " must be a number from 0 to " + std::to_string(last));
+    return position;
+}
+
+// One of the words of `names`, whose position is the result.
+template <std::size_t N>
+int ChoiceOption(const Arguments& args, const std::string& name,
+                 const std::array<std::string_view, N>& names, int fallback) {
+    std::optional<std::string> value = args.value(name);
+    if (!value)
+        return fallback;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (*value == names[i])
+            return static_cast<int>(i);
+    }
+    throw UsageError("unknown value " + *value + " for " + name);
+}
+
+} // namespace
+
+int ScoreCommand(const std::vector<std::string>& rawArgs) {
+    Arguments args(rawArgs, {"--mode", "--hyphen", "--font", "--staff", "--vpos", "--encoding"},
+                   {});
+    const Encoding encoding = EncodingOption(args);
+
+    exporting::ScoreMacroOptions options;
+    constexpr std::array<std::string_view, 2> kModes = {"input", "output"};
+    constexpr std::array<std::string_view, 2> kHyphens = {"dash", "extender"};
+    options.mode = static_cast<exporting::ScoreMode>(
+        ChoiceOption(args, "--mode", kModes, static_cast<int>(options.mode)));
+    options.hyphen = ChoiceOption(args, "--hyphen", kHyphens, options.hyphen);
+    options.font = PositionOption(args, "--font", options.font,
+                                  static_cast<int>(exporting::kScoreFontItems.size()) - 1);
+    options.staff = PositionOption(args, "--staff", options.staff, exporting::kScoreStaffCount);
+    if (std::optional<std::string> vpos = args.value("--vpos"))
+        options.vpos = DecodeInput(*vpos, encoding).bytes;
+
+    text::Cp1251Text pane = DecodeInput(ReadInput(args.file()), encoding);
+    // A blank pane exports nothing, as in the window.
+    if (exporting::IsBlankPane(pane.bytes))
+        return exit_status::kDone;
+    WriteStdout(EncodeOutput(exporting::BuildScoreMacro(pane.bytes, options), {}, encoding));
+    return exit_status::kDone;
+}
+
+} // namespace cantiva::cli
