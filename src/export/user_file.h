@@ -1,5 +1,8 @@
 #pragma once
 
+#include "text/io_error.h"
+
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,5 +12,22 @@ namespace cantiva::exporting {
 // The bytes of a text file written for the user: Windows-1251 when every character fits (no
 // foreign characters), else UTF-8 with a byte-order mark.
 std::string UserFileBytes(std::string_view cp1251, const std::vector<std::string>& foreign);
+
+// A user file that could not be saved: either it could not be created (no such folder, no
+// permission, an existing file that is read-only) or writing its content failed.
+class UserFileError : public IoError {
+public:
+    enum class Stage { Create, Write };
+    UserFileError(Stage stage, int code) : IoError(code), stage_(stage) {}
+    Stage stage() const { return stage_; }
+
+private:
+    Stage stage_;
+};
+
+// Saves `bytes` as `target` through a temporary file beside it that is renamed into place, so a
+// failure leaves the old file (if any) whole and no temporary file behind. A file that exists
+// keeps its permissions; a symbolic link is followed. Throws UserFileError.
+void WriteUserFile(const std::filesystem::path& target, std::string_view bytes);
 
 } // namespace cantiva::exporting
