@@ -1,13 +1,11 @@
-#include "engine/hyphenate_word.h"
-
 #include "dictionaries/dictionary_state.h"
+#include "engine/hyphenate_word.h"
 #include "support/cp1251.h"
 #include "support/temp_folder.h"
 #include "text/io_error.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 
 namespace cantiva::engine {
 namespace {
@@ -83,16 +81,16 @@ TEST(HyphenateWord, RussianWords) {
         const char* in;
         const char* out;
     } cases[] = {
-        {"мама", "мама"},             // the larger, even weight wins
-        {"(молоко)", "(мо-ло-ко)"},   // punctuation stays around the core
-        {"МОЛОКО!", "МО-ЛО-КО!"},     // all capitals stay capitals
-        {"Ёлка", "Ёл-ка"},            // ё matched as е, then put back, with its case
-        {"ёлочёлка", "ёлочёл-ка"},    // every ё, not only the first
+        {"мама", "мама"},           // the larger, even weight wins
+        {"(молоко)", "(мо-ло-ко)"}, // punctuation stays around the core
+        {"МОЛОКО!", "МО-ЛО-КО!"},   // all capitals stay capitals
+        {"Ёлка", "Ёл-ка"},          // ё matched as е, then put back, with its case
+        {"ёлочёлка", "ёлочёл-ка"},  // every ё, not only the first
         {"в", "в"},
         {"он", "он"},
         {"--", "--"},
-        {"ok", "ok"},                 // Latin letters are not Russian
-        {"мо1ко", "мо1ко"},           // a digit makes it no word of the language
+        {"ok", "ok"},       // Latin letters are not Russian
+        {"мо1ко", "мо1ко"}, // a digit makes it no word of the language
         {"«молоко»,", "«мо-ло-ко»,"},
     };
     for (const Case& c : cases)
@@ -101,8 +99,8 @@ TEST(HyphenateWord, RussianWords) {
 
 TEST(HyphenateWord, LogsMatchesInWindowLengthThenStartThenRecordOrder) {
     Dictionaries ru(Language::Russian, {".мо1", "о1л", "1ко", "мо1л"});
-    EXPECT_EQ(ru.log("молоко"),
-              (Lines{"о1л", "1ко", ".мо1", "мо1л", ".молоко.", "0 0 0 1 0 1 0 0 ", "-------------------"}));
+    EXPECT_EQ(ru.log("молоко"), (Lines{"о1л", "1ко", ".мо1", "мо1л", ".молоко.", "0 0 0 1 0 1 0 0 ",
+                                       "-------------------"}));
 }
 
 TEST(HyphenateWord, ExceptionsComeFirstWithTheWordsCase) {

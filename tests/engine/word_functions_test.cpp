@@ -1,6 +1,5 @@
-#include "engine/word_functions.h"
-
 #include "engine/character_sets.h"
+#include "engine/word_functions.h"
 #include "support/cp1251.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +29,8 @@ TEST(CharacterSets, HaveTheirStatedSizes) {
     for (const Case& c : cases)
         EXPECT_EQ(c.set.size(), c.size) << c.name;
     EXPECT_TRUE(kRussianVowels.containsAll(W("АЕЁИОУЫЭЮЯаеёиоуыэюя")));
-    EXPECT_TRUE(kRussianConsonantsAndSigns.containsAll(W("БВГДЖЗКЛМНПРСТФХЦЧШЩЪЬбвгджзклмнпрстфхцчшщъь")));
+    EXPECT_TRUE(
+        kRussianConsonantsAndSigns.containsAll(W("БВГДЖЗКЛМНПРСТФХЦЧШЩЪЬбвгджзклмнпрстфхцчшщъь")));
     EXPECT_FALSE(kRussianConsonantsAndSigns.contains(W("й")[0]));
 }
 
@@ -62,14 +62,10 @@ TEST(LinkedLetterCount, CountsAdjacentLettersOfTheLanguage) {
         Language language;
         int count;
     } cases[] = {
-        {W("мама"), Language::Russian, 4},
-        {"it", Language::English, 2},
-        {"he'll", Language::English, 3},
-        {"he's", Language::English, 2},
-        {"a-b-c", Language::English, 1},
-        {"", Language::Russian, 1},
-        {"mama", Language::Russian, 1},
-        {"swim", Language::Latin, 2}, // w is no Latin letter
+        {W("мама"), Language::Russian, 4}, {"it", Language::English, 2},
+        {"he'll", Language::English, 3},   {"he's", Language::English, 2},
+        {"a-b-c", Language::English, 1},   {"", Language::Russian, 1},
+        {"mama", Language::Russian, 1},    {"swim", Language::Latin, 2}, // w is no Latin letter
         {W("ёж"), Language::Russian, 2},
     };
     for (const Case& c : cases)
@@ -90,9 +86,9 @@ TEST(FindClitic, OnlyAtTheEndInTableOrder) {
         const char* word;
         int clitic;
     } cases[] = {
-        {"we're", 2}, {"it's", 4}, {"don't", 0}, {"she'd", 1}, {"we'll", 3},
-        {"o'dell", 0}, // "'d" inside the word is no clitic
-        {"o'dell's", 4}, {"'s", 4}, {"", 0},
+        {"we're", 2},    {"it's", 4},  {"don't", 0},
+        {"she'd", 1},    {"we'll", 3}, {"o'dell", 0}, // "'d" inside the word is no clitic
+        {"o'dell's", 4}, {"'s", 4},    {"", 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(FindClitic(c.word), c.clitic) << c.word;

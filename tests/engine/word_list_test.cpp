@@ -1,7 +1,6 @@
 #include "engine/word_list.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -28,7 +27,9 @@ TEST(CreateWordList, CutsTextIntoTokensWithTheirSeparators) {
         {"a-", {{"a-", K::Hyphen}, {"", K::Space}}},
         {"word", {{"word", K::Space}}},
         {"a\tb", {{"a\tb", K::Space}}},
-        {"a\xA0" "b", {{"a\xA0", K::NoBreakSpace}, {"b", K::Space}}},
+        {"a\xA0"
+         "b",
+         {{"a\xA0", K::NoBreakSpace}, {"b", K::Space}}},
         {"", {}},
         // A line feed without a carriage return before it ends a line too: no text is dropped.
         {"one\ntwo", {{"one\n", K::LineBreak}, {"two", K::Space}}},
@@ -43,7 +44,8 @@ TEST(CreateWordList, CutsTextIntoTokensWithTheirSeparators) {
         for (std::size_t i = 0; i < tokens.size(); ++i) {
             EXPECT_EQ(tokens[i].tokenText, c.tokens[i].text) << c.text << " token " << i;
             EXPECT_EQ(tokens[i].separator, c.tokens[i].kind) << c.text << " token " << i;
-            EXPECT_EQ(c.text.substr(tokens[i].start, tokens[i].tokenText.size()), tokens[i].tokenText);
+            EXPECT_EQ(c.text.substr(tokens[i].start, tokens[i].tokenText.size()),
+                      tokens[i].tokenText);
             covered += tokens[i].tokenText.size();
         }
         std::size_t lineFeedsAfterCr = 0;

@@ -1,0 +1,221 @@
+#include "dictionaries/compilers.h"
+#include "dictionaries/dictionary_state.h"
+#include "dictionaries/missing_dictionary.h"
+#include "support/cp1251.h"
+#include "support/temp_folder.h"
+#include "text/io_error.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace cantiva::dictionaries {
+namespace {
+
+using testing::MainSource;
+using testing::TempFolder;
+using testing::W;
+
+TEST(StartupCheck, ReportsTheFirstMissingFileInOrder) {
+    struct Case {
+        std::vector<std::string> missing;
+        std::string reported;
+    } cases[] = {
+        {{"UHYPHEN.XCD"}, "Cannot find UHYPHEN.XCD. Closing"},
+        {{"EHYPHEN.PT", "LHYPHEN.XCD"}, "Cannot find EHYPHEN.PT. Closing"},
+        {{"RHYPHEN.XCD", "UHYPHEN.PT"}, "Cannot find UHYPHEN.PT. Closing"},
+        {{"RHYPHEN.PT"}, "Cannot find RHYPHEN.PT. Closing"},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        folder.writeDictionaries();
+        for (const std::string& name : c.missing)
+            std::filesystem::remove(folder / name);
+        DictionaryState state(folder.path());
+        try {
+            state.open();
+            ADD_FAILURE() << "start-up should fail";
+        } catch (const MissingDictionaryError& e) {
+            EXPECT_EQ(std::string(e.what()), c.reported);
+        }
+        EXPECT_TRUE(state.startupFailed);
+    }
+}
+
+TEST(DictionaryState, LoadsRussianWithItsIndexAndWidth) {
+    TempFolder folder;
+    std::vector<std::string> sections(33);
+    sections[0] = W(".ав1то");
+    sections[1] = W("а1м\r\n  а2б  ");
+    folder.writeDictionaries(MainSource(Language::Russian, sections), W(" Ав-то-мат \r\nпри-мер"));
+    DictionaryState state(folder.path());
+    state.open();
+    EXPECT_EQ(state.currentLanguage(), Language::Russian);
+    EXPECT_EQ(state.patternList().size(), 1u + 32 + 2);
+    EXPECT_EQ(state.patternMaxLen(), 6); // the longest trimmed pattern
+    const LetterIndexTable& t = state.letterIndex(Language::Russian);
+    EXPECT_EQ(t[0], (LetterIndexEntry{'.', 0}));
+    EXPECT_EQ(t[1], (LetterIndexEntry{0xE0, 2}));
+    EXPECT_EQ(t[2], (LetterIndexEntry{0xE1, 5}));
+    EXPECT_EQ(t[33], (LetterIndexEntry{255, 34}));
+    ASSERT_EQ(state.exceptionList().size(), 2u);
+    EXPECT_EQ(state.exceptionList()[0], W("ав-то-мат"));
+    EXPECT_EQ(state.exceptionList()[1], W("при-мер  ")); // as stored, with its padding
+    EXPECT_EQ(state.exceptions().lookup(W("автомат")).value(), W("ав-то-мат"));
+}
+
+TEST(DictionaryState, SwitchReloadsBothFilesAndKeepsOtherTables) {
+    TempFolder folder;
+    folder.writeDictionaries(MainSource(Language::Russian, {}), "",
+                             MainSource(Language::English, {"", "a1b"}));
+    DictionaryState state(folder.path());
+    state.open();
+    LetterIndexTable russian = state.letterIndex(Language::Russian);
+    EXPECT_FALSE(state.switchLanguage(Language::Russian));
+    folder.write("EHYPHEN.XCD", EncodeRecords(CompileExceptionSource("ab-ba", 5)));
+    EXPECT_TRUE(state.switchLanguage(Language::English));
+    EXPECT_EQ(state.currentLanguage(), Language::English);
+    EXPECT_EQ(state.letterIndex(Language::English)[1], (LetterIndexEntry{'a', 1}));
+    EXPECT_EQ(state.letterIndex(Language::Russian), russian);
+    EXPECT_EQ(state.exceptionList().size(), 1u);
+    EXPECT_EQ(WindowCaption(Language::Latin), "Cantiva [Latin syllabification]");
+
+    std::filesystem::remove(folder / "LHYPHEN.PT");
+    EXPECT_THROW(state.switchLanguage(Language::Latin), MissingDictionaryError);
+    EXPECT_TRUE(state.startupFailed);
+}
+
+TEST(DictionaryState, BadCompiledFilesAreReadSafely) {
+    TempFolder folder;
+    folder.writeDictionaries();
+    // Zero bytes: an empty list, width 0, closing entry -1.
+    DictionaryState state(folder.path());
+    state.open();
+    EXPECT_TRUE(state.patternList().empty());
+    EXPECT_EQ(state.patternMaxLen(), 0);
+    EXPECT_EQ(state.letterIndex(Language::Russian)[33], (LetterIndexEntry{255, -1}));
+    EXPECT_FALSE(state.exceptions().lookup("anything").has_value());
+
+    // A truncated main file: whole records kept, then error 100.
+    std::string two = EncodeRecords({{"%", "%"}, {W("а1м"), W("ам")}});
+    folder.write("RHYPHEN.PT", two + "abc");
+    try {
+        state.createPatList();
+        ADD_FAILURE() << "a partial record should fail";
+    } catch (const IoError& e) {
+        EXPECT_EQ(e.code(), 100);
+    }
+    EXPECT_EQ(state.patternList().size(), 2u);
+
+    // A truncated exceptions file: a word found before the break is found, others fail.
+    folder.write("RHYPHEN.XCD", EncodeRecords(CompileExceptionSource(W("ма-ма"), 5)) + "x");
+    EXPECT_THROW(state.createXWordList(), IoError);
+    EXPECT_EQ(state.exceptions().lookup(W("мама")).value(), W("ма-ма"));
+    EXPECT_THROW(state.exceptions().lookup(W("папа")), IoError);
+
+    // Length bytes above 32 are read as 32.
+    std::string record = EncodeRecord({"ab", "ab"});
+    record[0] = static_cast<char>(255);
+    folder.write("RHYPHEN.PT", record);
+    state.createPatList();
+    EXPECT_EQ(state.patternList()[0].text.size(), 32u);
+}
+
+TEST(DictionaryState, CompileExceptionsRaisesWidthAndReloads) {
+    TempFolder folder;
+    folder.writeDictionaries(MainSource(Language::Russian, {"", W("а1м")}));
+    DictionaryState state(folder.path());
+    state.open();
+    int before = state.patternMaxLen();
+    folder.write("RHYPHEN.XCP",
+                 W("  Ав-то-мат  \r\n\r\nав-то-мат-ный-мир-вокруг\r\nрок-н-ролл\r\nпри-мер"));
+    state.compileExceptions();
+    EXPECT_GT(before, 0);
+    EXPECT_EQ(state.patternMaxLen(), 24);
+    ASSERT_EQ(state.exceptionList().size(), 5u);
+    EXPECT_EQ(state.exceptionList()[0], W("ав-то-мат") + std::string(15, ' '));
+    EXPECT_EQ(state.exceptionList()[1], std::string(24, ' '));
+    EXPECT_EQ(state.exceptions().lookup(W("автомат")).value(), W("ав-то-мат"));
+    EXPECT_EQ(state.exceptions().lookup(W("рокнролл")).value(), W("рок-н-ролл"));
+    EXPECT_FALSE(folder.exists("RHYPHEN.pt0"));
+
+    // The width is at most 32; longer lines are cut.
+    folder.write("RHYPHEN.XCP", std::string(40, 'a'));
+    state.compileExceptions();
+    EXPECT_EQ(state.patternMaxLen(), 32);
+    EXPECT_EQ(state.exceptionList()[0], std::string(32, 'a'));
+}
+
+TEST(DictionaryState, FailedCompilationsKeepTheOldFileAndState) {
+    TempFolder folder;
+    folder.writeDictionaries(MainSource(Language::Russian, {"", W("а1м")}), W("ма-ма"));
+    DictionaryState state(folder.path());
+    state.open();
+    const std::string oldXcd = folder.read("RHYPHEN.XCD");
+    const std::string oldPt = folder.read("RHYPHEN.PT");
+
+    struct Case {
+        const char* what;
+        std::function<void()> prepare;
+        std::function<void()> command;
+        int code;
+    } cases[] = {
+        {"missing exceptions source", [] {}, [&] { state.compileExceptions(); }, 2},
+        {"missing main source", [] {}, [&] { state.rebuildMainDictionary(); }, 2},
+        {"temporary name taken by a folder",
+         [&] {
+             folder.write("RHYPHEN.XCP", W("па-па"));
+             folder.write("RHYPHEN.TXT", MainSource(Language::Russian, {}));
+             std::filesystem::create_directory(folder / "RHYPHEN.pt0");
+         },
+         [&] { state.compileExceptions(); }, 5},
+        {"same for the main rebuild", [] {}, [&] { state.rebuildMainDictionary(); }, 5},
+    };
+    for (const Case& c : cases) {
+        c.prepare();
+        try {
+            c.command();
+            ADD_FAILURE() << c.what;
+        } catch (const IoError& e) {
+            EXPECT_EQ(e.code(), c.code) << c.what;
+        }
+        EXPECT_EQ(folder.read("RHYPHEN.XCD"), oldXcd) << c.what;
+        EXPECT_EQ(folder.read("RHYPHEN.PT"), oldPt) << c.what;
+        EXPECT_EQ(state.exceptions().lookup(W("мама")).value(), W("ма-ма")) << c.what;
+        EXPECT_EQ(state.patternList().size(), 33u) << c.what;
+        EXPECT_EQ(state.patternMaxLen(), 3) << c.what;
+    }
+    std::filesystem::remove(folder / "RHYPHEN.pt0");
+
+    // A missing old compiled file stops the command before the replacement; the new one stays
+    // in the temporary file.
+    std::filesystem::remove(folder / "RHYPHEN.XCD");
+    EXPECT_THROW(state.compileExceptions(), IoError);
+    EXPECT_TRUE(folder.exists("RHYPHEN.pt0"));
+    EXPECT_FALSE(folder.exists("RHYPHEN.XCD"));
+}
+
+TEST(DictionaryState, RebuildMainUsesTheLoadedWidth) {
+    TempFolder folder;
+    folder.writeDictionaries(MainSource(Language::Russian, {"", W("а1м")}));
+    DictionaryState state(folder.path());
+    state.open();
+    EXPECT_EQ(state.patternMaxLen(), 3);
+    // Lines longer than the width are cut to it; blanks and case stay.
+    folder.write("RHYPHEN.TXT", MainSource(Language::Russian, {W(".ав1то"), W(" Аб1в")}));
+    state.rebuildMainDictionary();
+    EXPECT_EQ(state.patternList()[0], (DictRecord{W(".ав"), W(".ав")}));
+    EXPECT_EQ(state.patternList()[2], (DictRecord{W(" Аб"), W(" Аб")}));
+    EXPECT_EQ(state.patternMaxLen(), 3);
+    EXPECT_FALSE(folder.exists("RHYPHEN.pt0"));
+
+    // An empty loaded dictionary has width 0: every record is empty.
+    folder.write("RHYPHEN.TXT", "");
+    state.rebuildMainDictionary();
+    EXPECT_TRUE(state.patternList().empty());
+    folder.write("RHYPHEN.TXT", "%\r\nab");
+    state.rebuildMainDictionary();
+    EXPECT_EQ(state.patternList()[1], (DictRecord{"", ""}));
+}
+
+} // namespace
+} // namespace cantiva::dictionaries
