@@ -1,5 +1,8 @@
 #include "ui/pane_codec.h"
 
+#include <QPlainTextEdit>
+#include <QTextDocument>
+
 namespace cantiva::ui {
 namespace {
 
@@ -11,6 +14,14 @@ QString UnifyLineEnds(QString text) {
 }
 
 } // namespace
+
+QString PaneText(const QPlainTextEdit& pane) {
+    QString raw = pane.document()->toRawText();
+    for (QChar& c : raw)
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = QLatin1Char('\n');
+    return raw;
+}
 
 text::Cp1251Text PaneToCore(const QString& paneText) {
     // Only a line feed that does not already follow a carriage return gains one, so the byte count

@@ -8,11 +8,17 @@
 #include <string_view>
 #include <vector>
 
+class QPlainTextEdit;
+
 // The boundary between a text pane (Unicode, lines ended by '\n') and the core (Windows-1251
 // bytes, lines joined by CR LF). The core's codec does the character work, so the window and the
 // command-line front end convert alike; a character Windows-1251 cannot hold travels as the
 // placeholder byte with its original kept in `foreign`.
 namespace cantiva::ui {
+
+// The text of a pane with every character in it: line and paragraph separators as '\n', and the
+// non-breaking spaces kept (QPlainTextEdit::toPlainText would turn them into blanks).
+QString PaneText(const QPlainTextEdit& pane);
 
 // The pane's lines joined by CR LF, as Windows-1251 bytes plus the characters that do not fit.
 text::Cp1251Text PaneToCore(const QString& paneText);
