@@ -34,6 +34,7 @@ from dataclasses import dataclass, field
 
 MAX_LINE = 32
 SEPARATOR = "%"
+DIGITS = "0123456789"
 BOUNDARY = "."
 CRLF = b"\r\n"
 # An even weight no collection exceeds: keeps a mapped digraph together.
@@ -116,7 +117,7 @@ class Pattern:
     def parse(text: str) -> "Pattern":
         letters, weights = [], [0]
         for ch in text:
-            if ch.isdigit():
+            if ch in DIGITS:
                 weights[-1] = int(ch)
             else:
                 letters.append(ch)
@@ -170,7 +171,7 @@ def map_letters(raw: str, profile: LanguageProfile) -> str | None:
     out = []
     allowed = set(profile.index_alphabet) | {BOUNDARY}
     for ch in raw:
-        if ch.isdigit():
+        if ch in DIGITS:
             out.append(ch)
         elif ch in profile.digraphs:
             first, second = profile.digraphs[ch]
@@ -250,6 +251,8 @@ def main_source_lines(patterns, profile: LanguageProfile) -> list:
     sections = {BOUNDARY: []}
     sections.update({letter: [] for letter in profile.index_alphabet})
     for pattern in patterns:
+        if pattern.letters[:1] not in sections:
+            raise ValueError(f"{pattern.text()!r} has no section in the {profile.code} index")
         sections[pattern.letters[0]].append(pattern)
     lines = []
     for first in BOUNDARY + profile.index_alphabet:
@@ -322,19 +325,20 @@ def write_file(path: str, data: bytes) -> None:
 
 
 def import_language(profile, pattern_files, exception_files, out_dir, write_exceptions=True, log=sys.stderr):
-    raw = [p for path in pattern_files for p in read_words(path)]
+    """Reads every input before writing anything, so a missing file leaves the folder as it was."""
+    raw_patterns = [p for path in pattern_files for p in read_words(path)]
+    raw_words = [w for path in exception_files for w in read_words(path)] if write_exceptions else []
     report = Report()
-    patterns = convert_patterns(raw, profile, report)
-    write_file(os.path.join(out_dir, profile.base_name + ".TXT"), main_source_bytes(patterns, profile))
-    for line in report.lines(f"{profile.base_name}.TXT patterns"):
-        print(line, file=log)
+    outputs = [(".TXT", main_source_bytes(convert_patterns(raw_patterns, profile, report), profile))]
+    log_lines = report.lines(f"{profile.base_name}.TXT patterns")
     if write_exceptions:
-        raw_words = [w for path in exception_files for w in read_words(path)]
         x_report = Report()
-        words = convert_exceptions(raw_words, profile, x_report)
-        write_file(os.path.join(out_dir, profile.base_name + ".XCP"), exceptions_source_bytes(words))
-        for line in x_report.lines(f"{profile.base_name}.XCP exceptions"):
-            print(line, file=log)
+        outputs.append((".XCP", exceptions_source_bytes(convert_exceptions(raw_words, profile, x_report))))
+        log_lines += x_report.lines(f"{profile.base_name}.XCP exceptions")
+    for extension, data in outputs:
+        write_file(os.path.join(out_dir, profile.base_name + extension), data)
+    for line in log_lines:
+        print(line, file=log)
 
 
 def parse_arguments(argv):
@@ -351,19 +355,22 @@ def parse_arguments(argv):
     return args
 
 
+def input_files(args, profile: LanguageProfile):
+    """The pattern and exception files of a language: as given, else the hyph-utf8 ones. Patterns
+    given without exceptions make an empty exception list."""
+    in_texlive = [os.path.join(args.texlive_dir, n) for n in profile.texlive_patterns]
+    x_in_texlive = [os.path.join(args.texlive_dir, n) for n in profile.texlive_exceptions]
+    if args.patterns:
+        return args.patterns, args.exceptions or []
+    return in_texlive, args.exceptions if args.exceptions is not None else x_in_texlive
+
+
 def main(argv=None, log=sys.stderr) -> int:
     args = parse_arguments(argv)
     codes = ["ru", "en", "la", "us"] if args.lang == "all" else [args.lang]
     for code in codes:
         profile = PROFILES[code]
-        in_texlive = lambda names: [os.path.join(args.texlive_dir, n) for n in names]  # noqa: E731
-        pattern_files = args.patterns or in_texlive(profile.texlive_patterns)
-        if args.exceptions is not None:
-            exception_files = args.exceptions
-        elif args.patterns:
-            exception_files = []
-        else:
-            exception_files = in_texlive(profile.texlive_exceptions)
+        pattern_files, exception_files = input_files(args, profile)
         try:
             import_language(profile, pattern_files, exception_files, args.out_dir, not args.no_exceptions, log)
         except OSError as e:

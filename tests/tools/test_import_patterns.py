@@ -208,12 +208,14 @@ class ImportFilesTest(unittest.TestCase):
             self.assertEqual(self.read(first, "RHYPHEN.TXT"), self.read(second, "RHYPHEN.TXT"))
             self.assertFalse(os.path.exists(os.path.join(second, "RHYPHEN.XCP")))
 
-    def test_missing_collection_fails_without_writing(self):
-        with tempfile.TemporaryDirectory() as out:
-            log = io.StringIO()
-            status = ip.main(["--lang", "la", "--out-dir", out, "--patterns", "/nonexistent.pat.txt"], log=log)
-            self.assertEqual(status, 1)
-            self.assertEqual(os.listdir(out), [])
+    def test_a_missing_input_fails_without_writing(self):
+        patterns = os.path.join(FIXTURES, "ru.pat.txt")
+        for files in (["--patterns", "/nonexistent.pat.txt"],
+                      ["--patterns", patterns, "--exceptions", "/nonexistent.hyp.txt"]):
+            with self.subTest(files=files), tempfile.TemporaryDirectory() as out:
+                status = ip.main(["--lang", "ru", "--out-dir", out, *files], log=io.StringIO())
+                self.assertEqual(status, 1)
+                self.assertEqual(os.listdir(out), [])
 
 
 if __name__ == "__main__":
