@@ -1,0 +1,161 @@
+#!/usr/bin/env python3
+"""Regenerates the lyric-grade dictionary sources (RHYPHEN, EHYPHEN, UHYPHEN, LHYPHEN .TXT/.XCP).
+
+    python3 tools/lyrics/regenerate.py [--out dictionaries] [--lang ru,en,la]
+        [--cmu DIR] [--collatinus DIR] [--report FILE]
+
+For each language: the reference word list is divided by the language's syllabifier, about
+one word in ten is held out, patgen learns patterns from the rest, the patterns are put into
+the program's layout, and the training words the patterns still divide wrongly become the
+exceptions.  The held-out words then measure the patterns as the program would use them.
+English and American get the same files.
+
+Needs: patgen (texlive-binaries), unmunch (hunspell-tools) with hunspell-ru, the npm package
+cmu-pronouncing-dictionary (installed anywhere, --cmu points at it), and the data files of
+the Debian package collatinus (--collatinus, or unpacked with apt-get download + dpkg-deb -x).
+"""
+
+import argparse
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import engine_form  # noqa: E402
+import engine_model  # noqa: E402
+import en_syllables  # noqa: E402
+import la_syllables  # noqa: E402
+import languages  # noqa: E402
+import patgen_driver  # noqa: E402
+import ru_syllables  # noqa: E402
+import wordlists  # noqa: E402
+
+MAX_EXCEPTION_LENGTH = 12  # longer words are rare in lyrics; the patterns must do
+
+
+def ru_right(divided):
+    frags = divided.split("-")
+    return (all(sum(c in languages.RU_VOWELS for c in f) == 1 for f in frags)
+            and not any(f[:1] in "ьъй" for f in frags[1:]))
+
+
+class Russian:
+    lang, index = "ru", languages.RUSSIAN_INDEX
+
+    def words(self, args):
+        forms = {languages.normalise_ru(w) for w in wordlists.russian_forms()}
+        return sorted(w for w in forms if ru_syllables.is_word(w))
+
+    def reference(self, word):
+        return ru_syllables.hyphenate(word)
+
+    def right(self, word, divided):
+        return ru_right(divided)
+
+    def trains_on(self, word):
+        return not wordlists.held_out(word, 45)  # the forms repeat their stems: a sample will do
+
+
+class English:
+    lang, index = "en", languages.ENGLISH_INDEX
+
+    def words(self, args):
+        self.cmu = wordlists.cmu_dictionary(args.cmu)
+        return sorted(w for w in self.cmu if en_syllables.is_word(w))
+
+    def reference(self, word):
+        return en_syllables.hyphenate(word, self.cmu[word])
+
+    def right(self, word, divided):
+        counts = {sum(p[-1].isdigit() for p in pron.split()) for pron in self.cmu[word]}
+        return len(divided.split("-")) in counts
+
+    def trains_on(self, word):
+        return True
+
+
+class Latin:
+    lang, index = "la", languages.LATIN_INDEX
+
+    def words(self, args):
+        base = wordlists.latin_words(args.collatinus or wordlists.find_collatinus())
+        words = set(base)
+        words.update(la_syllables.with_consonantal_v(w) for w in base)
+        # Enclitics (-que, -ne, -ve) on a fixed share of the words.
+        words.update(w + e for w in base for e in ("que", "ne", "ve")
+                     if wordlists.held_out(w + e, 8))
+        return sorted(w for w in words if la_syllables.is_word(w))
+
+    def reference(self, word):
+        return la_syllables.hyphenate(word)
+
+    def right(self, word, divided):
+        return len(word) < 3 or len(divided.split("-")) == len(la_syllables.nuclei(word))
+
+    def trains_on(self, word):
+        return not wordlists.held_out(word, 75)
+
+
+LANGUAGES = {"ru": Russian, "en": English, "la": Latin}
+
+
+def build(maker, args, log):
+    t0 = time.time()
+    words = maker.words(args)
+    train, test = wordlists.split(words)
+    train = [w for w in train if maker.trains_on(w)]
+    reference = [maker.reference(w) for w in train]
+    log(f"{maker.lang}: {len(words)} words, {len(train)} to patgen, {len(test)} held out")
+    patterns = patgen_driver.run_patgen(reference, maker.index)
+    lines = engine_form.layout(engine_form.engine_patterns(patterns, maker.index), maker.index)
+    model = engine_model.PatternSet([line for line in lines if line != "%"])
+
+    exceptions = {}
+    for word, ref in zip(train, reference):
+        if len(word) <= MAX_EXCEPTION_LENGTH and not maker.right(word, engine_model.divide(word, model, maker.lang)):
+            if maker.right(word, ref):
+                exceptions[word] = ref
+    wrong = sum(not maker.right(w, engine_model.divide(w, model, maker.lang)) for w in test)
+    share = 100.0 * (len(test) - wrong) / max(1, len(test))
+    log(f"{maker.lang}: {len(patterns)} patgen patterns, {len(lines)} lines, "
+        f"{len(exceptions)} exceptions, held-out {share:.2f} % right ({time.time() - t0:.0f} s)")
+    return lines, [exceptions[w] for w in sorted(exceptions)], share, len(test)
+
+
+def write(out, base, lines, exceptions):
+    with open(os.path.join(out, base + ".TXT"), "wb") as f:
+        f.write(engine_form.source_bytes(lines))
+    with open(os.path.join(out, base + ".XCP"), "wb") as f:
+        f.write(engine_form.exceptions_bytes(exceptions))
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    ap = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    ap.add_argument("--out", default=os.path.join(here, "..", "..", "dictionaries"))
+    ap.add_argument("--lang", default="ru,en,la")
+    ap.add_argument("--cmu", default="/tmp/lyrics_npm/node_modules/cmu-pronouncing-dictionary")
+    ap.add_argument("--collatinus", default=None)
+    ap.add_argument("--report", default=None, help="also write the held-out figures here")
+    args = ap.parse_args()
+    report = []
+
+    def log(line):
+        print(line, flush=True)
+        report.append(line)
+
+    for lang in args.lang.split(","):
+        maker = LANGUAGES[lang]()
+        lines, exceptions, _, _ = build(maker, args, log)
+        write(args.out, languages.BASE_NAME[lang], lines, exceptions)
+        if lang == "en":
+            write(args.out, languages.BASE_NAME["us"], lines, exceptions)
+    if args.report:
+        with open(args.report, "w", encoding="utf-8") as f:
+            f.write("\n".join(report) + "\n")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
