@@ -2,6 +2,8 @@
 
 #include "ui/rhyphen.h"
 #include "ui/uAbout.h"
+#include "ui/uFinale.h"
+#include "ui/uScore.h"
 
 #include <QApplication>
 
@@ -17,7 +19,10 @@ int RunApplication(Platform& platform) {
     // here, before the About box.
     TForm5 form5(&form1);
     others.about = &form5;
-    // TScoreForm and TtFormFinale come here, after the About box.
+    TScoreForm scoreForm(platform, &form1);
+    others.score = &scoreForm;
+    TtFormFinale tFormFinale(&form1);
+    others.finale = &tFormFinale;
     form1.setOtherWindows(others);
 
     form1.show();
