@@ -2,6 +2,9 @@
 
 #include "ui/rhyphen.h"
 #include "ui/uAbout.h"
+#include "ui/uDict.h"
+#include "ui/uEdict.h"
+#include "ui/uEdit.h"
 #include "ui/uFinale.h"
 #include "ui/uScore.h"
 
@@ -15,8 +18,13 @@ int RunApplication(Platform& platform) {
         return 0;
 
     OtherWindows others;
-    // TForm2 (dictionary information), TForm3 (exceptions editor) and TForm4 (edit line) come
-    // here, before the About box.
+    TForm2 form2(platform, form1.state(), &form1);
+    others.dictInfo = &form2;
+    TForm3 form3(platform, form1.state(), &form1);
+    others.exceptionsEditor = &form3;
+    TForm4 form4(platform, &form1);
+    others.editLine = &form4;
+    form3.setEditDialog(form4);
     TForm5 form5(&form1);
     others.about = &form5;
     TScoreForm scoreForm(platform, &form1);

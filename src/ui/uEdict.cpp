@@ -82,11 +82,10 @@ QListWidgetItem* NewItem(const QString& entry) {
 
 } // namespace
 
-TForm3::TForm3(Platform& platform, dictionaries::DictionaryState& state, TForm4& editDialog,
-               QWidget* parent)
+TForm3::TForm3(Platform& platform, dictionaries::DictionaryState& state, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint),
-      platform_(platform), state_(state), editDialog_(editDialog) {
+      platform_(platform), state_(state) {
     setObjectName("Form3");
     setWindowTitle("Custom dictionary");
     QFont font("MS Sans Serif");
@@ -142,11 +141,14 @@ TForm3::TForm3(Platform& platform, dictionaries::DictionaryState& state, TForm4&
 
     setTabOrder(ListBox1, btSave);
     setTabOrder(btSave, btClose);
+}
 
+void TForm3::setEditDialog(TForm4& editDialog) {
+    editDialog_ = &editDialog;
     // The edit dialog's answer is the shared pending-change record.
-    connect(&editDialog_, &TForm4::editingStarted, this, [this] { changesPending_ = false; });
-    connect(&editDialog_, &TForm4::entryAccepted, this, [this] { setChangesPending(true); });
-    connect(&editDialog_, &TForm4::editingCancelled, this, [this] { setChangesPending(false); });
+    connect(editDialog_, &TForm4::editingStarted, this, [this] { changesPending_ = false; });
+    connect(editDialog_, &TForm4::entryAccepted, this, [this] { setChangesPending(true); });
+    connect(editDialog_, &TForm4::editingCancelled, this, [this] { setChangesPending(false); });
 }
 
 void TForm3::Execute() {
@@ -209,19 +211,21 @@ void TForm3::sortEntries() {
 
 void TForm3::EditCurrent() {
     QListWidgetItem* item = ListBox1->currentItem();
-    if (item == nullptr)
+    if (item == nullptr || editDialog_ == nullptr)
         return;
-    editDialog_.Execute("Edit exception", item->text());
+    editDialog_->Execute("Edit exception", item->text());
     // The entry keeps its place even while the list is sorted.
     if (changesPending_)
-        item->setText(editDialog_.text());
+        item->setText(editDialog_->text());
 }
 
 void TForm3::InsertString() {
-    editDialog_.Execute("Insert new exception", QString());
+    if (editDialog_ == nullptr)
+        return;
+    editDialog_->Execute("Insert new exception", QString());
     if (!changesPending_)
         return;
-    const QString entry = editDialog_.text();
+    const QString entry = editDialog_->text();
     addEntry(entry);
     for (int i = 0; i < ListBox1->count(); ++i) {
         if (QString::compare(ListBox1->item(i)->text(), entry, Qt::CaseInsensitive) == 0) {

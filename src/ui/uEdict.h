@@ -46,8 +46,10 @@ protected:
 class TForm3 : public QDialog {
     Q_OBJECT
 public:
-    TForm3(Platform& platform, dictionaries::DictionaryState& state, TForm4& editDialog,
-           QWidget* parent = nullptr);
+    TForm3(Platform& platform, dictionaries::DictionaryState& state, QWidget* parent = nullptr);
+
+    // The edit dialog is created after the editor; until it is given, Add and Edit do nothing.
+    void setEditDialog(TForm4& editDialog);
 
     // Fills the editor anew and shows it modally; returns once it closed.
     void Execute();
@@ -91,7 +93,7 @@ private:
 
     Platform& platform_;
     dictionaries::DictionaryState& state_;
-    TForm4& editDialog_;
+    TForm4* editDialog_ = nullptr;
     bool changesPending_ = false;
     bool sorted_ = false;
 };
