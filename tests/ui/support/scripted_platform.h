@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/platform.h"
+#include "ui/support/qt_printers.h"
 
 #include <QString>
 #include <deque>

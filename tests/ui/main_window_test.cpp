@@ -1,0 +1,448 @@
+#include "support/cp1251.h"
+#include "support/temp_folder.h"
+#include "ui/application.h"
+#include "ui/rhyphen.h"
+#include "ui/support/current_directory.h"
+#include "ui/support/scripted_platform.h"
+#include "ui/uAbout.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextCursor>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+#include <optional>
+
+namespace cantiva::ui {
+namespace {
+
+using dictionaries::Language;
+using testing::MainSource;
+using testing::ScriptedPlatform;
+using testing::W;
+
+QString Q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+// A Russian dictionary whose only pattern is а1м, and an English one whose only pattern is a1m.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder.writeDictionaries(MainSource(Language::Russian, {"", W("а1м")}), "",
+                                 MainSource(Language::English, {"", "a1m"}));
+        cwd.emplace(folder.path());
+    }
+
+    // The window as the user first sees it: created, shown and activated.
+    TForm1& open() {
+        window = std::make_unique<TForm1>(platform);
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        return *window;
+    }
+
+    template <typename T> T* child(const char* name) {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QPlainTextEdit* input() { return child<QPlainTextEdit>("RichEdit1"); }
+    QPlainTextEdit* result() { return child<QPlainTextEdit>("RichEdit2"); }
+    QAction* action(const char* name) { return child<QAction>(name); }
+    bool enabled(const char* name) { return action(name)->isEnabled(); }
+
+    void run(const QString& text) {
+        input()->setPlainText(text);
+        action("miHyphenate")->trigger();
+    }
+
+    testing::TempFolder folder;
+    std::optional<testing::ScopedCurrentDirectory> cwd;
+    ScriptedPlatform platform;
+    std::unique_ptr<TForm1> window;
+};
+
+TEST_F(MainWindowTest, StartupReportsTheFirstMissingCompiledDictionary) {
+    struct Case {
+        std::vector<const char*> missing;
+        const char* reported;
+    };
+    const Case cases[] = {
+        {{"RHYPHEN.PT"}, "RHYPHEN.PT"},
+        {{"LHYPHEN.XCD", "UHYPHEN.PT"}, "UHYPHEN.PT"}, // every ".PT" before any ".XCD"
+        {{"EHYPHEN.PT", "LHYPHEN.XCD"}, "EHYPHEN.PT"},
+        {{"UHYPHEN.XCD"}, "UHYPHEN.XCD"},
+        {{"RHYPHEN.XCD", "EHYPHEN.XCD"}, "RHYPHEN.XCD"},
+    };
+    for (const Case& c : cases) {
+        testing::TempFolder broken;
+        broken.writeDictionaries();
+        for (const char* name : c.missing)
+            std::filesystem::remove(broken / name);
+        testing::ScopedCurrentDirectory inBroken(broken.path());
+        ScriptedPlatform seam;
+        TForm1 form(seam);
+        EXPECT_TRUE(form.startupFailed()) << c.reported;
+        EXPECT_EQ(seam.transcript(), std::vector<std::string>{std::string("error: Cannot find ") +
+                                                              c.reported + ". Closing"});
+
+        // The program itself ends with status 0 and never shows a window.
+        ScriptedPlatform programSeam;
+        EXPECT_EQ(RunApplication(programSeam), 0);
+        EXPECT_EQ(programSeam.count(ScriptedPlatform::Kind::Error), 1);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+    }
+}
+
+TEST_F(MainWindowTest, FirstActivationSetsCaptionButtonFocusAndDisablesLogItems) {
+    TForm1& w = open();
+    EXPECT_EQ(w.windowTitle(), Q("Cantiva [Russian syllabification]"));
+    EXPECT_TRUE(child<QRadioButton>("rbRussian")->isChecked());
+    EXPECT_TRUE(input()->hasFocus());
+    EXPECT_FALSE(w.state().logAllowed);
+
+    struct Item {
+        const char* name;
+        bool enabled;
+    };
+    const Item items[] = {
+        {"miHyphenate", false},
+        {"Editcustomdictionary1", true},
+        {"Open1", true},
+        {"Saveresult1", false},
+        {"miScoreOutput", false},
+        {"ExportFinaleLyrics1", false},
+        {"Exit2", true},
+        {"miLog", false},
+        {"Regeneratepatterns1", false},
+        {"Patterndictinfo1", false},
+        {"miRegenXPatterns", true},
+        {"Exceptionsdictinfo1", true},
+        {"miAbout", true},
+    };
+    for (const Item& item : items)
+        EXPECT_EQ(enabled(item.name), item.enabled) << item.name;
+    EXPECT_TRUE(action("miLog")->isChecked());
+    EXPECT_TRUE(platform.calls.empty());
+}
+
+TEST_F(MainWindowTest, MenusFollowTheTwoPanes) {
+    open();
+    QTest::keyClick(input(), Qt::Key_A);
+    EXPECT_TRUE(enabled("miHyphenate"));
+    QTest::keyClick(input(), Qt::Key_Backspace);
+    EXPECT_FALSE(enabled("miHyphenate"));
+
+    input()->setPlainText(Q("мама"));
+    result()->setPlainText(Q("ма-ма\n"));
+    for (const char* name : {"miHyphenate", "Saveresult1", "miScoreOutput", "ExportFinaleLyrics1"})
+        EXPECT_TRUE(enabled(name)) << name;
+
+    // Emptying the result pane disables "Hyphenate" too, though the input still holds text.
+    result()->clear();
+    for (const char* name : {"miHyphenate", "Saveresult1", "miScoreOutput", "ExportFinaleLyrics1"})
+        EXPECT_FALSE(enabled(name)) << name;
+}
+
+TEST_F(MainWindowTest, RunFillsTheResultPaneThroughTheInsertShortcut) {
+    open();
+    auto* log = child<QListWidget>("ListBox1");
+    log->addItem(QStringLiteral("from before"));
+    input()->setPlainText(Q("Мама, мама!\nok"));
+    QTest::keyClick(input(), Qt::Key_Insert);
+
+    EXPECT_EQ(result()->toPlainText(), Q("Ма-ма, ма-ма!\nok\n"));
+    EXPECT_EQ(input()->toPlainText(), Q("Мама, мама!\nok"));
+    EXPECT_EQ(child<QProgressBar>("ProgressBar1")->value(), 0);
+    EXPECT_EQ(platform.busyPushes, 1);
+    EXPECT_EQ(platform.busyDepth(), 0);
+    EXPECT_TRUE(platform.calls.empty());
+    EXPECT_EQ(log->count(), 0); // cleared; no log lines since "Show hyphenation log" is disabled
+    EXPECT_TRUE(window->state().logAllowed);
+    for (const char* name : {"Saveresult1", "miScoreOutput", "ExportFinaleLyrics1"})
+        EXPECT_TRUE(enabled(name)) << name;
+
+    action("miHyphenate")->trigger();
+    EXPECT_EQ(result()->toPlainText(), Q("Ма-ма, ма-ма!\nok\n"));
+}
+
+TEST_F(MainWindowTest, CharactersOutsideTheCodePageSurviveInPlace) {
+    open();
+    struct Case {
+        const char* input;
+        const char* result;
+    };
+    const Case cases[] = {
+        {"α мама 😀\nмама漢", "α ма-ма 😀\nмама漢\n"},
+        {"мама\u00A0мама", "ма-ма\u00A0ма-ма\n"}, // the non-breaking space is kept
+        {"«Мама» — ёж", "«Ма-ма» — ёж\n"},
+    };
+    for (const Case& c : cases) {
+        run(Q(c.input));
+        EXPECT_EQ(result()->document()->toRawText().replace(QChar::ParagraphSeparator, '\n'),
+                  Q(c.result))
+            << c.input;
+    }
+    EXPECT_TRUE(platform.calls.empty());
+}
+
+TEST_F(MainWindowTest, TooLongWordWarnsAndSelectsTheWordInTheKeptInput) {
+    open();
+    run(Q("мама"));
+    const QString previous = result()->toPlainText();
+    const QString longWord(33, QLatin1Char('x'));
+    const QString text = Q("😀 мама\n  ") + longWord + Q(", ok");
+    run(text);
+
+    EXPECT_EQ(
+        platform.transcript(),
+        std::vector<std::string>{"warning: A word to hyphenate must be less than 33 symbols!"});
+    EXPECT_EQ(input()->toPlainText(), text);
+    // The word as the run counts it: its punctuation included.
+    EXPECT_EQ(input()->textCursor().selectedText(), longWord + QLatin1Char(','));
+    EXPECT_TRUE(input()->hasFocus());
+    EXPECT_EQ(result()->toPlainText(), previous);
+    EXPECT_EQ(child<QProgressBar>("ProgressBar1")->value(), 0);
+    EXPECT_EQ(platform.busyDepth(), 0);
+    EXPECT_TRUE(enabled("miHyphenate"));
+
+    platform.clearRecord();
+    run(QString(32, QLatin1Char('x')));
+    EXPECT_TRUE(platform.calls.empty());
+    EXPECT_EQ(result()->toPlainText(), QString(32, QLatin1Char('x')) + QLatin1Char('\n'));
+}
+
+TEST_F(MainWindowTest, EmptyInputOnlyBeeps) {
+    open();
+    run(Q("мама"));
+    auto* log = child<QListWidget>("ListBox1");
+    log->addItem(QStringLiteral("kept"));
+
+    window->StartHyph(); // the input pane still holds text: a normal run, which clears the log
+    EXPECT_EQ(log->count(), 0);
+
+    log->addItem(QStringLiteral("kept"));
+    input()->clear();
+    window->StartHyph();
+    EXPECT_EQ(platform.transcript(), std::vector<std::string>{"beep"});
+    EXPECT_EQ(log->count(), 1);
+
+    platform.clearRecord();
+    run(Q("  \n \n"));
+    EXPECT_EQ(platform.transcript(), std::vector<std::string>{"beep"});
+    EXPECT_EQ(log->count(), 0);
+    EXPECT_EQ(result()->toPlainText(), Q("ма-ма\n"));
+    EXPECT_EQ(platform.busyDepth(), 0);
+}
+
+TEST_F(MainWindowTest, FailingExceptionsFileStopsTheRunWithTheGenericReport) {
+    open();
+    run(Q("мама"));
+    platform.clearRecord();
+    std::filesystem::remove(folder / "RHYPHEN.XCD");
+    std::filesystem::create_directory(folder / "RHYPHEN.XCD");
+    // The loaded exceptions stay usable; the file is only needed when the language is loaded.
+    window->rbEnglishClick();
+    EXPECT_EQ(platform.transcript(), std::vector<std::string>{});
+    window->rbRussianClick();
+    EXPECT_EQ(platform.transcript(), std::vector<std::string>{"error: File access denied"});
+    EXPECT_EQ(window->windowTitle(), Q("Cantiva [Russian syllabification]"));
+
+    platform.clearRecord();
+    run(Q("папа мама"));
+    EXPECT_EQ(platform.transcript(), std::vector<std::string>{"error: File access denied"});
+    EXPECT_EQ(result()->toPlainText(), Q("ма-ма\n"));
+    EXPECT_EQ(platform.busyDepth(), 0);
+    EXPECT_EQ(child<QProgressBar>("ProgressBar1")->value(), 0);
+}
+
+TEST_F(MainWindowTest, RefusedLanguagesKeepTheCurrentOne) {
+    open();
+    child<QRadioButton>("rbEnglish")->click();
+    platform.clearRecord();
+    for (const char* name : {"rbUSA2", "rbGerman"}) {
+        child<QRadioButton>(name)->click();
+        EXPECT_EQ(platform.transcript(),
+                  (std::vector<std::string>{"beep", "message: Not available in this version"}))
+            << name;
+        EXPECT_TRUE(child<QRadioButton>("rbEnglish")->isChecked()) << name;
+        EXPECT_FALSE(child<QRadioButton>(name)->isChecked()) << name;
+        EXPECT_EQ(window->windowTitle(), Q("Cantiva [English syllabification]"));
+        EXPECT_EQ(window->state().currentLanguage(), Language::English);
+        EXPECT_TRUE(input()->hasFocus());
+        platform.clearRecord();
+    }
+}
+
+TEST_F(MainWindowTest, LanguageSwitchReloadsAndKeepsTheResult) {
+    open();
+    run(Q("мама"));
+    struct Case {
+        const char* button;
+        Language language;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {"rbEnglish", Language::English, "Cantiva [English syllabification]"},
+        {"rbLatin", Language::Latin, "Cantiva [Latin syllabification]"},
+        {"rbUSA", Language::American, "Cantiva [American syllabification]"},
+        {"rbRussian", Language::Russian, "Cantiva [Russian syllabification]"},
+    };
+    for (const Case& c : cases) {
+        child<QRadioButton>(c.button)->click();
+        EXPECT_EQ(window->windowTitle(), Q(c.caption));
+        EXPECT_EQ(window->state().currentLanguage(), c.language);
+        EXPECT_TRUE(child<QRadioButton>(c.button)->isChecked());
+        EXPECT_EQ(result()->toPlainText(), Q("ма-ма\n")) << c.button;
+        EXPECT_TRUE(input()->hasFocus());
+    }
+    EXPECT_TRUE(platform.calls.empty());
+
+    child<QRadioButton>("rbEnglish")->click();
+    run(Q("mama"));
+    EXPECT_EQ(result()->toPlainText(), Q("ma-ma\n")); // the English file is the one loaded
+
+    // The language already selected reloads nothing, so a file deleted meanwhile is not missed.
+    std::filesystem::remove(folder / "EHYPHEN.PT");
+    child<QRadioButton>("rbEnglish")->click();
+    EXPECT_TRUE(platform.calls.empty());
+}
+
+TEST_F(MainWindowTest, SwitchingToALanguageWhoseMainDictionaryIsGoneCloses) {
+    open();
+    std::filesystem::remove(folder / "LHYPHEN.PT");
+    child<QRadioButton>("rbLatin")->click();
+    EXPECT_EQ(platform.transcript(),
+              std::vector<std::string>{"error: Cannot find LHYPHEN.PT. Closing"});
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(window->startupFailed());
+}
+
+TEST_F(MainWindowTest, OpenSourceReadsUtf8OrWindows1251IntoTheInputOnly) {
+    open();
+    run(Q("мама"));
+    struct Case {
+        const char* file;
+        std::string bytes;
+        const char* pane;
+    };
+    const Case cases[] = {
+        {"cp1251.txt", W("Мама\r\nмыла раму\r\n"), "Мама\nмыла раму"},
+        {"utf8.txt", "\xD0\x9C\xD0\xB0\xCE\xB1\n\xE2\x80\x94", "Маα\n—"},
+        {"bom.xcp",
+         "\xEF\xBB\xBF"
+         "ab",
+         "ab"},
+    };
+    for (const Case& c : cases) {
+        folder.write(c.file, c.bytes);
+        platform.openFileAnswers.push_back(QString::fromStdString((folder / c.file).string()));
+        action("Open1")->trigger();
+        EXPECT_EQ(input()->toPlainText(), Q(c.pane)) << c.file;
+        EXPECT_EQ(result()->toPlainText(), Q("ма-ма\n")) << c.file;
+        EXPECT_TRUE(enabled("Saveresult1"));
+    }
+    EXPECT_EQ(platform.count(ScriptedPlatform::Kind::OpenFile), 3);
+    EXPECT_EQ(platform.count(ScriptedPlatform::Kind::Error), 0);
+    const FileDialogRequest& request = platform.fileRequests.back();
+    EXPECT_EQ(request.filter, Q("Text file (*.txt);;Exception dictionary (*.xcp);;All files (*)"));
+    EXPECT_EQ(request.initialFile, QString::fromStdString((folder / "utf8.txt").string()));
+
+    platform.clearRecord();
+    action("Open1")->trigger(); // cancelled
+    EXPECT_EQ(input()->toPlainText(), Q("ab"));
+
+    const QString missing = QString::fromStdString((folder / "none.txt").string());
+    platform.openFileAnswers.push_back(missing);
+    action("Open1")->trigger();
+    EXPECT_EQ(platform.texts(ScriptedPlatform::Kind::Error),
+              std::vector<std::string>{"Cannot open file " + missing.toStdString()});
+    EXPECT_EQ(input()->toPlainText(), Q("ab"));
+}
+
+TEST_F(MainWindowTest, ClearEmptiesBothPanesAndKeepsTheLog) {
+    open();
+    run(Q("мама"));
+    auto* log = child<QListWidget>("ListBox1");
+    log->addItem(QStringLiteral("kept"));
+    child<QPushButton>("btClear")->click();
+    EXPECT_TRUE(input()->toPlainText().isEmpty());
+    EXPECT_TRUE(result()->toPlainText().isEmpty());
+    EXPECT_EQ(log->count(), 1);
+    EXPECT_TRUE(input()->hasFocus());
+    for (const char* name : {"miHyphenate", "Saveresult1", "miScoreOutput", "ExportFinaleLyrics1"})
+        EXPECT_FALSE(enabled(name)) << name;
+}
+
+TEST_F(MainWindowTest, QuitExitAndAboutAndTheLogToggle) {
+    open();
+    TForm5 about(window.get());
+    window->setOtherWindows({.about = &about});
+    action("miAbout")->trigger();
+    EXPECT_EQ(platform.transcript(), std::vector<std::string>{"modal: Form5"});
+
+    window->state().logAllowed = true;
+    action("miLog")->setEnabled(true);
+    action("miLog")->trigger();
+    EXPECT_FALSE(action("miLog")->isChecked());
+    EXPECT_FALSE(window->state().logAllowed);
+    window->state().logAllowed = true;
+    action("miLog")->trigger();
+    EXPECT_TRUE(action("miLog")->isChecked());
+    EXPECT_FALSE(window->state().logAllowed);
+
+    child<QPushButton>("btQuit")->click();
+    EXPECT_FALSE(window->isVisible());
+    window->show();
+    action("Exit2")->trigger();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, TabOrderAndShortcuts) {
+    open();
+    const std::vector<std::string> expected = {"btQuit",    "ListBox1",  "rbRussian", "rbEnglish",
+                                               "rbLatin",   "rbUSA",     "rbUSA2",    "rbGerman",
+                                               "RichEdit1", "RichEdit2", "btClear"};
+    std::vector<std::string> order;
+    QWidget* w = child<QWidget>("btQuit");
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        order.push_back(w->objectName().toStdString());
+        do
+            w = w->nextInFocusChain();
+        while (w->focusPolicy() == Qt::NoFocus || w->objectName().isEmpty() ||
+               w->objectName().startsWith(QLatin1String("qt_")));
+    }
+    EXPECT_EQ(order, expected);
+
+    struct Shortcut {
+        const char* name;
+        QKeySequence keys;
+    };
+    const Shortcut shortcuts[] = {
+        {"miHyphenate", QKeySequence(Qt::Key_Insert)},
+        {"Editcustomdictionary1", QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {"Open1", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"Saveresult1", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"miScoreOutput", QKeySequence(Qt::CTRL | Qt::Key_M)},
+        {"ExportFinaleLyrics1", QKeySequence(Qt::CTRL | Qt::Key_F)},
+        {"Regeneratepatterns1", QKeySequence(Qt::Key_F9)},
+        {"miRegenXPatterns", QKeySequence(Qt::Key_F8)},
+        {"Exit2", QKeySequence()},
+        {"miLog", QKeySequence()},
+    };
+    for (const Shortcut& s : shortcuts)
+        EXPECT_EQ(action(s.name)->shortcut(), s.keys) << s.name;
+}
+
+} // namespace
+} // namespace cantiva::ui
