@@ -49,7 +49,11 @@ void WriteUserFile(const std::filesystem::path& chosen, std::string_view bytes) 
     CheckTargetWritable(target, existing, exists);
 
     std::filesystem::path temp = target;
-    temp.replace_filename("." + target.filename().string() + ".part");
+    // Built step by step: GCC 12 warns falsely about "." + std::string&&.
+    std::string name = ".";
+    name += target.filename().string();
+    name += ".part";
+    temp.replace_filename(name);
     int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
         ThrowCreateError(errno);

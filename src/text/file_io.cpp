@@ -99,7 +99,11 @@ void WriteFileAtomically(const std::filesystem::path& target, std::string_view b
 
 void WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
     std::filesystem::path temp = target;
-    temp.replace_filename("." + target.filename().string() + ".part");
+    // Built step by step: GCC 12 warns falsely about "." + std::string&&.
+    std::string name = ".";
+    name += target.filename().string();
+    name += ".part";
+    temp.replace_filename(name);
     WriteFileAtomically(target, bytes, temp);
 }
 
