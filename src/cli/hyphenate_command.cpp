@@ -8,11 +8,19 @@
 namespace cantiva::cli {
 namespace {
 
+// Tells that the log is given up, when a log was asked for.
 class MessageObserver : public engine::RunObserver {
 public:
-    void information(std::string_view message) override { PrintMessage(message); }
+    explicit MessageObserver(bool logRequested) : logRequested_(logRequested) {}
+    void information(std::string_view message) override {
+        if (logRequested_)
+            PrintMessage(message);
+    }
     void progressRange(int, int) override {}
     void progressPosition(int) override {}
+
+private:
+    bool logRequested_;
 };
 
 std::string ToLf(std::string_view s) {
@@ -39,7 +47,7 @@ int HyphenateCommand(const std::vector<std::string>& rawArgs) {
     state.logAllowed = logFile.has_value();
 
     text::Cp1251Text input = DecodeInput(ReadInput(args.file()), encoding);
-    MessageObserver observer;
+    MessageObserver observer(logFile.has_value());
     engine::RunResult run =
         engine::RunHyphenation(input.bytes, state, logFile.has_value(), &observer);
 

@@ -5,8 +5,22 @@
 
 namespace cantiva::dictionaries {
 
+namespace {
+constexpr std::size_t kFilterBits = 1 << 16;
+} // namespace
+
+std::size_t ExceptionDictionary::FilterBit(std::string_view key) {
+    if (key.empty())
+        return 0;
+    std::size_t h = key.size() * 0x9E37U;
+    h ^= static_cast<unsigned char>(key.front()) * 0x85EBU;
+    h ^= static_cast<unsigned char>(key.back()) * 0xC2B3U;
+    h ^= h >> 16;
+    return h & (kFilterBits - 1);
+}
+
 ExceptionDictionary::ExceptionDictionary(DecodedRecords decoded)
-    : partialTail_(decoded.partialTail) {
+    : filter_(kFilterBits, false), partialTail_(decoded.partialTail) {
     texts_.reserve(decoded.records.size());
     trimmedTexts_.reserve(decoded.records.size());
     for (std::size_t i = 0; i < decoded.records.size(); ++i) {
@@ -14,8 +28,10 @@ ExceptionDictionary::ExceptionDictionary(DecodedRecords decoded)
         std::string key = text::Trim(r.key);
         trimmedTexts_.push_back(text::Trim(r.text));
         texts_.push_back(std::move(r.text));
-        if (!key.empty())
+        if (!key.empty()) {
+            filter_[FilterBit(key)] = true;
             firstByKey_.try_emplace(std::move(key), i);
+        }
     }
 }
 
@@ -28,8 +44,10 @@ ExceptionDictionary ExceptionDictionary::Unavailable(int ioCode) {
 std::optional<std::string_view> ExceptionDictionary::lookup(std::string_view word) const {
     if (unavailableCode_ != 0)
         throw IoError(unavailableCode_);
-    if (auto it = firstByKey_.find(std::string(word)); it != firstByKey_.end())
-        return std::string_view(trimmedTexts_[it->second]);
+    if (!filter_.empty() && filter_[FilterBit(word)]) {
+        if (auto it = firstByKey_.find(word); it != firstByKey_.end())
+            return std::string_view(trimmedTexts_[it->second]);
+    }
     if (partialTail_)
         throw IoError(io_code::kReadBeyondEnd);
     return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include "dictionaries/dict_record.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,7 +33,16 @@ public:
 private:
     std::vector<std::string> texts_;
     std::vector<std::string> trimmedTexts_;
-    std::unordered_map<std::string, std::size_t> firstByKey_;
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const {
+            return std::hash<std::string_view>{}(s);
+        }
+    };
+    std::unordered_map<std::string, std::size_t, Hash, std::equal_to<>> firstByKey_;
+    // A quick "certainly not" for most words: one bit per hash of (length, first, last byte).
+    static std::size_t FilterBit(std::string_view key);
+    std::vector<bool> filter_;
     bool partialTail_ = false;
     int unavailableCode_ = 0;
 };

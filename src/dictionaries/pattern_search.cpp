@@ -8,8 +8,7 @@
 namespace cantiva::dictionaries {
 namespace {
 
-std::vector<PatternSearch::Weight> WeightsOf(std::string_view text) {
-    std::vector<PatternSearch::Weight> out;
+void AppendWeights(std::string_view text, std::vector<PatternSearch::Weight>& out) {
     std::uint8_t p = 0;
     for (char x : text) {
         if (x >= '0' && x <= '9')
@@ -17,7 +16,6 @@ std::vector<PatternSearch::Weight> WeightsOf(std::string_view text) {
         else
             ++p;
     }
-    return out;
 }
 
 } // namespace
@@ -25,20 +23,24 @@ std::vector<PatternSearch::Weight> WeightsOf(std::string_view text) {
 PatternSearch::PatternSearch(const std::vector<DictRecord>& records, const LetterIndexTable& table,
                              int letterCount) {
     texts_.reserve(records.size());
-    weights_.reserve(records.size());
+    weightStart_.reserve(records.size() + 1);
     for (const DictRecord& r : records) {
         texts_.emplace_back(text::TrimView(r.text));
-        weights_.push_back(WeightsOf(texts_.back()));
+        weightStart_.push_back(static_cast<std::uint32_t>(flatWeights_.size()));
+        AppendWeights(texts_.back(), flatWeights_);
     }
+    weightStart_.push_back(static_cast<std::uint32_t>(flatWeights_.size()));
 
     // Build the trie with per-node record lists, keeping record order.
     struct BuildNode {
         std::vector<std::pair<unsigned char, std::uint32_t>> children;
         std::vector<std::uint32_t> records;
+        int depth = 0;
     };
     std::vector<BuildNode> build(1);
     std::vector<SectionRange> sections(256);
     std::vector<bool> sectionKnown(256, false);
+    int symbols = 0;
     for (std::uint32_t r = 0; r < records.size(); ++r) {
         std::string_view key = text::TrimView(records[r].key);
         if (key.size() < 2)
@@ -61,14 +63,25 @@ PatternSearch::PatternSearch(const std::vector<DictRecord>& records, const Lette
             } else {
                 auto next = static_cast<std::uint32_t>(build.size());
                 kids.emplace_back(c, next);
+                int depth = build[node].depth + 1;
                 build.emplace_back();
+                build.back().depth = depth;
                 node = next;
+                if (symbol_[c] == 0)
+                    symbol_[c] = static_cast<std::uint16_t>(++symbols);
             }
         }
         build[node].records.push_back(r);
     }
 
     nodes_.resize(build.size());
+    rowWidth_ = static_cast<std::size_t>(symbols) + 1;
+    constexpr int kDenseDepth = 2;
+    std::int32_t rows = 0;
+    for (std::uint32_t i = 0; i < build.size(); ++i)
+        if (build[i].depth <= kDenseDepth)
+            nodes_[i].denseRow = rows++;
+    dense_.assign(static_cast<std::size_t>(rows) * rowWidth_, 0);
     std::size_t edges = build.size() - 1;
     std::size_t capacity = std::bit_ceil(std::max<std::size_t>(16, edges * 2));
     slotKeys_.assign(capacity, 0);
@@ -78,8 +91,12 @@ PatternSearch::PatternSearch(const std::vector<DictRecord>& records, const Lette
         nodes_[i].matchBegin = static_cast<std::uint32_t>(matchRecords_.size());
         matchRecords_.insert(matchRecords_.end(), build[i].records.begin(), build[i].records.end());
         nodes_[i].matchEnd = static_cast<std::uint32_t>(matchRecords_.size());
-        for (auto [c, kid] : build[i].children)
-            addChild(i, c, kid);
+        for (auto [c, kid] : build[i].children) {
+            if (nodes_[i].denseRow >= 0)
+                dense_[static_cast<std::size_t>(nodes_[i].denseRow) * rowWidth_ + symbol_[c]] = kid;
+            else
+                addChild(i, c, kid);
+        }
     }
 }
 

@@ -3,7 +3,9 @@
 #include "dictionaries/dict_record.h"
 #include "dictionaries/letter_index.h"
 
+#include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -31,12 +33,16 @@ public:
 
     // The trimmed text of a record and the weights it spreads, precomputed.
     std::string_view trimmedText(std::uint32_t record) const { return texts_[record]; }
-    const std::vector<Weight>& weights(std::uint32_t record) const { return weights_[record]; }
+    std::span<const Weight> weights(std::uint32_t record) const {
+        return std::span<const Weight>(flatWeights_)
+            .subspan(weightStart_[record], weightStart_[record + 1] - weightStart_[record]);
+    }
 
 private:
     struct Node {
         std::uint32_t matchBegin = 0;
         std::uint32_t matchEnd = 0;
+        std::int32_t denseRow = -1; // shallow nodes find their children in one load
     };
 
     std::uint32_t child(std::uint32_t node, unsigned char c) const;
@@ -44,18 +50,26 @@ private:
 
     std::vector<Node> nodes_;
     std::vector<std::uint32_t> matchRecords_;
-    // Open-addressed table (node, byte) -> child node; 0 marks an empty slot (the root is never
-    // a child).
+    // Bytes that occur in keys, numbered from 1; 0 means "in no key".
+    std::array<std::uint16_t, 256> symbol_{};
+    std::size_t rowWidth_ = 0;
+    std::vector<std::uint32_t> dense_;
+    // Deeper nodes: open-addressed table (node, byte) -> child node; 0 marks an empty slot (the
+    // root is never a child).
     std::vector<std::uint64_t> slotKeys_;
     std::vector<std::uint32_t> slotValues_;
     std::uint64_t mask_ = 0;
     std::vector<std::string> texts_;
-    std::vector<std::vector<Weight>> weights_;
+    std::vector<Weight> flatWeights_;
+    std::vector<std::uint32_t> weightStart_;
 };
 
 inline std::uint32_t PatternSearch::child(std::uint32_t node, unsigned char c) const {
-    if (slotKeys_.empty())
+    const std::uint16_t sym = symbol_[c];
+    if (sym == 0)
         return 0;
+    if (const std::int32_t row = nodes_[node].denseRow; row >= 0)
+        return dense_[static_cast<std::size_t>(row) * rowWidth_ + sym];
     std::uint64_t key = (static_cast<std::uint64_t>(node) << 8 | c) + 1;
     std::uint64_t h = (key * 0x9E3779B97F4A7C15ULL) >> 20;
     for (std::uint64_t i = h & mask_;; i = (i + 1) & mask_) {

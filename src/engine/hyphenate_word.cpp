@@ -66,20 +66,12 @@ std::string WeightLine(const GapWeights& weights, std::size_t n) {
     return line;
 }
 
-std::string InsertHyphens(std::string_view core, const GapWeights& weights) {
-    std::string out;
-    out.reserve(core.size() * 2);
-    for (std::size_t i = 1; i <= core.size(); ++i) {
-        if (i >= 2 && i + 1 < weights.size() && weights[i + 1] % 2 == 1)
-            out += '-';
-        out += core[i - 1];
-    }
-    return out;
-}
+namespace {
 
-std::string JoinFinalLetter(std::string_view h, Language language) {
-    if (h.size() < 3 || !IsLoneLetterBreak(h.substr(h.size() - 3)))
-        return std::string(h);
+// The hyphen of t = X "-" Y at the end of h stays or goes; h is changed in place.
+void JoinFinalLetterInPlace(std::string& h, Language language) {
+    if (h.size() < 3 || !IsLoneLetterBreak(std::string_view(h).substr(h.size() - 3)))
+        return;
     char x = h[h.size() - 3];
     char y = h[h.size() - 1];
     bool keep = IsRussian(language)
@@ -87,16 +79,13 @@ std::string JoinFinalLetter(std::string_view h, Language language) {
                           kRussianVowels.contains(y)
                     : kEnglishVowels.contains(y) &&
                           (kEnglishVowels.contains(x) || kEnglishConsonants.contains(x));
-    if (keep)
-        return std::string(h);
-    std::string out(h.substr(0, h.size() - 2));
-    out += y;
-    return out;
+    if (!keep)
+        h.erase(h.size() - 2, 1);
 }
 
-std::string JoinInitialLetter(std::string_view h, Language language) {
-    if (h.size() < 3 || !IsLoneLetterBreak(h.substr(0, 3)))
-        return std::string(h);
+void JoinInitialLetterInPlace(std::string& h, Language language) {
+    if (h.size() < 3 || !IsLoneLetterBreak(std::string_view(h).substr(0, 3)))
+        return;
     char x = h[0];
     char y = h[2];
     bool join =
@@ -105,96 +94,120 @@ std::string JoinInitialLetter(std::string_view h, Language language) {
                   (kRussianConsonantsAndSigns.contains(y) || kRussianVowelsAndShortI.contains(y))
             : kEnglishConsonants.contains(x) &&
                   (kEnglishConsonants.contains(y) || kLatinVowels.contains(y));
-    if (!join)
-        return std::string(h);
-    std::string out(1, x);
-    out.append(h.substr(2));
+    if (join)
+        h.erase(1, 1);
+}
+
+} // namespace
+
+std::string JoinFinalLetter(std::string_view h, Language language) {
+    std::string out(h);
+    JoinFinalLetterInPlace(out, language);
     return out;
 }
 
-std::string ApplyCase(std::string_view f, const std::vector<bool>& caseFlags) {
-    std::string out;
-    out.reserve(f.size());
+std::string JoinInitialLetter(std::string_view h, Language language) {
+    std::string out(h);
+    JoinInitialLetterInPlace(out, language);
+    return out;
+}
+
+void AppendWithCase(std::string& out, std::string_view f, std::string_view original) {
     std::size_t k = 0;
     for (char c : f) {
         if (c == '-') {
             out += c;
             continue;
         }
-        out += (k < caseFlags.size() && caseFlags[k]) ? text::UpperChar(c) : c;
+        out += (k < original.size() && IsUpperLetter(original[k])) ? text::UpperChar(c) : c;
         ++k;
     }
-    return out;
 }
 
-std::string HyphenateWord(std::string_view w, const WordContext& context, LogLines* log) {
+void AppendHyphenatedWord(std::string& out, std::string_view w, const WordContext& context,
+                          LogLines* log) {
     const Language language = context.language;
 
     // 1. Punctuation at both ends.
     std::string_view leading =
         StartsWithPunctuation(w) ? LeadingPunctuation(w) : std::string_view{};
-    std::string_view trailingPart =
+    std::string_view trailing =
         EndsWithPunctuation(w) ? TrailingPunctuation(w) : std::string_view{};
-    std::string_view stripped = StripEnds(w, leading.size(), trailingPart.size());
-    std::string trailing(trailingPart);
+    // 2. The case of each letter is read from `stripped` itself when it is put back.
+    const std::string_view stripped = StripEnds(w, leading.size(), trailing.size());
 
-    // 2, 3. Case flags, then lower case.
-    std::vector<bool> caseFlags(stripped.size());
-    for (std::size_t i = 0; i < stripped.size(); ++i)
-        caseFlags[i] = IsUpperLetter(stripped[i]);
-    std::string core = text::Lower(stripped);
-
-    auto wrap = [&](std::string_view middle) {
-        std::string out(leading);
-        out += middle;
-        out += trailing;
-        return out;
-    };
+    // 3. Lower case, kept as the dotted word ".core." so the core is a part of it.
+    std::string dotted;
+    dotted.reserve(stripped.size() + 2);
+    dotted += '.';
+    for (char c : stripped)
+        dotted += text::LowerChar(c);
+    dotted += '.';
+    auto core = [&dotted] { return std::string_view(dotted).substr(1, dotted.size() - 2); };
 
     // 4. Exceptions, first record in file order.
-    if (auto exception = context.exceptions.lookup(core)) {
+    if (auto exception = context.exceptions.lookup(core())) {
         if (log) {
             log->push_back("Exception: " + std::string(*exception));
             log->emplace_back(kLogRule);
         }
-        return wrap(ApplyCase(*exception, caseFlags));
+        out += leading;
+        AppendWithCase(out, *exception, stripped);
+        out += trailing;
+        return;
     }
 
     // 5. Eligibility, English clitics.
-    if (LinkedLetterCount(core, language) < 3)
-        return std::string(w);
+    if (LinkedLetterCount(core(), language) < 3) {
+        out += w;
+        return;
+    }
+    std::string_view clitic;
     if (IsEnglish(language)) {
-        if (int k = FindClitic(core); k > 0) {
-            std::string_view clitic = kEnglishClitics[static_cast<std::size_t>(k - 1)];
-            trailing = std::string(clitic) + trailing;
-            core.resize(core.size() - clitic.size());
+        if (int k = FindClitic(core()); k > 0) {
+            clitic = kEnglishClitics[static_cast<std::size_t>(k - 1)];
+            dotted.resize(dotted.size() - 1 - clitic.size());
+            dotted += '.';
         }
     }
-    if (!IsLanguageWord(core, language))
-        return std::string(w);
+    if (!IsLanguageWord(core(), language)) {
+        out += w;
+        return;
+    }
 
     // 6. Patterns. Every ё is matched as е and put back afterwards.
-    std::vector<std::size_t> yoPositions;
-    for (std::size_t i = 0; i < core.size(); ++i)
-        if (core[i] == kYo) {
-            yoPositions.push_back(i);
-            core[i] = kYe;
-        }
-    std::string dotted = "." + core + ".";
+    for (char& c : dotted)
+        if (c == kYo)
+            c = kYe;
     GapWeights weights = ComputeWeights(dotted, context, log);
     if (log) {
         log->push_back(dotted);
         log->push_back(WeightLine(weights, dotted.size()));
         log->emplace_back(kLogRule);
     }
-    for (std::size_t i : yoPositions)
-        core[i] = kYo;
-    for (std::size_t i = 0; i < core.size(); ++i)
-        if (caseFlags[i])
-            core[i] = text::UpperChar(core[i]);
-    std::string hyphenated = InsertHyphens(core, weights);
-    hyphenated = JoinInitialLetter(JoinFinalLetter(hyphenated, language), language);
-    return wrap(hyphenated);
+
+    // The lower-cased letters come back from the original: ё and the case are restored at once.
+    std::string h;
+    h.reserve(stripped.size() * 2);
+    const std::size_t k = dotted.size() - 2;
+    for (std::size_t i = 1; i <= k; ++i) {
+        if (i >= 2 && i + 1 < weights.size() && weights[i + 1] % 2 == 1)
+            h += '-';
+        char c = text::LowerChar(stripped[i - 1]);
+        h += IsUpperLetter(stripped[i - 1]) ? text::UpperChar(c) : c;
+    }
+    JoinFinalLetterInPlace(h, language);
+    JoinInitialLetterInPlace(h, language);
+    out += leading;
+    out += h;
+    out += clitic;
+    out += trailing;
+}
+
+std::string HyphenateWord(std::string_view w, const WordContext& context, LogLines* log) {
+    std::string out;
+    AppendHyphenatedWord(out, w, context, log);
+    return out;
 }
 
 } // namespace cantiva::engine

@@ -42,18 +42,20 @@ GapWeights ComputeWeights(std::string_view dotted, const WordContext& context, L
 // "0 0 0 1 0 0 ": weights 1..n, each followed by a blank.
 std::string WeightLine(const GapWeights& weights, std::size_t n);
 
-// The core with "-" before every letter i (2 <= i) whose gap weight weights[i + 1] is odd.
-std::string InsertHyphens(std::string_view core, const GapWeights& weights);
-
 // Join rules: undo a break that leaves one letter alone at the end, then at the start.
 std::string JoinFinalLetter(std::string_view hyphenated, Language language);
 std::string JoinInitialLetter(std::string_view hyphenated, Language language);
 
-// The exception text `f` written with the word's upper-case positions.
-std::string ApplyCase(std::string_view f, const std::vector<bool>& caseFlags);
+// Appends the exception text `f` with the case of `original`: the k-th letter of `f` (hyphens
+// not counted) is upper-cased where the k-th character of `original` is an upper-case letter.
+void AppendWithCase(std::string& out, std::string_view f, std::string_view original);
 
 // One word of a token, divided into syllables (or unchanged). Log lines go to `log` when given.
 // Throws IoError when the exceptions dictionary cannot be read.
 std::string HyphenateWord(std::string_view word, const WordContext& context, LogLines* log);
+
+// The same, appended to `out`.
+void AppendHyphenatedWord(std::string& out, std::string_view word, const WordContext& context,
+                          LogLines* log);
 
 } // namespace cantiva::engine

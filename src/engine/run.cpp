@@ -72,7 +72,7 @@ RunResult RunHyphenation(std::string_view inputText, dictionaries::DictionarySta
                 stopped = true;
                 return;
             }
-            text += HyphenateWord(word, context, log);
+            AppendHyphenatedWord(text, word, context, log);
             text += SeparatorText(token.separator);
             if (observer)
                 observer->progressPosition(u);

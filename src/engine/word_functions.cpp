@@ -4,11 +4,6 @@
 
 namespace cantiva::engine {
 
-bool IsUpperLetter(char c) {
-    auto u = static_cast<unsigned char>(c);
-    return (u >= 'A' && u <= 'Z') || u == 0xA8 || (u >= 0xC0 && u <= 0xDF);
-}
-
 bool StartsWithPunctuation(std::string_view word) {
     return !word.empty() && kPunctuationMarks.contains(word.front());
 }

@@ -12,7 +12,10 @@ namespace cantiva::engine {
 using dictionaries::Language;
 
 // A–Z, Ё and А–Я only.
-bool IsUpperLetter(char c);
+inline bool IsUpperLetter(char c) {
+    auto u = static_cast<unsigned char>(c);
+    return (u >= 'A' && u <= 'Z') || u == 0xA8 || (u >= 0xC0 && u <= 0xDF);
+}
 
 bool StartsWithPunctuation(std::string_view word);
 bool EndsWithPunctuation(std::string_view word);

@@ -40,6 +40,11 @@ constexpr CaseTables kCase = MakeCaseTables();
 
 } // namespace
 
+namespace detail {
+const std::array<char, 256> kLowerTable = kCase.lower;
+const std::array<char, 256> kUpperTable = kCase.upper;
+} // namespace detail
+
 std::string_view TrimView(std::string_view s) {
     std::size_t b = 0;
     std::size_t e = s.size();
@@ -71,14 +76,6 @@ std::vector<std::string_view> SplitLines(std::string_view s) {
     if (start < s.size())
         lines.push_back(s.substr(start));
     return lines;
-}
-
-char LowerChar(char c) {
-    return kCase.lower[static_cast<unsigned char>(c)];
-}
-
-char UpperChar(char c) {
-    return kCase.upper[static_cast<unsigned char>(c)];
 }
 
 std::string Lower(std::string_view s) {

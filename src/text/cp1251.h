@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,8 +26,17 @@ std::string Trim(std::string_view s);
 std::vector<std::string_view> SplitLines(std::string_view s);
 
 // The whole Windows-1251 case mapping (Latin, Russian, Ё/ё and the other Cyrillic letters).
-char LowerChar(char c);
-char UpperChar(char c);
+namespace detail {
+extern const std::array<char, 256> kLowerTable;
+extern const std::array<char, 256> kUpperTable;
+} // namespace detail
+
+inline char LowerChar(char c) {
+    return detail::kLowerTable[static_cast<unsigned char>(c)];
+}
+inline char UpperChar(char c) {
+    return detail::kUpperTable[static_cast<unsigned char>(c)];
+}
 std::string Lower(std::string_view s);
 std::string Upper(std::string_view s);
 
