@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Whole runs of cantiva-cli against libhyphen on the same ~10 MB texts, alternately (A B A B …),
+# median of PAIRS pairs (default 5); prints times, the ratio, MB/s and peak memory.
+#   bench/whole_run.sh [BUILD_DIR]   (default build/release; run `cmake --build --preset release` first)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build="${1:-build/release}"
+pairs="${PAIRS:-5}"
+work="${WORK:-/tmp/cantiva-bench}"
+cli="$PWD/$build/src/cli/cantiva-cli"
+dicts="$PWD/$build/dictionaries"
+
+for p in libhyphen-dev hyphen-ru hyphen-en-us fortunes-ru fortunes time; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
+        { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$p" >/dev/null; }
+done
+
+mkdir -p "$work"
+[ -f "$work/ru.cp1251.txt" ] || python3 bench/make_corpus.py "$work"
+cc -O2 -o "$work/libhyphen_run" bench/libhyphen_run.c -lhyphen
+
+# Seconds and peak kilobytes of one command, output thrown away.
+measure() { /usr/bin/time -f "%e %M" "$@" > /dev/null 2> "$work/time.txt" || true; tail -n 1 "$work/time.txt"; }
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+run_language() {
+    local name="$1" lang="$2" cantiva_text="$3" peer_dict="$4" peer_text="$5"
+    local ca=() pa=() mem=()
+    for ((i = 0; i < pairs; i++)); do
+        read -r t m < <(measure "$cli" hyphenate --lang "$lang" --dict-dir "$dicts" --encoding cp1251 "$cantiva_text")
+        ca+=("$t"); mem+=("$m")
+        read -r t m < <(measure "$work/libhyphen_run" "$peer_dict" "$peer_text")
+        pa+=("$t")
+    done
+    local c p m size
+    c=$(printf '%s\n' "${ca[@]}" | median)
+    p=$(printf '%s\n' "${pa[@]}" | median)
+    m=$(printf '%s\n' "${mem[@]}" | median)
+    size=$(stat -c %s "$cantiva_text")
+    awk -v n="$name" -v c="$c" -v p="$p" -v m="$m" -v s="$size" 'BEGIN {
+        printf "%-8s cantiva %.2f s (%.1f MB/s, peak %.0f MB)  libhyphen %.2f s  ratio %.2f  memory bar %.0f MB\n",
+               n, c, s / 1048576 / c, m / 1024, p, c / p, 3 * s / 1048576 + 50 }'
+}
+
+run_language Russian ru "$work/ru.cp1251.txt" /usr/share/hyphen/hyph_ru_RU.dic "$work/ru.koi8r.txt"
+run_language English us "$work/en.txt" /usr/share/hyphen/hyph_en_US.dic "$work/en.txt"
