@@ -54,13 +54,18 @@ class Russian:
         return ru_right(divided)
 
     def trains_on(self, word):
-        return not wordlists.held_out(word, 45)  # the forms repeat their stems: a sample will do
+        # The forms repeat their stems, so a sample of the long ones will do; short words are
+        # few and frequent, and all of them are learnt.
+        return len(word) <= 7 or wordlists.held_out(word, 60, salt="sample")
 
 
 class English:
     lang, index = "en", languages.ENGLISH_INDEX
 
     def words(self, args):
+        if not os.path.exists(args.cmu):
+            raise SystemExit(f"{args.cmu} not found: npm install --prefix DIR cmu-pronouncing-dictionary "
+                             "and pass --cmu DIR/node_modules/cmu-pronouncing-dictionary")
         self.cmu = wordlists.cmu_dictionary(args.cmu)
         return sorted(w for w in self.cmu if en_syllables.is_word(w))
 
@@ -84,7 +89,7 @@ class Latin:
         words.update(la_syllables.with_consonantal_v(w) for w in base)
         # Enclitics (-que, -ne, -ve) on a fixed share of the words.
         words.update(w + e for w in base for e in ("que", "ne", "ve")
-                     if wordlists.held_out(w + e, 8))
+                     if wordlists.held_out(w + e, 8, salt="enclitic"))
         return sorted(w for w in words if la_syllables.is_word(w))
 
     def reference(self, word):
@@ -94,7 +99,7 @@ class Latin:
         return len(word) < 3 or len(divided.split("-")) == len(la_syllables.nuclei(word))
 
     def trains_on(self, word):
-        return not wordlists.held_out(word, 75)
+        return len(word) <= 6 or wordlists.held_out(word, 25, salt="sample")
 
 
 LANGUAGES = {"ru": Russian, "en": English, "la": Latin}
@@ -104,16 +109,17 @@ def build(maker, args, log):
     t0 = time.time()
     words = maker.words(args)
     train, test = wordlists.split(words)
-    train = [w for w in train if maker.trains_on(w)]
-    reference = [maker.reference(w) for w in train]
-    log(f"{maker.lang}: {len(words)} words, {len(train)} to patgen, {len(test)} held out")
-    patterns = patgen_driver.run_patgen(reference, maker.index)
+    learn = [w for w in train if maker.trains_on(w)]
+    log(f"{maker.lang}: {len(words)} words, {len(learn)} to patgen, {len(test)} held out")
+    patterns = patgen_driver.run_patgen([maker.reference(w) for w in learn], maker.index)
     lines = engine_form.layout(engine_form.engine_patterns(patterns, maker.index), maker.index)
     model = engine_model.PatternSet([line for line in lines if line != "%"])
 
+    # Exceptions: training words (sampled for patgen or not) the patterns divide wrongly.
     exceptions = {}
-    for word, ref in zip(train, reference):
-        if len(word) <= MAX_EXCEPTION_LENGTH and not maker.right(word, engine_model.divide(word, model, maker.lang)):
+    for word in train:
+        if 3 <= len(word) <= MAX_EXCEPTION_LENGTH and not maker.right(word, engine_model.divide(word, model, maker.lang)):
+            ref = maker.reference(word)
             if maker.right(word, ref):
                 exceptions[word] = ref
     wrong = sum(not maker.right(w, engine_model.divide(w, model, maker.lang)) for w in test)
@@ -135,7 +141,7 @@ def main():
     ap = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     ap.add_argument("--out", default=os.path.join(here, "..", "..", "dictionaries"))
     ap.add_argument("--lang", default="ru,en,la")
-    ap.add_argument("--cmu", default="/tmp/lyrics_npm/node_modules/cmu-pronouncing-dictionary")
+    ap.add_argument("--cmu", default="/tmp/lyrics-npm/node_modules/cmu-pronouncing-dictionary")
     ap.add_argument("--collatinus", default=None)
     ap.add_argument("--report", default=None, help="also write the held-out figures here")
     args = ap.parse_args()

@@ -17,9 +17,10 @@ import unicodedata
 HUNSPELL_RU = ("/usr/share/hunspell/ru_RU.dic", "/usr/share/hunspell/ru_RU.aff")
 
 
-def held_out(word, percent=10):
-    """A fixed, reproducible split: about `percent` % of the words never reach patgen."""
-    h = hashlib.sha1(word.encode("utf-8")).digest()
+def held_out(word, percent=10, salt=""):
+    """A fixed, reproducible split: about `percent` % of the words never reach patgen.  Other
+    salts give other fixed samples, independent of the split."""
+    h = hashlib.sha1((salt + word).encode("utf-8")).digest()
     return h[0] * 100 // 256 < percent
 
 
