@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 
 namespace cantiva::ui {
 
@@ -55,6 +56,8 @@ TForm2::TForm2(Platform& platform, const dictionaries::DictionaryState& state, Q
 void TForm2::Execute(int kind) {
     GetDictInfo(kind);
     Button1->setFocus();
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
     platform_.showModal(*this);
 }
 

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -153,6 +154,9 @@ void TForm3::setEditDialog(TForm4& editDialog) {
 
 void TForm3::Execute() {
     ActivateForm();
+    adjustSize();
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
     platform_.showModal(*this);
 }
 

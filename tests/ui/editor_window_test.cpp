@@ -116,6 +116,22 @@ TEST_F(EditorTest, MenuItemsAndShortcuts) {
     EXPECT_EQ(form3->findChild<QAction*>("Editcurrent1"), form3->Editcurrent1);
 }
 
+TEST_F(EditorTest, ShortcutsReachTheirCommandsFromTheList) {
+    load("ав-то\r\nмо-ло-ко");
+    form3->Execute();
+    form3->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form3.get()));
+    platform.clearRecord();
+    platform.yesNoAnswers = {false};
+    QTest::keyClick(form3->ListBox1, Qt::Key_Insert);
+    QTest::keyClick(form3->ListBox1, Qt::Key_F4);
+    QTest::keyClick(form3->ListBox1, Qt::Key_Delete);
+    EXPECT_EQ(platform.transcript(),
+              (Lines{"modal: Form4", "modal: Form4", "yes-no: Are you sure?"}));
+    QTest::keyClick(form3->ListBox1, Qt::Key_F4, Qt::ControlModifier);
+    EXPECT_FALSE(form3->isVisible());
+}
+
 TEST_F(EditorTest, OpeningListsTheLoadedExceptionsTrimmedWithTheFirstCurrent) {
     load("  Мо-ло-ко  \r\nex-cep-tion\r\n\r\nав-то");
     form3->Execute();
