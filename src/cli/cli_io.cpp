@@ -50,12 +50,13 @@ std::string ReadInput(const std::optional<std::string>& file) {
     return data;
 }
 
-text::Cp1251Text DecodeInput(std::string_view bytes, Encoding encoding) {
+text::Cp1251Text DecodeInput(std::string bytes, Encoding encoding) {
     if (encoding == Encoding::Cp1251)
-        return {std::string(bytes), {}};
-    if (bytes.starts_with(text::kUtf8Bom))
-        bytes.remove_prefix(text::kUtf8Bom.size());
-    return text::Utf8ToCp1251(bytes);
+        return {std::move(bytes), {}};
+    std::string_view utf8 = bytes;
+    if (utf8.starts_with(text::kUtf8Bom))
+        utf8.remove_prefix(text::kUtf8Bom.size());
+    return text::Utf8ToCp1251(utf8);
 }
 
 std::string EncodeOutput(std::string_view cp1251, const std::vector<std::string>& foreign,

@@ -21,7 +21,7 @@ std::string ReadInput(const std::optional<std::string>& file);
 
 // Input bytes as the core's text: UTF-8 is converted (a leading byte-order mark dropped) with
 // the characters Windows-1251 cannot hold kept aside; cp1251 is taken byte for byte.
-text::Cp1251Text DecodeInput(std::string_view bytes, Encoding encoding);
+text::Cp1251Text DecodeInput(std::string bytes, Encoding encoding);
 std::string EncodeOutput(std::string_view cp1251, const std::vector<std::string>& foreign,
                          Encoding encoding);
 

@@ -62,8 +62,9 @@ int HyphenateCommand(const std::vector<std::string>& rawArgs) {
 
     switch (run.status) {
     case engine::RunStatus::Done: {
-        std::string out = EncodeOutput(run.paneText, input.foreign, encoding);
-        WriteStdout(args.flag("--lf") ? ToLf(out) : out);
+        if (encoding == Encoding::Utf8)
+            run.paneText = EncodeOutput(run.paneText, input.foreign, encoding);
+        WriteStdout(args.flag("--lf") ? ToLf(run.paneText) : run.paneText);
         return exit_status::kDone;
     }
     case engine::RunStatus::EmptyAfterTrim:

@@ -74,28 +74,37 @@ PatternSearch::PatternSearch(const std::vector<DictRecord>& records, const Lette
         build[node].records.push_back(r);
     }
 
-    nodes_.resize(build.size());
-    rowWidth_ = static_cast<std::size_t>(symbols) + 1;
+    // Number the nodes breadth first, so the shallow ones, which every walk passes through,
+    // come first and find their children in a dense row.
+    std::vector<std::uint32_t> order{0};
+    for (std::size_t k = 0; k < order.size(); ++k)
+        for (auto [c, kid] : build[order[k]].children)
+            order.push_back(kid);
+    std::vector<std::uint32_t> id(build.size());
+    for (std::uint32_t k = 0; k < order.size(); ++k)
+        id[order[k]] = k;
+
     constexpr int kDenseDepth = 2;
-    std::int32_t rows = 0;
-    for (std::uint32_t i = 0; i < build.size(); ++i)
-        if (build[i].depth <= kDenseDepth)
-            nodes_[i].denseRow = rows++;
-    dense_.assign(static_cast<std::size_t>(rows) * rowWidth_, 0);
-    std::size_t edges = build.size() - 1;
-    std::size_t capacity = std::bit_ceil(std::max<std::size_t>(16, edges * 2));
+    denseNodes_ = 0;
+    while (denseNodes_ < order.size() && build[order[denseNodes_]].depth <= kDenseDepth)
+        ++denseNodes_;
+    rowWidth_ = static_cast<std::size_t>(symbols) + 1;
+    dense_.assign(denseNodes_ * rowWidth_, 0);
+    std::size_t capacity = std::bit_ceil(std::max<std::size_t>(16, build.size() * 2));
     slotKeys_.assign(capacity, 0);
     slotValues_.assign(capacity, 0);
     mask_ = capacity - 1;
-    for (std::uint32_t i = 0; i < build.size(); ++i) {
-        nodes_[i].matchBegin = static_cast<std::uint32_t>(matchRecords_.size());
-        matchRecords_.insert(matchRecords_.end(), build[i].records.begin(), build[i].records.end());
-        nodes_[i].matchEnd = static_cast<std::uint32_t>(matchRecords_.size());
-        for (auto [c, kid] : build[i].children) {
-            if (nodes_[i].denseRow >= 0)
-                dense_[static_cast<std::size_t>(nodes_[i].denseRow) * rowWidth_ + symbol_[c]] = kid;
+    nodes_.resize(build.size());
+    for (std::uint32_t k = 0; k < order.size(); ++k) {
+        const BuildNode& b = build[order[k]];
+        nodes_[k].matchBegin = static_cast<std::uint32_t>(matchRecords_.size());
+        matchRecords_.insert(matchRecords_.end(), b.records.begin(), b.records.end());
+        nodes_[k].matchEnd = static_cast<std::uint32_t>(matchRecords_.size());
+        for (auto [c, kid] : b.children) {
+            if (k < denseNodes_)
+                dense_[k * rowWidth_ + symbol_[c]] = id[kid];
             else
-                addChild(i, c, kid);
+                addChild(k, c, id[kid]);
         }
     }
 }

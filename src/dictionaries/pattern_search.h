@@ -42,7 +42,6 @@ private:
     struct Node {
         std::uint32_t matchBegin = 0;
         std::uint32_t matchEnd = 0;
-        std::int32_t denseRow = -1; // shallow nodes find their children in one load
     };
 
     std::uint32_t child(std::uint32_t node, unsigned char c) const;
@@ -53,6 +52,7 @@ private:
     // Bytes that occur in keys, numbered from 1; 0 means "in no key".
     std::array<std::uint16_t, 256> symbol_{};
     std::size_t rowWidth_ = 0;
+    std::size_t denseNodes_ = 0; // nodes 0..denseNodes_ - 1 have a row of children in dense_
     std::vector<std::uint32_t> dense_;
     // Deeper nodes: open-addressed table (node, byte) -> child node; 0 marks an empty slot (the
     // root is never a child).
@@ -68,8 +68,8 @@ inline std::uint32_t PatternSearch::child(std::uint32_t node, unsigned char c) c
     const std::uint16_t sym = symbol_[c];
     if (sym == 0)
         return 0;
-    if (const std::int32_t row = nodes_[node].denseRow; row >= 0)
-        return dense_[static_cast<std::size_t>(row) * rowWidth_ + sym];
+    if (node < denseNodes_)
+        return dense_[node * rowWidth_ + sym];
     std::uint64_t key = (static_cast<std::uint64_t>(node) << 8 | c) + 1;
     std::uint64_t h = (key * 0x9E3779B97F4A7C15ULL) >> 20;
     for (std::uint64_t i = h & mask_;; i = (i + 1) & mask_) {

@@ -137,12 +137,9 @@ void AppendHyphenatedWord(std::string& out, std::string_view w, const WordContex
     const std::string_view stripped = StripEnds(w, leading.size(), trailing.size());
 
     // 3. Lower case, kept as the dotted word ".core." so the core is a part of it.
-    std::string dotted;
-    dotted.reserve(stripped.size() + 2);
-    dotted += '.';
-    for (char c : stripped)
-        dotted += text::LowerChar(c);
-    dotted += '.';
+    std::string dotted(stripped.size() + 2, '.');
+    for (std::size_t i = 0; i < stripped.size(); ++i)
+        dotted[i + 1] = text::LowerChar(stripped[i]);
     auto core = [&dotted] { return std::string_view(dotted).substr(1, dotted.size() - 2); };
 
     // 4. Exceptions, first record in file order.
@@ -187,15 +184,16 @@ void AppendHyphenatedWord(std::string& out, std::string_view w, const WordContex
     }
 
     // The lower-cased letters come back from the original: ё and the case are restored at once.
-    std::string h;
-    h.reserve(stripped.size() * 2);
     const std::size_t k = dotted.size() - 2;
+    std::string h(2 * k, '\0');
+    std::size_t length = 0;
     for (std::size_t i = 1; i <= k; ++i) {
         if (i >= 2 && i + 1 < weights.size() && weights[i + 1] % 2 == 1)
-            h += '-';
+            h[length++] = '-';
         char c = text::LowerChar(stripped[i - 1]);
-        h += IsUpperLetter(stripped[i - 1]) ? text::UpperChar(c) : c;
+        h[length++] = IsUpperLetter(stripped[i - 1]) ? text::UpperChar(c) : c;
     }
+    h.resize(length);
     JoinFinalLetterInPlace(h, language);
     JoinInitialLetterInPlace(h, language);
     out += leading;

@@ -86,10 +86,13 @@ RunResult RunHyphenation(std::string_view inputText, dictionaries::DictionarySta
     if (stopped)
         return result;
 
+    // The final trim, in place: the result text can be as large as the input.
     std::string_view finalText = text::TrimView(text);
-    result.paneText.reserve(finalText.size() + 2);
-    result.paneText.assign(finalText);
-    result.paneText += text::kCrLf;
+    const auto head = static_cast<std::size_t>(finalText.data() - text.data());
+    text.resize(head + finalText.size());
+    text.erase(0, head);
+    text += text::kCrLf;
+    result.paneText = std::move(text);
     state.logAllowed = true;
     return result;
 }

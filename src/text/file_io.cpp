@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace cantiva {
@@ -42,6 +43,9 @@ int OpenOrThrow(const std::filesystem::path& path, int flags, mode_t mode = 0) {
 std::string ReadWholeFile(const std::filesystem::path& path) {
     Fd fd(OpenOrThrow(path, O_RDONLY));
     std::string data;
+    struct stat info {};
+    if (::fstat(fd.get(), &info) == 0 && S_ISREG(info.st_mode))
+        data.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[1 << 16];
     for (;;) {
         ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
