@@ -75,6 +75,17 @@ protected:
     }
 };
 
+// Laid out at 120 pixels per inch, shown at 96: every designed length times 0.8.
+TEST_F(EditDialogTest, LayoutIsScaledFromItsDesign) {
+    EXPECT_EQ(dialog.windowTitle(), "Edit");
+    EXPECT_EQ(dialog.size(), QSize(386, 56));
+    EXPECT_EQ(dialog.pos(), QPoint(268, 280));
+    EXPECT_EQ(dialog.Edit1->geometry(), QRect(13, 7, 359, 19));
+    EXPECT_EQ(dialog.btOK->geometry(), QRect(106, 31, 60, 20));
+    EXPECT_EQ(dialog.btCancel->geometry(), QRect(205, 31, 58, 20));
+    EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+}
+
 TEST_F(EditDialogTest, ExecuteShowsCaptionAndTextAndStartsWithNothingPending) {
     open("ab");
     EXPECT_EQ(platform.transcript(), std::vector<std::string>{"modal: Form4"});

@@ -95,7 +95,7 @@ protected:
 
 using Lines = std::vector<std::string>;
 
-TEST_F(EditorTest, MenuItemsAndShortcuts) {
+TEST_F(EditorTest, MenuItemsShortcutsAndLayout) {
     load("");
     struct Item {
         QAction* action;
@@ -114,6 +114,13 @@ TEST_F(EditorTest, MenuItemsAndShortcuts) {
     }
     EXPECT_FALSE(form3->Sort1->isChecked());
     EXPECT_EQ(form3->findChild<QAction*>("Editcurrent1"), form3->Editcurrent1);
+
+    EXPECT_EQ(form3->windowTitle(), "Custom dictionary");
+    EXPECT_EQ(form3->ListBox1->geometry(), QRect(4, 0, 181, 369));
+    EXPECT_EQ(form3->btSave->geometry(), QRect(17, 377, 73, 25));
+    EXPECT_EQ(form3->btClose->geometry(), QRect(103, 377, 73, 25));
+    EXPECT_EQ(form3->ListBox1->parentWidget()->size(), QSize(191, 409)); // below the menu bar
+    EXPECT_FALSE(form3->btSave->isEnabled());
 }
 
 TEST_F(EditorTest, ShortcutsReachTheirCommandsFromTheList) {
