@@ -34,20 +34,7 @@ std::string DictDirOption(const Arguments& args) {
 std::string ReadInput(const std::optional<std::string>& file) {
     if (file && *file != "-")
         return ReadWholeFile(*file);
-    std::string data;
-    char buffer[1 << 16];
-    for (;;) {
-        ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            ThrowIoErrorFromErrno(errno);
-        }
-        if (n == 0)
-            break;
-        data.append(buffer, static_cast<std::size_t>(n));
-    }
-    return data;
+    return ReadAll(STDIN_FILENO);
 }
 
 text::Cp1251Text DecodeInput(std::string bytes, Encoding encoding) {

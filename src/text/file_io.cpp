@@ -40,15 +40,12 @@ int OpenOrThrow(const std::filesystem::path& path, int flags, mode_t mode = 0) {
 
 } // namespace
 
-std::string ReadWholeFile(const std::filesystem::path& path) {
-    Fd fd(OpenOrThrow(path, O_RDONLY));
-    std::string data;
-    struct stat info {};
-    if (::fstat(fd.get(), &info) == 0 && S_ISREG(info.st_mode))
-        data.reserve(static_cast<std::size_t>(info.st_size));
+namespace {
+
+void AppendAll(int fd, std::string& data) {
     char buffer[1 << 16];
     for (;;) {
-        ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -58,6 +55,23 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
             break;
         data.append(buffer, static_cast<std::size_t>(n));
     }
+}
+
+} // namespace
+
+std::string ReadWholeFile(const std::filesystem::path& path) {
+    Fd fd(OpenOrThrow(path, O_RDONLY));
+    std::string data;
+    struct stat info {};
+    if (::fstat(fd.get(), &info) == 0 && S_ISREG(info.st_mode))
+        data.reserve(static_cast<std::size_t>(info.st_size));
+    AppendAll(fd.get(), data);
+    return data;
+}
+
+std::string ReadAll(int fd) {
+    std::string data;
+    AppendAll(fd, data);
     return data;
 }
 

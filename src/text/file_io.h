@@ -9,6 +9,9 @@ namespace cantiva {
 
 std::string ReadWholeFile(const std::filesystem::path& path);
 
+// Everything an open descriptor still has to give (standard input, for one).
+std::string ReadAll(int fd);
+
 // Throws IoError when the file cannot be opened for reading; reads nothing.
 void CheckReadable(const std::filesystem::path& path);
 
