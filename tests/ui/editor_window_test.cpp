@@ -418,5 +418,22 @@ TEST_F(EditorTest, AFailedSaveKeepsTheOldSourceAndThePendingChange) {
         EXPECT_NE(entry.path().filename().string().front(), '.') << entry.path(); // no leftovers
 }
 
+TEST_F(EditorTest, AFailedCompilationAfterTheSaveIsReportedAndSaveStaysEnabled) {
+    load("ав-то");
+    form3->Execute();
+    dialogSteps = {Type("мо-ло-ко")};
+    form3->InsertString();
+    std::filesystem::remove(folder / "RHYPHEN.XCD"); // gone meanwhile
+    platform.clearRecord();
+
+    form3->btSaveClick();
+
+    EXPECT_EQ(platform.transcript(),
+              (Lines{"information: Changes in [RHYPHEN.XCP] saved", "error: File not found"}));
+    EXPECT_EQ(source(), "ав-то\r\nмо-ло-ко");
+    EXPECT_TRUE(saveEnabled());
+    EXPECT_EQ(loadedExceptions(), Lines{"ав-то"});
+}
+
 } // namespace
 } // namespace cantiva::ui
