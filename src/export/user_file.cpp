@@ -11,6 +11,8 @@
 namespace cantiva::exporting {
 namespace {
 
+constexpr int kTemporaryNameAttempts = 100;
+
 [[noreturn]] void ThrowCreateError(int err) {
     throw UserFileError(UserFileError::Stage::Create, IoCodeFromErrno(err));
 }
@@ -48,15 +50,24 @@ void WriteUserFile(const std::filesystem::path& chosen, std::string_view bytes) 
     bool exists = false;
     CheckTargetWritable(target, existing, exists);
 
-    std::filesystem::path temp = target;
-    // Built step by step: GCC 12 warns falsely about "." + std::string&&.
-    std::string name = ".";
-    name += target.filename().string();
-    name += ".part";
-    temp.replace_filename(name);
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
-        ThrowCreateError(errno);
+    // A fresh temporary name beside the target, so no file of the user's is ever truncated. The
+    // name is built step by step: GCC 12 warns falsely about "." + std::string&&.
+    std::filesystem::path temp;
+    int fd = -1;
+    for (int attempt = 0; fd < 0; ++attempt) {
+        std::string name = ".";
+        name += target.filename().string();
+        if (attempt > 0) {
+            name += '.';
+            name += std::to_string(attempt);
+        }
+        name += ".part";
+        temp = target;
+        temp.replace_filename(name);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && (errno != EEXIST || attempt == kTemporaryNameAttempts))
+            ThrowCreateError(errno);
+    }
     if (exists)
         (void)::fchmod(fd, existing.st_mode & 07777);
     ::close(fd);

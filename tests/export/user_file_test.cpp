@@ -68,6 +68,14 @@ TEST_F(UserFileTest, CreatesAndReplacesWholeFiles) {
     EXPECT_EQ(EntryCount(), 1U);
 }
 
+TEST_F(UserFileTest, LeavesAFileNamedLikeTheTemporaryAlone) {
+    Write(dir / ".out.txt.part", "user's");
+    WriteUserFile(dir / "out.txt", "new");
+    EXPECT_EQ(Read(dir / "out.txt"), "new");
+    EXPECT_EQ(Read(dir / ".out.txt.part"), "user's");
+    EXPECT_EQ(EntryCount(), 2U);
+}
+
 TEST_F(UserFileTest, KeepsPermissionsAndFollowsLinks) {
     fs::path real = dir / "real.txt";
     fs::path link = dir / "link.txt";
