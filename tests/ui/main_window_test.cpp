@@ -8,6 +8,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -442,6 +444,49 @@ TEST_F(MainWindowTest, TabOrderAndShortcuts) {
     };
     for (const Shortcut& s : shortcuts)
         EXPECT_EQ(action(s.name)->shortcut(), s.keys) << s.name;
+}
+
+TEST_F(MainWindowTest, LayoutOfTheClientArea) {
+    open();
+    struct Control {
+        const char* name;
+        QRect geometry; // within the client area, or within the group for the radio buttons
+    };
+    const Control controls[] = {
+        {"RichEdit1", {7, 1, 405, 170}},     {"RichEdit2", {7, 181, 405, 170}},
+        {"GroupBox1", {419, 3, 209, 81}},    {"ListBox1", {419, 86, 209, 237}},
+        {"btClear", {419, 328, 102, 25}},    {"btQuit", {528, 328, 101, 24}},
+        {"ProgressBar1", {8, 360, 622, 15}}, {"rbRussian", {16, 17, 80, 17}},
+        {"rbEnglish", {17, 37, 80, 17}},     {"rbLatin", {18, 57, 80, 17}},
+        {"rbUSA", {104, 17, 97, 17}},        {"rbUSA2", {104, 37, 97, 17}},
+        {"rbGerman", {104, 57, 97, 17}},
+    };
+    for (const Control& c : controls)
+        EXPECT_EQ(child<QWidget>(c.name)->geometry(), c.geometry) << c.name;
+    EXPECT_EQ(window->centralWidget()->size(), QSize(632, 382));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize()); // a fixed border
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(child<QGroupBox>("GroupBox1")->title(), Q("Select dictionary"));
+    EXPECT_TRUE(result()->isReadOnly());
+    EXPECT_FALSE(input()->isReadOnly());
+    EXPECT_EQ(input()->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(result()->lineWrapMode(), QPlainTextEdit::NoWrap);
+    auto* bar = child<QProgressBar>("ProgressBar1");
+    EXPECT_EQ(std::make_pair(bar->minimum(), bar->maximum()), std::make_pair(0, 100));
+}
+
+TEST(AboutBox, CaptionTextAndOk) {
+    TForm5 about;
+    EXPECT_EQ(about.windowTitle(), Q("About Cantiva"));
+    EXPECT_EQ(about.size(), QSize(118, 105));
+    const QStringList lines = about.findChild<QLabel*>("Label1")->text().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0], Q("Version 0.97 beta"));
+    EXPECT_EQ(lines[1], Q("September 2003"));
+    about.show();
+    about.findChild<QPushButton*>("btOK")->click();
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_EQ(about.result(), QDialog::Accepted);
 }
 
 } // namespace
