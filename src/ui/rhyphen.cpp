@@ -23,6 +23,7 @@
 #include <QScreen>
 #include <QTextCursor>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace cantiva::ui {
 namespace {
@@ -85,13 +86,26 @@ public:
     void information(std::string_view message) override {
         platform_.information(window_, FromCore(message));
     }
-    void progressRange(int minimum, int maximum) override { bar_->setRange(minimum, maximum); }
-    void progressPosition(int position) override { bar_->setValue(position); }
+    void progressRange(int minimum, int maximum) override {
+        bar_->setRange(minimum, maximum);
+        paintStep_ = std::max(1, (maximum - minimum) / 100);
+        painted_ = minimum;
+    }
+    // The run keeps the event loop waiting, so the bar is painted by hand, about once a percent.
+    void progressPosition(int position) override {
+        bar_->setValue(position);
+        if (position - painted_ >= paintStep_) {
+            painted_ = position;
+            bar_->repaint();
+        }
+    }
 
 private:
     QWidget* window_;
     Platform& platform_;
     QProgressBar* bar_;
+    int paintStep_ = 1;
+    int painted_ = 0;
 };
 
 } // namespace
