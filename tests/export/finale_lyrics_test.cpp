@@ -11,10 +11,17 @@ using testing::W;
 
 // Windows-1251 of a UTF-8 literal, with "[NBSP]" standing for the byte 0xA0.
 std::string Line(std::string_view utf8) {
-    std::string out = W(utf8);
-    const std::string marker = "[NBSP]";
-    for (std::size_t at = out.find(marker); at != std::string::npos; at = out.find(marker, at))
-        out.replace(at, marker.size(), "\xA0");
+    const std::string in = W(utf8);
+    const std::string_view marker = "[NBSP]";
+    std::string out;
+    for (std::size_t i = 0; i < in.size();) {
+        if (std::string_view(in).substr(i, marker.size()) == marker) {
+            out += '\xA0';
+            i += marker.size();
+        } else {
+            out += in[i++];
+        }
+    }
     return out;
 }
 
