@@ -61,6 +61,7 @@ class Russian:
 
 class English:
     lang, index = "en", languages.ENGLISH_INDEX
+    levels = patgen_driver.ENGLISH_LEVELS
 
     def words(self, args):
         if not os.path.exists(args.cmu):
@@ -111,7 +112,8 @@ def build(maker, args, log):
     train, test = wordlists.split(words)
     learn = [w for w in train if maker.trains_on(w)]
     log(f"{maker.lang}: {len(words)} words, {len(learn)} to patgen, {len(test)} held out")
-    patterns = patgen_driver.run_patgen([maker.reference(w) for w in learn], maker.index)
+    levels = getattr(maker, "levels", patgen_driver.DEFAULT_LEVELS)
+    patterns = patgen_driver.run_patgen([maker.reference(w) for w in learn], maker.index, levels)
     lines = engine_form.layout(engine_form.engine_patterns(patterns, maker.index), maker.index)
     model = engine_model.PatternSet([line for line in lines if line != "%"])
 
