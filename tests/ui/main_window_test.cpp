@@ -224,6 +224,22 @@ TEST_F(MainWindowTest, TooLongWordWarnsAndSelectsTheWordInTheKeptInput) {
     EXPECT_EQ(result()->toPlainText(), QString(32, QLatin1Char('x')) + QLatin1Char('\n'));
 }
 
+TEST_F(MainWindowTest, LongTextGivesUpTheLogWithAMessageAndDrivesTheProgressBar) {
+    open();
+    QString text = Q("мама");
+    for (int i = 1; i < 3300; ++i)
+        text += Q(" мама"); // 16499 characters, 3300 words
+    run(text);
+    EXPECT_EQ(
+        platform.transcript(),
+        std::vector<std::string>{"information: Input file is too long. Log will not be displayed"});
+    auto* bar = child<QProgressBar>("ProgressBar1");
+    EXPECT_EQ(std::make_pair(bar->minimum(), bar->maximum()), std::make_pair(0, 3299));
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_TRUE(result()->toPlainText().startsWith(Q("ма-ма ма-ма")));
+    EXPECT_EQ(result()->toPlainText().size(), 3300 * 6);
+}
+
 TEST_F(MainWindowTest, EmptyInputOnlyBeeps) {
     open();
     run(Q("мама"));
