@@ -1,5 +1,7 @@
 #include "ui/uFinale.h"
 
+#include "ui/designed_layout.h"
+
 #include <QCheckBox>
 #include <QFont>
 #include <QPushButton>
@@ -49,6 +51,7 @@ TtFormFinale::TtFormFinale(QWidget* parent)
     setTabOrder(rbFile, btOK);
     setTabOrder(btOK, btCancel);
     setTabOrder(btCancel, cbEmDash);
+    WidenToFitTexts(*this);
 }
 
 } // namespace cantiva::ui

@@ -3,6 +3,7 @@
 #include "export/pane_text.h"
 #include "export/score_macro.h"
 #include "export/user_file.h"
+#include "ui/designed_layout.h"
 #include "ui/pane_codec.h"
 #include "ui/platform.h"
 
@@ -105,6 +106,7 @@ TScoreForm::TScoreForm(Platform& platform, QWidget* parent)
     setTabOrder(RadioGroup2Items->button(0), RadioGroup2Items->button(1));
     setTabOrder(RadioGroup2Items->button(1), ComboBox3);
     setTabOrder(ComboBox3, Edit1);
+    WidenToFitTexts(*this);
 }
 
 void TScoreForm::setPaneTexts(const QString& inputPane, const QString& resultPane) {

@@ -239,9 +239,30 @@ TEST_F(ExportWindowsTest, FinaleSettingsAreKeptBetweenExports) {
     EXPECT_TRUE(platform.clipboard.isEmpty());
 }
 
-TEST_F(ExportWindowsTest, FinaleDialogLayout) {
-    EXPECT_EQ(finale->windowTitle(), "Export as Finale Lyrics");
-    EXPECT_EQ(finale->size(), QSize(193, 114));
+TEST_F(ExportWindowsTest, DialogsShowWholeCaptionsAtTheirDesignedHeight) {
+    struct Case {
+        QDialog* dialog;
+        const char* title;
+        QSize designed;
+    } cases[] = {
+        {finale, "Export as Finale Lyrics", {193, 114}},
+        {score, "Export as Score macro", {233, 256}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.dialog->windowTitle(), c.title);
+        EXPECT_EQ(c.dialog->height(), c.designed.height());
+        EXPECT_GE(c.dialog->width(), c.designed.width());
+        for (QWidget* w : c.dialog->findChildren<QWidget*>()) {
+            if (w->isWindow())
+                continue;
+            if (qobject_cast<QRadioButton*>(w) || qobject_cast<QCheckBox*>(w) ||
+                qobject_cast<QComboBox*>(w)) {
+                EXPECT_LE(w->sizeHint().width(), w->width()) << w->objectName().toStdString();
+            }
+            EXPECT_LE(w->geometry().right(), w->parentWidget()->width())
+                << w->objectName().toStdString();
+        }
+    }
     EXPECT_TRUE(finale->btOK->isDefault());
     EXPECT_EQ(finale->rbClipboard->nextInFocusChain(), finale->rbFile);
     EXPECT_EQ(finale->btCancel->nextInFocusChain(), finale->cbEmDash);
