@@ -22,10 +22,10 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent) {
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setText(QStringLiteral("Version 0.97 beta\n"
                                    "September 2003\n"
-                                   "by the Cantiva team\n"
-                                   "cantiva@example.org"));
+                                   "The Cantiva team\n"
+                                   "mail@example.org"));
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label1->setGeometry(4, 8, 110, 60);
+    Label1->setGeometry(0, 8, 118, 60);
 
     btOK = new QPushButton(QStringLiteral("OK"), this);
     btOK->setObjectName(QStringLiteral("btOK"));
