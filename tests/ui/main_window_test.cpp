@@ -375,6 +375,10 @@ TEST_F(MainWindowTest, OpenSourceReadsUtf8OrWindows1251IntoTheInputOnly) {
     const FileDialogRequest& request = platform.fileRequests.back();
     EXPECT_EQ(request.filter, Q("Text file (*.txt);;Exception dictionary (*.xcp);;All files (*)"));
     EXPECT_EQ(request.initialFile, QString::fromStdString((folder / "utf8.txt").string()));
+    EXPECT_FALSE(request.confirmOverwrite);
+    EXPECT_EQ(window->SaveDialog1.filter, Q("Text file (*.txt);;All files (*)"));
+    EXPECT_EQ(window->SaveDialog1.defaultSuffix, Q("txt"));
+    EXPECT_TRUE(window->SaveDialog1.confirmOverwrite);
 
     platform.clearRecord();
     action("Open1")->trigger(); // cancelled
