@@ -11,6 +11,7 @@ import hashlib
 import json
 import os
 import re
+import shutil
 import subprocess
 import unicodedata
 
@@ -32,6 +33,9 @@ def split(words, percent=10):
 
 
 def russian_forms(dic=HUNSPELL_RU[0], aff=HUNSPELL_RU[1]):
+    if shutil.which("unmunch") is None or not os.path.exists(dic):
+        raise SystemExit("unmunch or the Russian word list is missing: "
+                         "apt-get install hunspell-tools hunspell-ru")
     out = subprocess.run(["unmunch", dic, aff], capture_output=True, check=True).stdout
     words = set()
     for line in out.decode("utf-8", "replace").splitlines():
