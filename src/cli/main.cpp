@@ -15,10 +15,8 @@ namespace {
 using Command = int (*)(const std::vector<std::string>&);
 
 const std::pair<const char*, Command> kCommands[] = {
-    {"hyphenate", cantiva::cli::HyphenateCommand},
-    {"compile", cantiva::cli::CompileCommand},
-    {"info", cantiva::cli::InfoCommand},
-    {"score", cantiva::cli::ScoreCommand},
+    {"hyphenate", cantiva::cli::HyphenateCommand}, {"compile", cantiva::cli::CompileCommand},
+    {"info", cantiva::cli::InfoCommand},           {"score", cantiva::cli::ScoreCommand},
     {"finale", cantiva::cli::FinaleCommand},
 };
 
