@@ -8,7 +8,8 @@
    matched plus the silent vowel letters right after it.
 3. The letters between two nuclei are divided by spelling alone, so that patterns can learn
    the division: a silent vowel letter among them closes the left syllable (lone-ly);
-   otherwise one consonant goes right (ma-ker), a doubled consonant is split (hap-py), a
+   otherwise one consonant goes right (ma-ker) but x, ng and ck stay left (ex-it, sing-ing,
+   pock-et), a doubled consonant is split (hap-py), a
    consonant followed by l or r that can begin a syllable goes right with it (ta-ble,
    a-pril), digraphs (ch sh th ph wh gh ck ng) are not split, and of a longer cluster the
    last consonant goes right (win-ter, chil-dren).
@@ -133,7 +134,7 @@ def _split_between(word, lo, hi):
             units.append(between[k])
             k += 1
     if len(units) == 1:
-        return hi if units[0] == "x" else lo
+        return hi if units[0] in ("x", "ng", "ck") else lo
     if units[-1] == units[-2]:
         return hi - 1
     if units[-1] in ("l", "r") and units[-2] in ONSET_WITH_LIQUID:

@@ -89,6 +89,9 @@ class EnglishTest(unittest.TestCase):
             ("table", "T EY1 B AH0 L", "ta-ble"),    # the schwa has no letter of its own
             ("little", "L IH1 T AH0 L", "lit-tle"),  # a doubled consonant is split
             ("happy", "HH AE1 P IY0", "hap-py"),
+            ("singing", "S IH1 NG IH0 NG", "sing-ing"),  # ng, ck and x stay left
+            ("pocket", "P AA1 K AH0 T", "pock-et"),
+            ("exit", "EH1 G Z IH0 T", "ex-it"),
             ("lonely", "L OW1 N L IY0", "lone-ly"),  # a silent e closes its syllable
             ("winter", "W IH1 N T ER0", "win-ter"),
             ("children", "CH IH1 L D R AH0 N", "chil-dren"),
