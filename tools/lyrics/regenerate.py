@@ -80,12 +80,20 @@ class English:
     def trains_on(self, word):
         return True
 
+    def may_be_exception(self, word, reference):
+        """Not letter-by-letter spellings (c-d-rom) nor Mc names (m-ca-dam): a fragment
+        without a vowel letter reads badly under a note."""
+        return all(set(f) & en_syllables.VOWEL_LETTERS for f in reference.split("-"))
+
 
 class Latin:
     lang, index = "la", languages.LATIN_INDEX
 
     def words(self, args):
-        base = wordlists.latin_words(args.collatinus or wordlists.find_collatinus())
+        data = args.collatinus or wordlists.find_collatinus()
+        lemmas = wordlists.latin_words(data, lemmas_only=True)
+        self.real = set(lemmas) | {la_syllables.with_consonantal_v(w) for w in lemmas}
+        base = wordlists.latin_words(data)
         words = set(base)
         words.update(la_syllables.with_consonantal_v(w) for w in base)
         # Enclitics (-que, -ne, -ve) on a fixed share of the words.
@@ -98,6 +106,10 @@ class Latin:
 
     def right(self, word, divided):
         return len(word) < 3 or len(divided.split("-")) == len(la_syllables.nuclei(word))
+
+    def may_be_exception(self, word, reference):
+        """Only real words: the stems with endings that train the patterns are not all words."""
+        return word in self.real
 
     def trains_on(self, word):
         return len(word) <= 6 or wordlists.held_out(word, 25, salt="sample")
@@ -118,11 +130,12 @@ def build(maker, args, log):
     model = engine_model.PatternSet([line for line in lines if line != "%"])
 
     # Exceptions: training words (sampled for patgen or not) the patterns divide wrongly.
+    may_be_exception = getattr(maker, "may_be_exception", lambda word, ref: True)
     exceptions = {}
     for word in train:
         if 3 <= len(word) <= MAX_EXCEPTION_LENGTH and not maker.right(word, engine_model.divide(word, model, maker.lang)):
             ref = maker.reference(word)
-            if maker.right(word, ref):
+            if maker.right(word, ref) and may_be_exception(word, ref):
                 exceptions[word] = ref
     wrong = sum(not maker.right(w, engine_model.divide(w, model, maker.lang)) for w in test)
     share = 100.0 * (len(test) - wrong) / max(1, len(test))

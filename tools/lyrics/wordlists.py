@@ -82,8 +82,9 @@ def _latin_letters(text):
     return text if text and all("a" <= c <= "z" and c != "w" for c in text) else ""
 
 
-def latin_words(data_dir, endings_per_stem=60):
-    """Lemmas, stems and stems with the commonest endings of Collatinus' inflection models."""
+def latin_words(data_dir, endings_per_stem=60, lemmas_only=False):
+    """Lemmas, stems and stems with the commonest endings of Collatinus' inflection models.
+    With lemmas_only: the lemmas and the words of the shipped text, real words all."""
     from collections import Counter
 
     endings = Counter()
@@ -106,6 +107,8 @@ def latin_words(data_dir, endings_per_stem=60):
             lemma = _latin_letters(re.sub(r"\d+$", "", head[-1]))
             if lemma:
                 words.add(lemma)
+            if lemmas_only:
+                continue
             stems = [_latin_letters(s) for f in fields[2:4] for s in f.split(",")]
             for stem in filter(None, stems):
                 words.add(stem)

@@ -124,6 +124,22 @@ class WordListTest(unittest.TestCase):
         self.assertEqual(wordlists._latin_letters("wulfila"), "")
 
 
+class ExceptionChoiceTest(unittest.TestCase):
+    def test_english_exceptions_have_a_vowel_in_every_fragment(self):
+        english = regenerate.English()
+        cases = [("ambrosia", "am-bro-sia", True), ("mcadam", "m-ca-dam", False),
+                 ("cdrom", "c-d-rom", False), ("rhythm", "rhy-thm", False)]
+        for word, ref, expected in cases:
+            with self.subTest(word=word):
+                self.assertEqual(english.may_be_exception(word, ref), expected)
+
+    def test_latin_exceptions_are_real_words(self):
+        latin = regenerate.Latin()
+        latin.real = {"postquam"}
+        self.assertTrue(latin.may_be_exception("postquam", "post-quam"))
+        self.assertFalse(latin.may_be_exception("caprque", "capr-que"))
+
+
 @unittest.skipUnless(shutil.which("patgen"), "patgen (texlive-binaries) is not installed")
 class RegenerationTest(unittest.TestCase):
     """The whole chain on a few dozen words: patgen, the layout, the exceptions, the check."""
