@@ -18,5 +18,7 @@ int CompileCommand(const std::vector<std::string>& args);
 int InfoCommand(const std::vector<std::string>& args);
 int ScoreCommand(const std::vector<std::string>& args);
 int FinaleCommand(const std::vector<std::string>& args);
+int UpdateCommand(const std::vector<std::string>& args);
+int TakeShippedCommand(const std::vector<std::string>& args);
 
 } // namespace cantiva::cli

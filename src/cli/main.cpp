@@ -15,9 +15,13 @@ namespace {
 using Command = int (*)(const std::vector<std::string>&);
 
 const std::pair<const char*, Command> kCommands[] = {
-    {"hyphenate", cantiva::cli::HyphenateCommand}, {"compile", cantiva::cli::CompileCommand},
-    {"info", cantiva::cli::InfoCommand},           {"score", cantiva::cli::ScoreCommand},
+    {"hyphenate", cantiva::cli::HyphenateCommand},
+    {"compile", cantiva::cli::CompileCommand},
+    {"info", cantiva::cli::InfoCommand},
+    {"score", cantiva::cli::ScoreCommand},
     {"finale", cantiva::cli::FinaleCommand},
+    {"update", cantiva::cli::UpdateCommand},
+    {"take-shipped", cantiva::cli::TakeShippedCommand},
 };
 
 constexpr const char* kUsage =
@@ -28,7 +32,9 @@ constexpr const char* kUsage =
     "       cantiva-cli score     [--mode input|output] [--hyphen dash|extender]\n"
     "                             [--font 0-4] [--staff 0-16] [--vpos TEXT]\n"
     "                             [--encoding utf-8|cp1251] [FILE]\n"
-    "       cantiva-cli finale    [--no-bind-dashes] [--encoding utf-8|cp1251] [FILE]\n";
+    "       cantiva-cli finale    [--no-bind-dashes] [--encoding utf-8|cp1251] [FILE]\n"
+    "       cantiva-cli update    --shipped DIR [--dict-dir DIR]\n"
+    "       cantiva-cli take-shipped [--lang L] [--dict-dir DIR]\n";
 
 } // namespace
 

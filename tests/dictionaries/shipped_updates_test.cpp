@@ -1,0 +1,147 @@
+#include "dictionaries/shipped_updates.h"
+#include "support/cp1251.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace cantiva::dictionaries {
+namespace {
+
+using testing::TempFolder;
+using testing::W;
+
+// A shipped folder whose every file says which version it is; `changed` names the sources whose
+// contents differ in this version (the rest stay as in version 1).
+void Ship(const TempFolder& shipped, int version, const std::vector<std::string>& changed) {
+    for (Language l : kAllLanguages) {
+        for (bool main : {true, false}) {
+            DictionaryPair pair{l, main};
+            bool isNew =
+                std::find(changed.begin(), changed.end(), pair.sourceName()) != changed.end();
+            std::string tag = pair.sourceName() + " v" + std::to_string(isNew ? version : 1);
+            shipped.write(pair.sourceName(), "source " + tag);
+            shipped.write(pair.compiledName(), "compiled " + tag);
+        }
+    }
+}
+
+std::vector<std::string> Names(const std::vector<DictionaryPair>& pairs) {
+    std::vector<std::string> names;
+    for (const DictionaryPair& p : pairs)
+        names.push_back(p.sourceName());
+    return names;
+}
+
+TEST(ShippedUpdates, UneditedUpdatedEditedKeptAndToldOnce) {
+    TempFolder shipped, user;
+    Ship(shipped, 1, {});
+    ShippedUpdateReport first = UpdateFromShipped(shipped.path(), user.path());
+    EXPECT_EQ(first.installed.size(), 8u);
+    EXPECT_EQ(user.read("RHYPHEN.PT"), "compiled RHYPHEN.TXT v1");
+
+    // The user edits the English exceptions and rebuilds the Russian ones unchanged.
+    user.write("EHYPHEN.XCP", "my own list");
+    user.write("RHYPHEN.XCD", "recompiled by the user");
+    Ship(shipped, 2, {"RHYPHEN.XCP", "EHYPHEN.XCP", "LHYPHEN.TXT"});
+
+    struct Round {
+        std::vector<std::string> updated, told;
+    } rounds[] = {
+        {{"LHYPHEN.TXT", "RHYPHEN.XCP"}, {"EHYPHEN.XCP"}}, {{}, {}}, // told once only
+    };
+    for (const Round& round : rounds) {
+        ShippedUpdateReport report = UpdateFromShipped(shipped.path(), user.path());
+        std::vector<std::string> updated = Names(report.updated);
+        std::sort(updated.begin(), updated.end());
+        EXPECT_EQ(updated, round.updated);
+        EXPECT_EQ(Names(report.newerKept), round.told);
+        EXPECT_TRUE(report.installed.empty());
+        std::string notice = NewerShippedNotice(report, user.path());
+        EXPECT_EQ(notice.empty(), round.told.empty());
+        if (!round.told.empty()) {
+            EXPECT_NE(notice.find("EHYPHEN.XCP"), std::string::npos) << notice;
+            EXPECT_NE(notice.find("cantiva-cli take-shipped --lang en"), std::string::npos);
+        }
+    }
+    EXPECT_EQ(user.read("RHYPHEN.XCP"), "source RHYPHEN.XCP v2");
+    EXPECT_EQ(user.read("RHYPHEN.XCD"), "compiled RHYPHEN.XCP v2");
+    EXPECT_EQ(user.read("LHYPHEN.PT"), "compiled LHYPHEN.TXT v2");
+    EXPECT_EQ(user.read("EHYPHEN.XCP"), "my own list");
+    EXPECT_EQ(user.read(".shipped/newer/EHYPHEN.XCP"), "source EHYPHEN.XCP v2");
+
+    // A later version is told about again; a file the user never had comes as installed.
+    std::filesystem::remove(user / "UHYPHEN.TXT");
+    std::filesystem::remove(user / "UHYPHEN.PT");
+    Ship(shipped, 3, {"EHYPHEN.XCP"});
+    ShippedUpdateReport third = UpdateFromShipped(shipped.path(), user.path());
+    EXPECT_EQ(Names(third.newerKept), std::vector<std::string>{"EHYPHEN.XCP"});
+    EXPECT_EQ(Names(third.installed), std::vector<std::string>{"UHYPHEN.TXT"});
+}
+
+// Folders seeded before the record existed: a file equal to the shipped one is recorded and
+// follows later versions; a different one is of unknown origin and is kept.
+TEST(ShippedUpdates, FoldersWithoutARecord) {
+    TempFolder shipped, user;
+    Ship(shipped, 1, {});
+    for (const char* name : {"RHYPHEN.TXT", "RHYPHEN.PT", "RHYPHEN.XCP", "RHYPHEN.XCD"})
+        user.write(name, shipped.read(name));
+    user.write("RHYPHEN.XCP", "an older shipped list");
+    UpdateFromShipped(shipped.path(), user.path());
+    Ship(shipped, 2, {"RHYPHEN.TXT"});
+    ShippedUpdateReport report = UpdateFromShipped(shipped.path(), user.path());
+    EXPECT_EQ(Names(report.updated), std::vector<std::string>{"RHYPHEN.TXT"});
+    EXPECT_EQ(user.read("RHYPHEN.XCP"), "an older shipped list");
+    EXPECT_TRUE(user.exists(".shipped/newer/RHYPHEN.XCP"));
+}
+
+TEST(ShippedUpdates, MergeKeepsTheUsersOwnChanges) {
+    struct Case {
+        const char* base;
+        const char* mine;
+        const char* newer;
+        const char* merged;
+        int own;
+    } cases[] = {
+        // Added entries follow the new list; a shipped entry the user changed gives way to theirs.
+        {"ab-ba\r\ncat-tle", "ab-ba\r\ncattl-e\r\nzeb-ra", "ab-ba\r\ncat-tle\r\nnew-er",
+         "ab-ba\r\nnew-er\r\ncattl-e\r\nzeb-ra", 2},
+        // A shipped entry the user deleted stays deleted, whatever its new division.
+        {"ab-ba\r\ncat-tle", "cat-tle", "a-bba\r\ncat-tle", "cat-tle", 0},
+        // Unknown origin: everything of the user's not in the new list counts as their own.
+        {"", "Ab-ba\r\nold-er", "ab-ba\r\nnew-er", "new-er\r\nAb-ba\r\nold-er", 2},
+        {"x-y", "", "a-b", "a-b", 0},
+    };
+    for (const Case& c : cases) {
+        int own = -1;
+        EXPECT_EQ(MergeExceptionSources(c.base, c.mine, c.newer, &own), c.merged) << c.mine;
+        EXPECT_EQ(own, c.own) << c.mine;
+    }
+}
+
+TEST(ShippedUpdates, TakingTheNewerVersionMergesAndCompiles) {
+    TempFolder shipped, user;
+    Ship(shipped, 1, {});
+    shipped.write("RHYPHEN.XCP", W("ма-ма"));
+    UpdateFromShipped(shipped.path(), user.path());
+    user.write("RHYPHEN.XCP", W("ма-ма\r\nпа-па"));
+    shipped.write("RHYPHEN.XCP", W("ма-ма\r\nсол-нце"));
+    Ship(shipped, 2, {"RHYPHEN.TXT"});
+    shipped.write("RHYPHEN.XCP", W("ма-ма\r\nсол-нце"));
+    user.write("RHYPHEN.TXT", "my patterns");
+    UpdateFromShipped(shipped.path(), user.path());
+
+    TakeShippedResult taken = TakeNewerShipped(user.path(), Language::Russian);
+    EXPECT_TRUE(taken.mainTaken);
+    EXPECT_TRUE(taken.exceptionsTaken);
+    EXPECT_EQ(taken.ownExceptions, 1);
+    EXPECT_EQ(user.read("RHYPHEN.TXT"), "source RHYPHEN.TXT v2");
+    EXPECT_EQ(user.read("RHYPHEN.XCP"), W("ма-ма\r\nсол-нце\r\nпа-па"));
+    EXPECT_EQ(user.read("RHYPHEN.XCD").size(), 3u * 66); // compiled at once
+    EXPECT_FALSE(user.exists(".shipped/newer/RHYPHEN.XCP"));
+    // Now the merged list is the user's own edit of the taken version: nothing more to tell.
+    EXPECT_TRUE(UpdateFromShipped(shipped.path(), user.path()).newerKept.empty());
+    EXPECT_FALSE(TakeNewerShipped(user.path(), Language::Russian).exceptionsTaken);
+}
+
+} // namespace
+} // namespace cantiva::dictionaries
