@@ -1,13 +1,43 @@
-// The desktop program. It takes no options: the dictionaries are found in the current directory
-// and every start begins with Russian.
+// The desktop program. Installed (or started by the launcher) it works in the per-user dictionary
+// folder, brought up to date with the shipped dictionaries first; otherwise in the current
+// directory. Every start begins with Russian.
 #include "ui/application.h"
+#include "ui/dictionary_folder.h"
 #include "ui/qt_platform.h"
 
 #include <QApplication>
+#include <cstring>
+#include <iostream>
+
+namespace {
+
+constexpr const char* kUsage = "usage: cantiva [FILE]\n"
+                               "       cantiva --help | --version\n"
+                               "\n"
+                               "Divides the words of song lyrics into syllables. FILE is opened in "
+                               "the input pane.\n";
+
+} // namespace
 
 int main(int argc, char** argv) {
+    // Answered before Qt starts: no display and no dictionaries are needed.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::cout << kUsage;
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::cout << "cantiva " CANTIVA_VERSION "\n";
+            return 0;
+        }
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Cantiva"));
+    QApplication::setApplicationVersion(QStringLiteral(CANTIVA_VERSION));
     cantiva::ui::QtPlatform platform;
+    if (const auto shipped = cantiva::ui::ShippedDictionaryFolder(
+            QApplication::applicationDirPath(), QStringLiteral(CANTIVA_SHIPPED_RELATIVE)))
+        cantiva::ui::EnterUserDictionaryFolder(platform, *shipped);
     return cantiva::ui::RunApplication(platform);
 }
