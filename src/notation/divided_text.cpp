@@ -1,0 +1,148 @@
+#include "notation/divided_text.h"
+
+#include "export/pane_text.h"
+
+namespace cantiva::notation {
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || (static_cast<unsigned char>(c) < 0x20);
+}
+
+// The code point starting at `i` (a lead byte), and its length; a broken sequence counts as one
+// byte standing for itself.
+char32_t CodePointAt(std::string_view s, std::size_t i, std::size_t& length) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    length = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+    if (i + length > s.size() || b < 0xC0) {
+        length = 1;
+        return b;
+    }
+    char32_t cp = length == 2 ? b & 0x1F : length == 3 ? b & 0x0F : b & 0x07;
+    for (std::size_t k = 1; k < length; ++k)
+        cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    return cp;
+}
+
+bool IsPunctuation(char32_t cp) {
+    if (cp < 0x80)
+        return !((cp >= '0' && cp <= '9') || (cp >= 'A' && cp <= 'Z') || (cp >= 'a' && cp <= 'z'));
+    return (cp >= 0xA1 && cp <= 0xBF && cp != 0xAA && cp != 0xB2 && cp != 0xB3 && cp != 0xB5 &&
+            cp != 0xB9 && cp != 0xBA) ||
+           cp == 0xD7 || cp == 0xF7 || (cp >= 0x2010 && cp <= 0x205E) ||
+           (cp >= 0x3000 && cp <= 0x303F);
+}
+
+bool IsPunctuationOnly(std::string_view word) {
+    for (std::size_t i = 0, length = 0; i < word.size(); i += length) {
+        if (!IsPunctuation(CodePointAt(word, i, length)))
+            return false;
+    }
+    return true;
+}
+
+DividedWord SplitWord(std::string_view word) {
+    DividedWord out;
+    out.punctuationOnly = IsPunctuationOnly(word);
+    std::string syllable;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const bool divides = word[i] == '-' && !out.punctuationOnly && i > 0 &&
+                             i + 1 < word.size() && word[i - 1] != '-' && word[i + 1] != '-';
+        if (divides) {
+            out.syllables.push_back(std::move(syllable));
+            syllable.clear();
+        } else {
+            syllable += word[i];
+        }
+    }
+    out.syllables.push_back(std::move(syllable));
+    return out;
+}
+
+} // namespace
+
+std::vector<DividedLine> ReadDividedText(std::string_view utf8) {
+    std::vector<DividedLine> lines;
+    for (std::string_view text : exporting::PaneLines(utf8)) {
+        DividedLine& line = lines.emplace_back();
+        std::size_t i = 0;
+        while (i < text.size()) {
+            while (i < text.size() && IsBlank(text[i]))
+                ++i;
+            const std::size_t start = i;
+            while (i < text.size() && !IsBlank(text[i]))
+                ++i;
+            if (i > start)
+                line.push_back(SplitWord(text.substr(start, i - start)));
+        }
+    }
+    return lines;
+}
+
+DividedLine AttachPunctuation(const DividedLine& line) {
+    DividedLine out;
+    std::string pending; // punctuation that opens the line, waiting for a word
+    for (const DividedWord& word : line) {
+        if (!word.punctuationOnly) {
+            out.push_back(word);
+            if (!pending.empty()) {
+                out.back().syllables.front().insert(0, pending + ' ');
+                pending.clear();
+            }
+        } else if (!out.empty()) {
+            out.back().syllables.back() += ' ' + word.syllables.front();
+        } else {
+            pending += pending.empty() ? word.syllables.front() : ' ' + word.syllables.front();
+        }
+    }
+    // A line of punctuation alone keeps it as a word: nothing is dropped.
+    if (!pending.empty())
+        out.push_back(DividedWord{{pending}, true});
+    return out;
+}
+
+std::string_view SyllabicName(Syllabic syllabic) {
+    switch (syllabic) {
+    case Syllabic::Begin:
+        return "begin";
+    case Syllabic::Middle:
+        return "middle";
+    case Syllabic::End:
+        return "end";
+    case Syllabic::Single:
+        break;
+    }
+    return "single";
+}
+
+std::vector<PlacedSyllable> SyllablesInOrder(std::string_view utf8) {
+    std::vector<PlacedSyllable> out;
+    for (const DividedLine& line : ReadDividedText(utf8)) {
+        for (const DividedWord& word : AttachPunctuation(line)) {
+            const std::size_t n = word.syllables.size();
+            for (std::size_t k = 0; k < n; ++k) {
+                const Syllabic syllabic = n == 1       ? Syllabic::Single
+                                          : k == 0     ? Syllabic::Begin
+                                          : k + 1 == n ? Syllabic::End
+                                                       : Syllabic::Middle;
+                out.push_back({word.syllables[k], syllabic});
+            }
+        }
+    }
+    return out;
+}
+
+std::string DividedTextOf(const std::vector<PlacedSyllable>& syllables) {
+    std::string out;
+    for (const PlacedSyllable& s : syllables) {
+        const bool continuesWord = s.syllabic == Syllabic::Middle || s.syllabic == Syllabic::End;
+        if (continuesWord)
+            out += '-';
+        else if (!out.empty())
+            out += ' ';
+        out += s.text;
+    }
+    return out;
+}
+
+} // namespace cantiva::notation

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A divided text (UTF-8, words split into syllables by hyphens) read as the notation exports
+// see it: lines of words of syllables.
+namespace cantiva::notation {
+
+struct DividedWord {
+    std::vector<std::string> syllables;
+    // Nothing but punctuation (a dash, an asterisk): no syllable of its own under a note.
+    bool punctuationOnly = false;
+};
+
+using DividedLine = std::vector<DividedWord>;
+
+// The text's lines (split at CR LF, CR or LF; no further line after a final break), each split
+// into words at blanks. A hyphen divides a word only between two other characters, so a leading,
+// trailing or doubled hyphen stays in the syllable's text.
+std::vector<DividedLine> ReadDividedText(std::string_view utf8);
+
+// The line with each punctuation-only word joined to the last syllable of the word before it
+// (after a space), or to the first syllable of the next word when it opens the line, so that
+// punctuation never takes a note of its own.
+DividedLine AttachPunctuation(const DividedLine& line);
+
+enum class Syllabic { Single, Begin, Middle, End };
+
+// The MusicXML name of the syllable's place in its word: "single", "begin", "middle", "end".
+std::string_view SyllabicName(Syllabic syllabic);
+
+struct PlacedSyllable {
+    std::string text;
+    Syllabic syllabic = Syllabic::Single;
+};
+
+// Every syllable of the text in order, punctuation attached, with its place in its word.
+std::vector<PlacedSyllable> SyllablesInOrder(std::string_view utf8);
+
+// The syllables written back as a divided text: hyphens inside words, spaces between them; a
+// first syllable that continues a word opens with a hyphen.
+std::string DividedTextOf(const std::vector<PlacedSyllable>& syllables);
+
+} // namespace cantiva::notation
