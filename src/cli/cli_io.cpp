@@ -46,6 +46,16 @@ text::Cp1251Text DecodeInput(std::string bytes, Encoding encoding) {
     return text::Utf8ToCp1251(utf8);
 }
 
+std::string DecodeInputAsUtf8(std::string bytes, Encoding encoding) {
+    if (encoding == Encoding::Cp1251)
+        return text::Cp1251ToUtf8(bytes);
+    if (std::string_view(bytes).starts_with(text::kUtf8Bom))
+        bytes.erase(0, text::kUtf8Bom.size());
+    if (!text::IsValidUtf8(bytes))
+        throw UsageError("the input is not UTF-8; name its encoding with --encoding cp1251");
+    return bytes;
+}
+
 std::string EncodeOutput(std::string_view cp1251, const std::vector<std::string>& foreign,
                          Encoding encoding) {
     if (encoding == Encoding::Cp1251)

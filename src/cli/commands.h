@@ -20,5 +20,8 @@ int ScoreCommand(const std::vector<std::string>& args);
 int FinaleCommand(const std::vector<std::string>& args);
 int UpdateCommand(const std::vector<std::string>& args);
 int TakeShippedCommand(const std::vector<std::string>& args);
+int LilyPondCommand(const std::vector<std::string>& args);
+int GabcCommand(const std::vector<std::string>& args);
+int LayCommand(const std::vector<std::string>& args);
 
 } // namespace cantiva::cli

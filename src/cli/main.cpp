@@ -3,6 +3,7 @@
 #include "cli/cli_io.h"
 #include "cli/commands.h"
 #include "dictionaries/missing_dictionary.h"
+#include "notation/score_container.h"
 #include "text/io_error.h"
 
 #include <iostream>
@@ -22,6 +23,9 @@ const std::pair<const char*, Command> kCommands[] = {
     {"finale", cantiva::cli::FinaleCommand},
     {"update", cantiva::cli::UpdateCommand},
     {"take-shipped", cantiva::cli::TakeShippedCommand},
+    {"lilypond", cantiva::cli::LilyPondCommand},
+    {"gabc", cantiva::cli::GabcCommand},
+    {"lay", cantiva::cli::LayCommand},
 };
 
 constexpr const char* kUsage =
@@ -34,7 +38,11 @@ constexpr const char* kUsage =
     "                             [--encoding utf-8|cp1251] [FILE]\n"
     "       cantiva-cli finale    [--no-bind-dashes] [--encoding utf-8|cp1251] [FILE]\n"
     "       cantiva-cli update    --shipped DIR [--dict-dir DIR]\n"
-    "       cantiva-cli take-shipped [--lang L] [--dict-dir DIR]\n";
+    "       cantiva-cli take-shipped [--lang L] [--dict-dir DIR]\n"
+    "       cantiva-cli lilypond  [--encoding utf-8|cp1251] [FILE]\n"
+    "       cantiva-cli gabc      [--encoding utf-8|cp1251] [FILE]\n"
+    "       cantiva-cli lay       --score IN --out OUT [--part ID] [--voice N] [--verse N]\n"
+    "                             [--slur-melisma] [--replace] [--encoding utf-8|cp1251] [FILE]\n";
 
 } // namespace
 
@@ -56,6 +64,9 @@ int main(int argc, char** argv) {
         } catch (const dictionaries::MissingDictionaryError& e) {
             cli::PrintMessage(e.what());
             return cli::exit_status::kMissingDictionary;
+        } catch (const notation::ScoreError& e) {
+            cli::PrintMessage(e.what());
+            return cli::exit_status::kStopped;
         } catch (const IoError& e) {
             cli::PrintMessage(IoErrorMessage(e.code()));
             return cli::exit_status::kStopped;

@@ -1,0 +1,62 @@
+#include "cli/cli_io.h"
+#include "cli/commands.h"
+#include "notation/lyric_laying.h"
+
+#include <charconv>
+
+namespace cantiva::cli {
+namespace {
+
+int PositiveOption(const Arguments& args, const std::string& name) {
+    const std::optional<std::string> value = args.value(name);
+    if (!value)
+        return 1;
+    int number = 0;
+    const char* end = value->data() + value->size();
+    auto [ptr, ec] = std::from_chars(value->data(), end, number);
+    if (ec != std::errc() || ptr != end || number < 1)
+        throw UsageError(name + " must be a number from 1");
+    return number;
+}
+
+std::string RequiredOption(const Arguments& args, const std::string& name) {
+    const std::optional<std::string> value = args.value(name);
+    if (!value || value->empty())
+        throw UsageError("lay needs " + name);
+    return *value;
+}
+
+// "1 syllable", "2 syllables".
+std::string Counted(std::size_t count, const std::string& noun) {
+    return std::to_string(count) + ' ' + noun + (count == 1 ? "" : "s");
+}
+
+} // namespace
+
+int LayCommand(const std::vector<std::string>& rawArgs) {
+    Arguments args(rawArgs, {"--score", "--out", "--part", "--voice", "--verse", "--encoding"},
+                   {"--slur-melisma", "--replace"});
+    const std::string input = RequiredOption(args, "--score");
+    const std::string output = RequiredOption(args, "--out");
+    notation::LayRequest request;
+    request.part = args.valueOr("--part", "");
+    request.voice = PositiveOption(args, "--voice");
+    request.verse = PositiveOption(args, "--verse");
+    request.slurMelisma = args.flag("--slur-melisma");
+    request.replaceVerse = args.flag("--replace");
+    const std::string text = DecodeInputAsUtf8(ReadInput(args.file()), EncodingOption(args));
+
+    const notation::LayReport report = notation::LayLyricsOnFile(input, text, request, output);
+    PrintMessage("Laid " + Counted(static_cast<std::size_t>(report.laid), "syllable") +
+                 " on part " + report.part + ", voice " + std::to_string(request.voice) +
+                 ", verse " + std::to_string(request.verse) + ".");
+    if (!report.leftover.empty())
+        PrintMessage(Counted(report.leftover.size(), "syllable") +
+                     " left over, no notes for them: " + notation::DividedTextOf(report.leftover));
+    if (report.notesWithoutSyllable > 0)
+        PrintMessage(Counted(static_cast<std::size_t>(report.notesWithoutSyllable), "note") +
+                     " left without a syllable.");
+    return exit_status::kDone;
+}
+
+} // namespace cantiva::cli

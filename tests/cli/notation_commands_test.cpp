@@ -1,0 +1,90 @@
+#include "cli/run_cli.h"
+#include "support/cp1251.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace cantiva::testing {
+namespace {
+
+const std::string kTwoNotes = "<score-partwise><part id=\"P1\"><measure>"
+                              "<note><pitch><step>C</step><octave>4</octave></pitch></note>"
+                              "<note><pitch><step>D</step><octave>4</octave></pitch></note>"
+                              "</measure></part></score-partwise>";
+
+TEST(CliNotation, LilyPondAndGabcWriteUtf8WhateverTheInput) {
+    const struct {
+        std::vector<std::string> args;
+        std::string input;
+        std::string out;
+    } cases[] = {
+        {{"lilypond"}, "Ма-ма 2\n", "\\lyricmode {\n  Ма -- ма \"2\"\n}\n"},
+        {{"lilypond", "--encoding", "cp1251"}, W("Ма-ма"), "\\lyricmode {\n  Ма -- ма\n}\n"},
+        {{"gabc"}, "\xEF\xBB\xBFKý-ri-e", "name: Kýrie;\n%%\n(c4)\nKý()ri()e() (::)\n"},
+        {{"gabc"}, " \r\n", ""},
+    };
+    for (const auto& c : cases) {
+        CliResult r = RunCli(c.args, c.input);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, c.out);
+    }
+}
+
+TEST(CliLay, ReportsWhatWasLaidAndWhatWasLeft) {
+    TempFolder folder;
+    folder.write("in.xml", kTwoNotes);
+    const std::string cwd = folder.path().string();
+    const struct {
+        std::vector<std::string> args;
+        std::string input;
+        int status;
+        std::string err;
+    } cases[] = {
+        {{"--out", "a.mxl"}, "a-men", 0, "Laid 2 syllables on part P1, voice 1, verse 1.\n"},
+        {{"--out", "b.xml", "--verse", "2"},
+         "al-le-lu-ia",
+         0,
+         "Laid 2 syllables on part P1, voice 1, verse 2.\n"
+         "2 syllables left over, no notes for them: -lu-ia\n"},
+        {{"--out", "c.xml", "--part", "P1", "--voice", "1", "--slur-melisma"},
+         "one",
+         0,
+         "Laid 1 syllable on part P1, voice 1, verse 1.\n"
+         "1 note left without a syllable.\n"},
+        {{"--out", "d.xml", "--part", "P2"}, "a", 1, "The score has no part P2 (its parts: P1)\n"},
+        {{"--out", "e.xml", "--voice", "2"}, "a", 1, "Part P1 has no voice 2 (its voices: 1)\n"},
+        {{"--out", "f.xml", "--voice", "0"}, "a", 2, ""},
+        {{"--out", "g.xml", "--verse", "x"}, "a", 2, ""},
+        {{}, "a", 2, ""},
+        {{"--out", "h.xml"}, "\xFF", 2, ""},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"lay", "--score", "in.xml"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        CliResult r = RunCli(args, c.input, cwd);
+        EXPECT_EQ(r.status, c.status) << c.input;
+        if (c.status != 2) {
+            EXPECT_EQ(r.err, c.err);
+        }
+    }
+    EXPECT_TRUE(folder.read("a.mxl").starts_with("PK"));
+    for (const char* name : {"d.xml", "e.xml", "f.xml", "g.xml", "h.xml"})
+        EXPECT_FALSE(folder.exists(name)) << name;
+
+    // The same verse again is refused unless replaced; a broken score is refused too.
+    CliResult r = RunCli({"lay", "--score", "a.mxl", "--out", "x.xml"}, "b", cwd);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Verse 1 of part P1, voice 1 already has lyrics\n");
+    r = RunCli({"lay", "--score", "a.mxl", "--out", "x.xml", "--replace"}, "b", cwd);
+    EXPECT_EQ(r.status, 0) << r.err;
+    folder.write("broken.mxl", "PK\x03\x04...");
+    r = RunCli({"lay", "--score", "broken.mxl", "--out", "y.xml"}, "b", cwd);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.starts_with("The compressed score is damaged")) << r.err;
+    r = RunCli({"lay", "--score", "missing.xml", "--out", "y.xml"}, "b", cwd);
+    EXPECT_EQ(r.err, "File not found\n");
+    EXPECT_FALSE(folder.exists("y.xml"));
+}
+
+} // namespace
+} // namespace cantiva::testing
