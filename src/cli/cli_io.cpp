@@ -3,8 +3,6 @@
 #include "text/file_io.h"
 #include "text/io_error.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <iostream>
 #include <iterator>
 #include <unistd.h>
@@ -64,20 +62,20 @@ std::string EncodeOutput(std::string_view cp1251, const std::vector<std::string>
 }
 
 void WriteStdout(std::string_view bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(STDOUT_FILENO, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            ThrowIoErrorFromErrno(errno);
-        }
-        done += static_cast<std::size_t>(n);
-    }
+    WriteAll(STDOUT_FILENO, bytes, "standard output");
 }
 
 void PrintMessage(std::string_view message) {
     std::cerr << message << '\n';
+}
+
+void PrintFailure(std::string_view message) {
+    std::cerr << "cantiva-cli: " << message << '\n';
+}
+
+void PrintLoadWarning(dictionaries::DictionaryState& state) {
+    if (std::optional<std::string> warning = state.takeLoadWarning())
+        PrintFailure(*warning);
 }
 
 } // namespace cantiva::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/arguments.h"
+#include "dictionaries/dictionary_state.h"
 #include "dictionaries/language.h"
 #include "text/utf8_codec.h"
 
@@ -33,5 +34,11 @@ void WriteStdout(std::string_view bytes);
 
 // A message of the program's own, on standard error.
 void PrintMessage(std::string_view message);
+
+// A failure or warning of the command line itself, "cantiva-cli: " first, on standard error.
+void PrintFailure(std::string_view message);
+
+// The warning of the dictionary just loaded, if any.
+void PrintLoadWarning(dictionaries::DictionaryState& state);
 
 } // namespace cantiva::cli

@@ -1,5 +1,6 @@
 #include "cli/cli_io.h"
 #include "cli/commands.h"
+#include "dictionaries/compile_lock.h"
 #include "dictionaries/compilers.h"
 #include "text/file_io.h"
 
@@ -12,17 +13,20 @@ namespace {
 using dictionaries::DictFile;
 
 // Compiles one source of the folder at the width of its longest trimmed line (at most 32) and
-// puts the compiled file in place through the temporary ".pt0".
+// puts the compiled file in place through a fresh temporary of the ".pt0" kind, taking turns with
+// other compiles of the folder.
 void CompileOne(const std::filesystem::path& folder, dictionaries::Language language, bool main) {
+    dictionaries::CompileLock lock(folder);
     const DictFile sourceKind = main ? DictFile::MainSource : DictFile::ExceptionsSource;
     const DictFile targetKind = main ? DictFile::MainCompiled : DictFile::ExceptionsCompiled;
     std::string source = ReadWholeFile(folder / dictionaries::FileName(language, sourceKind));
     int width = std::min(dictionaries::LongestTrimmedLine(source), dictionaries::kMaxRecordWidth);
     auto records = main ? dictionaries::CompileMainSource(source, language, width)
                         : dictionaries::CompileExceptionSource(source, width);
-    WriteFileAtomically(folder / dictionaries::FileName(language, targetKind),
-                        dictionaries::EncodeRecords(records),
-                        folder / dictionaries::FileName(language, DictFile::Temporary));
+    ReplaceOptions options;
+    options.temporaryKind = dictionaries::FileName(language, DictFile::Temporary);
+    ReplaceFile(folder / dictionaries::FileName(language, targetKind),
+                dictionaries::EncodeRecords(records), options);
 }
 
 } // namespace

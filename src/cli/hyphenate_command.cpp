@@ -44,6 +44,7 @@ int HyphenateCommand(const std::vector<std::string>& rawArgs) {
 
     dictionaries::DictionaryState state(DictDirOption(args));
     state.openLanguage(language);
+    PrintLoadWarning(state);
     state.logAllowed = logFile.has_value();
 
     text::Cp1251Text input = DecodeInput(ReadInput(args.file()), encoding);
@@ -51,32 +52,42 @@ int HyphenateCommand(const std::vector<std::string>& rawArgs) {
     engine::RunResult run =
         engine::RunHyphenation(input.bytes, state, logFile.has_value(), &observer);
 
+    int status = exit_status::kStopped;
+    switch (run.status) {
+    case engine::RunStatus::Done:
+        if (encoding == Encoding::Utf8)
+            run.paneText = EncodeOutput(run.paneText, input.foreign, encoding);
+        WriteStdout(args.flag("--lf") ? ToLf(run.paneText) : run.paneText);
+        status = exit_status::kDone;
+        break;
+    case engine::RunStatus::EmptyAfterTrim:
+        status = exit_status::kDone;
+        break;
+    case engine::RunStatus::WordTooLong:
+        PrintMessage(engine::kWordTooLongMessage);
+        break;
+    case engine::RunStatus::IoFailure:
+        // Only the exceptions lookup reads a file during the run.
+        PrintFailure(DescribeIoError(
+            IoError(run.ioCode, state.pathOf(dictionaries::DictFile::ExceptionsCompiled))));
+        break;
+    }
+
+    // The log comes after the result: a log that cannot be written costs the log alone.
     if (logFile) {
         std::string lines;
         for (const std::string& line : run.log) {
             lines += line;
             lines += '\n';
         }
-        WriteFileAtomically(*logFile, EncodeOutput(lines, {}, encoding));
+        try {
+            ReplaceFile(*logFile, EncodeOutput(lines, {}, encoding));
+        } catch (const IoError& e) {
+            PrintFailure(DescribeIoError(e));
+            return exit_status::kStopped;
+        }
     }
-
-    switch (run.status) {
-    case engine::RunStatus::Done: {
-        if (encoding == Encoding::Utf8)
-            run.paneText = EncodeOutput(run.paneText, input.foreign, encoding);
-        WriteStdout(args.flag("--lf") ? ToLf(run.paneText) : run.paneText);
-        return exit_status::kDone;
-    }
-    case engine::RunStatus::EmptyAfterTrim:
-        return exit_status::kDone;
-    case engine::RunStatus::WordTooLong:
-        PrintMessage(engine::kWordTooLongMessage);
-        return exit_status::kStopped;
-    case engine::RunStatus::IoFailure:
-        PrintMessage(IoErrorMessage(run.ioCode));
-        return exit_status::kStopped;
-    }
-    return exit_status::kStopped;
+    return status;
 }
 
 } // namespace cantiva::cli

@@ -12,6 +12,7 @@ int InfoCommand(const std::vector<std::string>& rawArgs) {
     const Encoding encoding = EncodingOption(args);
     dictionaries::DictionaryState state(DictDirOption(args));
     state.openLanguage(LanguageOption(args));
+    PrintLoadWarning(state);
     dictionaries::DictionaryInfo info = dictionaries::GetDictionaryInfo(
         state, args.flag("--exceptions") ? dictionaries::DictionaryKind::Exceptions
                                          : dictionaries::DictionaryKind::Main);

@@ -2,11 +2,13 @@
 #include "cli/arguments.h"
 #include "cli/cli_io.h"
 #include "cli/commands.h"
+#include "dictionaries/compile_lock.h"
 #include "dictionaries/missing_dictionary.h"
 #include "notation/score_container.h"
 #include "text/io_error.h"
 
 #include <iostream>
+#include <new>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,17 +17,23 @@ namespace {
 
 using Command = int (*)(const std::vector<std::string>&);
 
-const std::pair<const char*, Command> kCommands[] = {
-    {"hyphenate", cantiva::cli::HyphenateCommand},
-    {"compile", cantiva::cli::CompileCommand},
-    {"info", cantiva::cli::InfoCommand},
-    {"score", cantiva::cli::ScoreCommand},
-    {"finale", cantiva::cli::FinaleCommand},
-    {"update", cantiva::cli::UpdateCommand},
-    {"take-shipped", cantiva::cli::TakeShippedCommand},
-    {"lilypond", cantiva::cli::LilyPondCommand},
-    {"gabc", cantiva::cli::GabcCommand},
-    {"lay", cantiva::cli::LayCommand},
+struct CommandEntry {
+    const char* name;
+    Command run;
+    const char* task; // "Not enough memory to …"
+};
+
+const CommandEntry kCommands[] = {
+    {"hyphenate", cantiva::cli::HyphenateCommand, "hyphenate the text"},
+    {"compile", cantiva::cli::CompileCommand, "compile the dictionary"},
+    {"info", cantiva::cli::InfoCommand, "list the dictionary"},
+    {"score", cantiva::cli::ScoreCommand, "build the SCORE macro"},
+    {"finale", cantiva::cli::FinaleCommand, "build the Finale lyrics"},
+    {"update", cantiva::cli::UpdateCommand, "update the dictionaries"},
+    {"take-shipped", cantiva::cli::TakeShippedCommand, "take the shipped dictionaries"},
+    {"lilypond", cantiva::cli::LilyPondCommand, "build the LilyPond lyrics"},
+    {"gabc", cantiva::cli::GabcCommand, "build the gabc text"},
+    {"lay", cantiva::cli::LayCommand, "lay the lyrics onto the score"},
 };
 
 constexpr const char* kUsage =
@@ -53,11 +61,11 @@ int main(int argc, char** argv) {
         (args.empty() ? std::cerr : std::cout) << kUsage;
         return args.empty() ? cli::exit_status::kUsage : cli::exit_status::kDone;
     }
-    for (auto [name, command] : kCommands) {
-        if (args[0] != name)
+    for (const CommandEntry& command : kCommands) {
+        if (args[0] != command.name)
             continue;
         try {
-            return command(std::vector<std::string>(args.begin() + 1, args.end()));
+            return command.run(std::vector<std::string>(args.begin() + 1, args.end()));
         } catch (const cli::UsageError& e) {
             std::cerr << "cantiva-cli: " << e.what() << '\n' << kUsage;
             return cli::exit_status::kUsage;
@@ -67,8 +75,15 @@ int main(int argc, char** argv) {
         } catch (const notation::ScoreError& e) {
             cli::PrintMessage(e.what());
             return cli::exit_status::kStopped;
+        } catch (const dictionaries::DictionaryBusyError& e) {
+            cli::PrintFailure(e.what());
+            return cli::exit_status::kStopped;
         } catch (const IoError& e) {
-            cli::PrintMessage(IoErrorMessage(e.code()));
+            cli::PrintFailure(DescribeIoError(e));
+            return cli::exit_status::kStopped;
+        } catch (const std::bad_alloc&) {
+            // Nothing was replaced: files are written whole or not at all.
+            cli::PrintFailure(std::string("Not enough memory to ") + command.task);
             return cli::exit_status::kStopped;
         }
     }

@@ -1,5 +1,6 @@
 #include "dictionaries/dictionary_state.h"
 
+#include "dictionaries/compile_lock.h"
 #include "dictionaries/compilers.h"
 #include "dictionaries/missing_dictionary.h"
 #include "text/cp1251.h"
@@ -7,8 +8,29 @@
 #include "text/io_error.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace cantiva::dictionaries {
+namespace {
+
+// "Cannot find" only when the file is not there; a file that is there but unreadable says so.
+MissingDictionaryError Unopenable(Language l, DictFile kind, const IoError& e) {
+    if (e.code() == io_code::kFileNotFound)
+        return MissingDictionaryError(FileName(l, kind));
+    return MissingDictionaryError(FileName(l, kind), IoErrorMessage(e.code()));
+}
+
+// Compiled files are replaced whole, through a fresh temporary of the ".pt0" kind, and only
+// while the old one is there.
+void ReplaceCompiledFile(const std::filesystem::path& target, std::string_view bytes,
+                         Language language) {
+    ReplaceOptions options;
+    options.temporaryKind = FileName(language, DictFile::Temporary);
+    options.targetMustExist = true;
+    ReplaceFile(target, bytes, options);
+}
+
+} // namespace
 
 DictionaryState::DictionaryState(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
@@ -25,9 +47,9 @@ void DictionaryState::checkStartupFiles() {
         for (Language l : kAllLanguages) {
             try {
                 CheckReadable(pathOf(l, kind));
-            } catch (const IoError&) {
+            } catch (const IoError& e) {
                 startupFailed = true;
-                throw MissingDictionaryError(FileName(l, kind));
+                throw Unopenable(l, kind, e);
             }
         }
     }
@@ -51,23 +73,30 @@ void DictionaryState::createPatList() {
     std::string data;
     try {
         data = ReadWholeFile(pathOf(DictFile::MainCompiled));
-    } catch (const IoError&) {
+    } catch (const IoError& e) {
         startupFailed = true;
-        throw MissingDictionaryError(FileName(currentLanguage_, DictFile::MainCompiled));
+        throw Unopenable(currentLanguage_, DictFile::MainCompiled, e);
     }
     DecodedRecords decoded = DecodeRecords(data);
     patternList_ = std::move(decoded.records);
-    if (decoded.partialTail) {
-        // The read stops at the broken record: the list keeps what was read, the width and the
-        // index are not recomputed.
-        rebuildSearch();
-        throw IoError(io_code::kReadBeyondEnd);
-    }
+    // Words are still divided with what was read; the user is told once per load.
+    const std::string name = FileName(currentLanguage_, DictFile::MainCompiled);
+    if (decoded.partialTail)
+        loadWarning_ =
+            name + " is cut short: " + std::to_string(patternList_.size()) + " whole records read";
+    else if (patternList_.empty())
+        loadWarning_ = name + " holds no patterns";
+    else
+        loadWarning_.reset();
     patternMaxLen_ = 0;
     for (const DictRecord& r : patternList_)
         patternMaxLen_ = std::max(patternMaxLen_, static_cast<int>(text::TrimView(r.text).size()));
     FillLetterIndex(patternList_, currentLanguage_, letterIndex_[IndexOf(currentLanguage_)]);
     rebuildSearch();
+}
+
+std::optional<std::string> DictionaryState::takeLoadWarning() {
+    return std::exchange(loadWarning_, std::nullopt);
 }
 
 void DictionaryState::rebuildSearch() {
@@ -101,27 +130,21 @@ bool DictionaryState::switchLanguage(Language language) {
 }
 
 void DictionaryState::compileExceptions() {
+    CompileLock lock(folder_, compileWait);
     std::string source = ReadWholeFile(pathOf(DictFile::ExceptionsSource));
     int width = std::min(std::max(patternMaxLen_, LongestTrimmedLine(source)), kMaxRecordWidth);
     std::string bytes = EncodeRecords(CompileExceptionSource(source, width));
-    std::filesystem::path temp = pathOf(DictFile::Temporary);
-    std::filesystem::path target = pathOf(DictFile::ExceptionsCompiled);
-    WriteFileDurably(temp, bytes);
-    CheckReadable(target);
-    RenameFile(temp, target);
+    ReplaceCompiledFile(pathOf(DictFile::ExceptionsCompiled), bytes, currentLanguage_);
     patternMaxLen_ = std::max(patternMaxLen_, width);
     createXWordList();
 }
 
 void DictionaryState::rebuildMainDictionary() {
+    CompileLock lock(folder_, compileWait);
     std::string source = ReadWholeFile(pathOf(DictFile::MainSource));
     int width = std::min(patternMaxLen_, kMaxRecordWidth);
     std::string bytes = EncodeRecords(CompileMainSource(source, currentLanguage_, width));
-    std::filesystem::path temp = pathOf(DictFile::Temporary);
-    std::filesystem::path target = pathOf(DictFile::MainCompiled);
-    WriteFileDurably(temp, bytes);
-    CheckReadable(target); // a missing old file stops here; the new one stays in ".pt0"
-    RenameFile(temp, target);
+    ReplaceCompiledFile(pathOf(DictFile::MainCompiled), bytes, currentLanguage_);
     patternList_.clear();
     createPatList();
 }

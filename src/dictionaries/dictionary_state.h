@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dictionaries/compile_lock.h"
 #include "dictionaries/dict_record.h"
 #include "dictionaries/exception_dictionary.h"
 #include "dictionaries/language.h"
@@ -8,6 +9,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,7 +38,10 @@ public:
     void openLanguage(Language language);
 
     // Loads the ".PT" of the current language into the pattern list and fills its letter index.
+    // An empty file, or one cut inside a record, loads what it holds and leaves a warning.
     void createPatList();
+    // The warning of the last load of a main dictionary, once.
+    std::optional<std::string> takeLoadWarning();
     // Loads the ".XCD" of the current language; a file that cannot be opened leaves the list
     // empty, makes lookups fail with its code and throws IoError.
     void createXWordList();
@@ -52,6 +57,8 @@ public:
 
     // Compiles the current language's ".TXT" into its ".PT" at width patternMaxLen (at most 32)
     // and reloads it. On failure nothing loaded changes and the old ".PT" stays.
+    // Both compiles wait up to `compileWait` for another compile of the folder, then throw
+    // DictionaryBusyError.
     void rebuildMainDictionary();
 
     // The dictionary state is released (nothing when start-up failed).
@@ -67,6 +74,7 @@ public:
 
     bool logAllowed = false;
     bool startupFailed = false;
+    std::chrono::milliseconds compileWait = CompileLock::kDefaultWait;
 
     std::filesystem::path pathOf(DictFile file) const;
     std::filesystem::path pathOf(Language l, DictFile file) const;
@@ -82,6 +90,7 @@ private:
     int patternMaxLen_ = 0;
     PatternSearch search_;
     ExceptionDictionary exceptions_;
+    std::optional<std::string> loadWarning_;
 };
 
 } // namespace cantiva::dictionaries

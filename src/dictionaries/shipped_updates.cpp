@@ -52,8 +52,8 @@ void RemoveIfPresent(const fs::path& path) {
 // Copies the pair from one folder to another, compiled file first: an interrupted copy leaves the
 // old source, so the pair still counts as unedited and is copied again next time.
 void CopyPair(const DictionaryPair& pair, const fs::path& from, const fs::path& to) {
-    WriteFileAtomically(to / pair.compiledName(), ReadWholeFile(from / pair.compiledName()));
-    WriteFileAtomically(to / pair.sourceName(), ReadWholeFile(from / pair.sourceName()));
+    ReplaceFile(to / pair.compiledName(), ReadWholeFile(from / pair.compiledName()));
+    ReplaceFile(to / pair.sourceName(), ReadWholeFile(from / pair.sourceName()));
 }
 
 void RemovePair(const DictionaryPair& pair, const fs::path& folder) {
@@ -225,8 +225,8 @@ TakeShippedResult TakeNewerShipped(const fs::path& userFolder, Language language
         const std::string mine = ReadIfPresent(userFolder / exceptions.sourceName()).value_or("");
         const std::string merged = MergeExceptionSources(
             base, mine, ReadWholeFile(newer / exceptions.sourceName()), &result.ownExceptions);
-        WriteFileAtomically(userFolder / exceptions.compiledName(), CompiledExceptions(merged));
-        WriteFileAtomically(userFolder / exceptions.sourceName(), merged);
+        ReplaceFile(userFolder / exceptions.compiledName(), CompiledExceptions(merged));
+        ReplaceFile(userFolder / exceptions.sourceName(), merged);
         CopyPair(exceptions, newer, record);
         RemovePair(exceptions, newer);
         result.exceptionsTaken = true;

@@ -18,16 +18,17 @@ std::string UserFileBytes(std::string_view cp1251, const std::vector<std::string
 class UserFileError : public IoError {
 public:
     enum class Stage { Create, Write };
-    UserFileError(Stage stage, int code) : IoError(code), stage_(stage) {}
+    UserFileError(Stage stage, const IoError& cause)
+        : IoError(cause.code(), cause.file(), cause.sysError()), stage_(stage) {}
     Stage stage() const { return stage_; }
 
 private:
     Stage stage_;
 };
 
-// Saves `bytes` as `target` through a temporary file beside it that is renamed into place, so a
-// failure leaves the old file (if any) whole and no temporary file behind. A file that exists
-// keeps its permissions; a symbolic link is followed. Throws UserFileError.
+// Saves `bytes` as `target` with ReplaceFile: a failure leaves the old file (if any) whole and no
+// temporary file behind; a file that exists keeps its permissions; a symbolic link is followed.
+// Throws UserFileError.
 void WriteUserFile(const std::filesystem::path& target, std::string_view bytes);
 
 } // namespace cantiva::exporting

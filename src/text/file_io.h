@@ -4,7 +4,8 @@
 #include <string>
 #include <string_view>
 
-// Whole-file reading and writing for the core; every failure is an IoError with its code.
+// Whole-file reading and writing for the core; every failure is an IoError with its code and the
+// file it concerns.
 namespace cantiva {
 
 std::string ReadWholeFile(const std::filesystem::path& path);
@@ -12,23 +13,59 @@ std::string ReadWholeFile(const std::filesystem::path& path);
 // Everything an open descriptor still has to give (standard input, for one).
 std::string ReadAll(int fd);
 
+// Writes all of `bytes` to an open descriptor; failures name `nameForErrors`.
+void WriteAll(int fd, std::string_view bytes, const std::filesystem::path& nameForErrors);
+
 // Throws IoError when the file cannot be opened for reading; reads nothing.
 void CheckReadable(const std::filesystem::path& path);
 
-// Creates or truncates `path`, writes `bytes` and flushes them to disk. On failure the partly
-// written file is removed.
-void WriteFileDurably(const std::filesystem::path& path, std::string_view bytes);
+struct ReplaceOptions {
+    // The kind of temporary file, its name beside the target before a unique suffix; empty for
+    // "." + the target's name + ".part".
+    std::string temporaryKind;
+    // The old file must be there: checked just before the rename, which does not happen without.
+    bool targetMustExist = false;
+};
 
-// Writes `bytes` to `tempPath` (created or truncated), flushes it to disk and renames it over
-// `target`, so `target` is always either the old file or the new one, whole. On failure the
-// temporary file is removed and `target` is left as it was.
-void WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes,
-                         const std::filesystem::path& tempPath);
+// The one way every writer replaces a file, so the target is always either the old file or the
+// new one, whole, even with two writers at once or after a crash:
+// - a symbolic link is followed, and the file it names is replaced;
+// - an existing file that is a folder, or read-only, is refused;
+// - the bytes go to a fresh temporary file of the target's folder, created exclusively and never
+//   through a link (leftover temporaries of any kind are skipped, never opened), with the old
+//   file's permissions;
+// - it is flushed to disk, renamed over the target, and the folder is flushed.
+// On failure the temporary file is removed and the target stays as it was.
+class FileReplacement {
+public:
+    // Checks the target and creates the temporary file; throws IoError naming the target.
+    FileReplacement(const std::filesystem::path& target, const ReplaceOptions& options = {});
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+    ~FileReplacement();
 
-// The same with a hidden temporary name beside `target`.
-void WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+    // Writes `bytes` and puts them in place; throws IoError. Called once.
+    void commit(std::string_view bytes);
 
-// Renames `from` over `to` within one folder.
-void RenameFile(const std::filesystem::path& from, const std::filesystem::path& to);
+    const std::filesystem::path& temporaryPath() const { return temporary_; }
+
+private:
+    void discard();
+
+    std::filesystem::path given_;
+    std::filesystem::path target_;
+    std::filesystem::path temporary_;
+    ReplaceOptions options_;
+    int fd_ = -1;
+    bool pending_ = false; // the temporary file is on disk
+};
+
+void ReplaceFile(const std::filesystem::path& target, std::string_view bytes,
+                 const ReplaceOptions& options = {});
+
+// The temporary name a replacement tries at `attempt` (0, 1, …) for a target in `folder`; a
+// name that is taken, by anything, is skipped.
+std::filesystem::path TemporaryPath(const std::filesystem::path& folder, const std::string& kind,
+                                    int attempt);
 
 } // namespace cantiva

@@ -1,10 +1,13 @@
 #include "text/io_error.h"
 
 #include <cerrno>
+#include <cstring>
 
 namespace cantiva {
 
-IoError::IoError(int code) : std::runtime_error(IoErrorMessage(code)), code_(code) {}
+IoError::IoError(int code, std::filesystem::path file, int sysError)
+    : std::runtime_error(IoErrorMessage(code)), code_(code),
+      file_(std::move(file).lexically_normal()), sysError_(sysError) {}
 
 std::string IoErrorMessage(int code) {
     switch (code) {
@@ -51,8 +54,21 @@ int IoCodeFromErrno(int err) {
     }
 }
 
-void ThrowIoErrorFromErrno(int err) {
-    throw IoError(IoCodeFromErrno(err));
+std::string DescribeIoError(const IoError& error) {
+    std::string text;
+    if (!error.file().empty()) {
+        text += error.file().string();
+        text += ": ";
+    }
+    text += error.sysError() != 0 ? std::string(std::strerror(error.sysError()))
+                                  : IoErrorMessage(error.code());
+    // The program's own code, as the window would report it.
+    text += " (I/O error " + std::to_string(error.code()) + ")";
+    return text;
+}
+
+void ThrowIoErrorFromErrno(int err, const std::filesystem::path& file) {
+    throw IoError(IoCodeFromErrno(err), file, err);
 }
 
 } // namespace cantiva

@@ -1,18 +1,24 @@
 #pragma once
 
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 
 namespace cantiva {
 
-// A failed file operation, carrying the input/output error code the user is told about.
+// A failed file operation, carrying the input/output error code the user is told about and,
+// where known, the file and the system's own error number.
 class IoError : public std::runtime_error {
 public:
-    explicit IoError(int code);
+    explicit IoError(int code, std::filesystem::path file = {}, int sysError = 0);
     int code() const { return code_; }
+    const std::filesystem::path& file() const { return file_; }
+    int sysError() const { return sysError_; }
 
 private:
     int code_;
+    std::filesystem::path file_;
+    int sysError_;
 };
 
 namespace io_code {
@@ -28,10 +34,13 @@ inline constexpr int kInvalidNumericInput = 106;
 // "File not found", "Invalid filename", …, "I/O error %d".
 std::string IoErrorMessage(int code);
 
+// The file and the cause, for a command line: "RHYPHEN.PT: Permission denied (I/O error 5)".
+std::string DescribeIoError(const IoError& error);
+
 // The input/output code of a C library errno value.
 int IoCodeFromErrno(int err);
 
-// Throws IoError for the current errno.
-[[noreturn]] void ThrowIoErrorFromErrno(int err);
+// Throws IoError for `err`, naming `file` when given.
+[[noreturn]] void ThrowIoErrorFromErrno(int err, const std::filesystem::path& file = {});
 
 } // namespace cantiva

@@ -1,9 +1,11 @@
 #include "ui/rhyphen.h"
 
+#include "dictionaries/compile_lock.h"
 #include "dictionaries/language.h"
 #include "dictionaries/missing_dictionary.h"
 #include "engine/run.h"
 #include "text/io_error.h"
+#include "ui/memory_guard.h"
 #include "ui/pane_codec.h"
 #include "ui/uAbout.h"
 
@@ -177,20 +179,31 @@ void TForm1::buildControls() {
     connect(RichEdit2, &QPlainTextEdit::textChanged, this, &TForm1::RichEdit2Change);
     connect(btClear, &QPushButton::clicked, this, &TForm1::btClearClick);
     connect(btQuit, &QPushButton::clicked, this, &TForm1::btQuitClick);
-    connect(rbRussian, &QRadioButton::clicked, this, &TForm1::rbRussianClick);
-    connect(rbEnglish, &QRadioButton::clicked, this, &TForm1::rbEnglishClick);
-    connect(rbLatin, &QRadioButton::clicked, this, &TForm1::rbLatinClick);
-    connect(rbUSA, &QRadioButton::clicked, this, &TForm1::rbUSAClick);
+    connectCommand(rbRussian, &QRadioButton::clicked, &TForm1::rbRussianClick,
+                   "switch the language");
+    connectCommand(rbEnglish, &QRadioButton::clicked, &TForm1::rbEnglishClick,
+                   "switch the language");
+    connectCommand(rbLatin, &QRadioButton::clicked, &TForm1::rbLatinClick, "switch the language");
+    connectCommand(rbUSA, &QRadioButton::clicked, &TForm1::rbUSAClick, "switch the language");
     connect(rbUSA2, &QRadioButton::clicked, this, &TForm1::rbUSA2Click);
     connect(rbGerman, &QRadioButton::clicked, this, &TForm1::rbGermanClick);
 }
 
+template <class Signal, class Sender>
+void TForm1::connectCommand(Sender* sender, Signal signal, void (TForm1::*handler)(),
+                            const char* task) {
+    connect(sender, signal, this, [this, handler, task] {
+        RunGuardingMemory(platform_, this, task, [&] { (this->*handler)(); });
+    });
+}
+
 QAction* TForm1::addMenuItem(QMenu* menu, const char* caption, const char* name,
-                             const QKeySequence& shortcut, void (TForm1::*handler)()) {
+                             const QKeySequence& shortcut, void (TForm1::*handler)(),
+                             const char* task) {
     QAction* action = menu->addAction(QString::fromLatin1(caption));
     action->setObjectName(QString::fromLatin1(name));
     action->setShortcut(shortcut);
-    connect(action, &QAction::triggered, this, handler);
+    connectCommand(action, &QAction::triggered, handler, task);
     return action;
 }
 
@@ -203,31 +216,40 @@ void TForm1::buildMenus() {
     QMenu* file = bar->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("File1"));
     miHyphenate = addMenuItem(file, "&Hyphenate", "miHyphenate", QKeySequence(Qt::Key_Insert),
-                              &TForm1::miHyphenateClick);
-    Editcustomdictionary1 = addMenuItem(file, "&Edit custom dictionary", "Editcustomdictionary1",
-                                        Qt::CTRL | Qt::Key_E, &TForm1::Editcustomdictionary1Click);
-    Open1 = addMenuItem(file, "&Open source", "Open1", Qt::CTRL | Qt::Key_O, &TForm1::Open1Click);
+                              &TForm1::miHyphenateClick, "hyphenate the text");
+    Editcustomdictionary1 =
+        addMenuItem(file, "&Edit custom dictionary", "Editcustomdictionary1", Qt::CTRL | Qt::Key_E,
+                    &TForm1::Editcustomdictionary1Click, "edit the dictionary of exceptions");
+    Open1 = addMenuItem(file, "&Open source", "Open1", Qt::CTRL | Qt::Key_O, &TForm1::Open1Click,
+                        "open the file");
     Saveresult1 = addMenuItem(file, "&Save result to file", "Saveresult1", Qt::CTRL | Qt::Key_S,
-                              &TForm1::Saveresult1Click);
-    miScoreOutput = addMenuItem(file, "Export as Score &macro", "miScoreOutput",
-                                Qt::CTRL | Qt::Key_M, &TForm1::miScoreOutputClick);
-    ExportFinaleLyrics1 = addMenuItem(file, "Export as &Finale Lyrics", "ExportFinaleLyrics1",
-                                      Qt::CTRL | Qt::Key_F, &TForm1::ExportFinaleLyrics1Click);
-    Exit2 = addMenuItem(file, "E&xit", "Exit2", {}, &TForm1::Exit2Click);
+                              &TForm1::Saveresult1Click, "save the result");
+    miScoreOutput =
+        addMenuItem(file, "Export as Score &macro", "miScoreOutput", Qt::CTRL | Qt::Key_M,
+                    &TForm1::miScoreOutputClick, "export the SCORE macro");
+    ExportFinaleLyrics1 =
+        addMenuItem(file, "Export as &Finale Lyrics", "ExportFinaleLyrics1", Qt::CTRL | Qt::Key_F,
+                    &TForm1::ExportFinaleLyrics1Click, "export the Finale lyrics");
+    Exit2 = addMenuItem(file, "E&xit", "Exit2", {}, &TForm1::Exit2Click, "close the window");
 
     QMenu* options = bar->addMenu(QStringLiteral("Options"));
     options->setObjectName(QStringLiteral("Options1"));
-    miLog = addMenuItem(options, "&Show hyphenation log", "miLog", {}, &TForm1::miLogClick);
+    miLog = addMenuItem(options, "&Show hyphenation log", "miLog", {}, &TForm1::miLogClick,
+                        "change the log setting");
     miLog->setCheckable(true);
     miLog->setChecked(true);
     Regeneratepatterns1 = addMenuItem(options, "&Rebuild main dictionary", "Regeneratepatterns1",
-                                      QKeySequence(Qt::Key_F9), &TForm1::Regeneratepatterns1Click);
-    Patterndictinfo1 = addMenuItem(options, "&Main dictionary info", "Patterndictinfo1", {},
-                                   &TForm1::Patterndictinfo1Click);
+                                      QKeySequence(Qt::Key_F9), &TForm1::Regeneratepatterns1Click,
+                                      "rebuild the main dictionary");
+    Patterndictinfo1 =
+        addMenuItem(options, "&Main dictionary info", "Patterndictinfo1", {},
+                    &TForm1::Patterndictinfo1Click, "show the dictionary information");
     miRegenXPatterns = addMenuItem(options, "R&ebuild dictionary of exceptions", "miRegenXPatterns",
-                                   QKeySequence(Qt::Key_F8), &TForm1::miRegenXPatternsClick);
-    Exceptionsdictinfo1 = addMenuItem(options, "E&xceptions dictionary info", "Exceptionsdictinfo1",
-                                      {}, &TForm1::Exceptionsdictinfo1Click);
+                                   QKeySequence(Qt::Key_F8), &TForm1::miRegenXPatternsClick,
+                                   "rebuild the dictionary of exceptions");
+    Exceptionsdictinfo1 =
+        addMenuItem(options, "E&xceptions dictionary info", "Exceptionsdictinfo1", {},
+                    &TForm1::Exceptionsdictinfo1Click, "show the dictionary information");
 
     // "About" is a command of the bar itself, without a drop-down.
     miAbout = bar->addAction(QStringLiteral("About"));
@@ -253,9 +275,16 @@ void TForm1::FormCreate() {
     } catch (const dictionaries::MissingDictionaryError& e) {
         // The window never appears: the box has no parent.
         platform_.error(nullptr, FromCore(e.what()));
+        return;
     } catch (const IoError& e) {
         ReportIoError(e);
     }
+    showLoadWarning();
+}
+
+void TForm1::showLoadWarning() {
+    if (std::optional<std::string> warning = state_.takeLoadWarning())
+        platform_.warning(this, FromCore(*warning));
 }
 
 void TForm1::FormDestroy() {
@@ -447,6 +476,7 @@ void TForm1::SwitchLanguage(Language language) {
         // still tell which language is loaded.
         ReportIoError(e);
     }
+    showLoadWarning();
     showCaption();
     RichEdit1->setFocus();
     SelectButton(state_.currentLanguage());

@@ -128,7 +128,12 @@ private:
     void buildMenus();
     void setTabOrder();
     QAction* addMenuItem(QMenu* menu, const char* caption, const char* name,
-                         const QKeySequence& shortcut, void (TForm1::*handler)());
+                         const QKeySequence& shortcut, void (TForm1::*handler)(), const char* task);
+    // Connects a control's signal to a command guarded against running out of memory.
+    template <class Signal, class Sender>
+    void connectCommand(Sender* sender, Signal signal, void (TForm1::*handler)(), const char* task);
+    // The warning of the main dictionary just loaded (empty, cut short), if any.
+    void showLoadWarning();
     void SwitchLanguage(dictionaries::Language language);
     void RefuseLanguage();
     void showCaption();

@@ -1,5 +1,6 @@
 // The main window's dictionary commands: the exceptions editor, the two compilations and the
 // dictionary information window.
+#include "dictionaries/compile_lock.h"
 #include "dictionaries/language.h"
 #include "dictionaries/missing_dictionary.h"
 #include "text/io_error.h"
@@ -20,6 +21,8 @@ void TForm1::Editcustomdictionary1Click() {
 void TForm1::miRegenXPatternsClick() {
     try {
         state_.compileExceptions();
+    } catch (const dictionaries::DictionaryBusyError& e) {
+        platform_.error(this, QString::fromLatin1(e.what()));
     } catch (const IoError& e) {
         ReportIoError(e);
     }
@@ -35,10 +38,14 @@ void TForm1::Regeneratepatterns1Click() {
     } catch (const dictionaries::MissingDictionaryError& e) {
         EndForMissingDictionary(e);
         return;
+    } catch (const dictionaries::DictionaryBusyError& e) {
+        platform_.error(this, QString::fromLatin1(e.what()));
+        return;
     } catch (const IoError& e) {
         ReportIoError(e);
         return;
     }
+    showLoadWarning();
     platform_.information(this, "Patterns in \"" + QString::fromLatin1(language.baseName) +
                                     "\" regenerated successfully!");
 }

@@ -1,10 +1,12 @@
 #include "ui/uEdict.h"
 
+#include "dictionaries/compile_lock.h"
 #include "dictionaries/dictionary_state.h"
 #include "text/cp1251.h"
 #include "text/file_io.h"
 #include "text/io_error.h"
 #include "text/utf8_codec.h"
+#include "ui/memory_guard.h"
 #include "ui/platform.h"
 #include "ui/uEdit.h"
 
@@ -127,13 +129,17 @@ TForm3::TForm3(Platform& platform, dictionaries::DictionaryState& state, QWidget
     ListBox1->setGeometry(4, 0, 181, 369);
     connect(ListBox1, &EntryListBox::enterPressed, this, &TForm3::EditCurrent);
     connect(ListBox1, &EntryListBox::doubleClicked, this, &TForm3::EditCurrent);
-    connect(ListBox1, &EntryListBox::escapePressed, this, &TForm3::escapeInList);
+    connect(ListBox1, &EntryListBox::escapePressed, this, [this] {
+        RunGuardingMemory(platform_, this, "save the exceptions", [this] { escapeInList(); });
+    });
 
     btSave = new QPushButton("Save", client);
     btSave->setObjectName("btSave");
     btSave->setGeometry(17, 377, 73, 25);
     btSave->setEnabled(false);
-    connect(btSave, &QPushButton::clicked, this, &TForm3::btSaveClick);
+    connect(btSave, &QPushButton::clicked, this, [this] {
+        RunGuardingMemory(platform_, this, "save the exceptions", [this] { btSaveClick(); });
+    });
 
     btClose = new QPushButton("Close", client);
     btClose->setObjectName("btClose");
@@ -274,6 +280,9 @@ void TForm3::escapeInList() {
     if (changesPending_) {
         try {
             state_.compileExceptions();
+        } catch (const dictionaries::DictionaryBusyError& e) {
+            platform_.error(this, QString::fromLatin1(e.what()));
+            return;
         } catch (const IoError& e) {
             reportIoError(e.code());
             return;
@@ -296,7 +305,7 @@ void TForm3::SaveAndRegenXPatterns() {
         dictionaries::FileName(state_.currentLanguage(), DictFile::ExceptionsSource);
     try {
         // A failed write leaves the previous source whole.
-        WriteFileAtomically(state_.pathOf(DictFile::ExceptionsSource), JoinEntries(entries()));
+        ReplaceFile(state_.pathOf(DictFile::ExceptionsSource), JoinEntries(entries()));
     } catch (const IoError& e) {
         reportIoError(e.code());
         return;
@@ -304,6 +313,9 @@ void TForm3::SaveAndRegenXPatterns() {
     platform_.information(this, QString::fromStdString("Changes in [" + fileName + "] saved"));
     try {
         state_.compileExceptions();
+    } catch (const dictionaries::DictionaryBusyError& e) {
+        platform_.error(this, QString::fromLatin1(e.what()));
+        return;
     } catch (const IoError& e) {
         reportIoError(e.code());
         return;

@@ -81,8 +81,14 @@ TEST(CliExports, WrongUsageAndMissingInput) {
         {{"score", "--vpos"}, 2, ""},
         {{"finale", "--bind-dashes"}, 2, ""},
         {{"finale", "a.txt", "b.txt"}, 2, ""},
-        {{"score", "missing.txt"}, 1, "File not found\n"},
-        {{"finale", "missing.txt"}, 1, "File not found\n"},
+        {{"score", "--vpos", "1\n2"}, 2, ""},
+        {{"score", "--vpos", "1\r"}, 2, ""},
+        {{"score", "missing.txt"},
+         1,
+         "cantiva-cli: missing.txt: No such file or directory (I/O error 2)\n"},
+        {{"finale", "missing.txt"},
+         1,
+         "cantiva-cli: missing.txt: No such file or directory (I/O error 2)\n"},
     };
     for (const Case& c : cases) {
         CliResult r = RunCli(c.args, "text");

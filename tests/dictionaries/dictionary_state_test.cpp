@@ -3,6 +3,7 @@
 #include "dictionaries/missing_dictionary.h"
 #include "support/cp1251.h"
 #include "support/temp_folder.h"
+#include "text/file_io.h"
 #include "text/io_error.h"
 
 #include <filesystem>
@@ -39,6 +40,22 @@ TEST(StartupCheck, ReportsTheFirstMissingFileInOrder) {
         }
         EXPECT_TRUE(state.startupFailed);
     }
+}
+
+// "Cannot find" is for a missing file only; one that is there but cannot be read says so.
+TEST(StartupCheck, AnUnreadableMainDictionaryIsNotCalledMissing) {
+    TempFolder folder;
+    folder.writeDictionaries();
+    std::filesystem::remove(folder / "RHYPHEN.PT");
+    std::filesystem::create_directory(folder / "RHYPHEN.PT");
+    DictionaryState state(folder.path());
+    try {
+        state.open();
+        ADD_FAILURE() << "start-up should fail";
+    } catch (const MissingDictionaryError& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot read RHYPHEN.PT (File access denied). Closing");
+    }
+    EXPECT_TRUE(state.startupFailed);
 }
 
 TEST(DictionaryState, LoadsRussianWithItsIndexAndWidth) {
@@ -95,16 +112,18 @@ TEST(DictionaryState, BadCompiledFilesAreReadSafely) {
     EXPECT_EQ(state.letterIndex(Language::Russian)[33], (LetterIndexEntry{255, -1}));
     EXPECT_FALSE(state.exceptions().lookup("anything").has_value());
 
-    // A truncated main file: whole records kept, then error 100.
+    // Empty and truncated main files load what they hold and warn, once per load.
+    EXPECT_EQ(state.takeLoadWarning(), "RHYPHEN.PT holds no patterns");
+    EXPECT_EQ(state.takeLoadWarning(), std::nullopt);
     std::string two = EncodeRecords({{"%", "%"}, {W("а1м"), W("ам")}});
     folder.write("RHYPHEN.PT", two + "abc");
-    try {
-        state.createPatList();
-        ADD_FAILURE() << "a partial record should fail";
-    } catch (const IoError& e) {
-        EXPECT_EQ(e.code(), 100);
-    }
+    state.createPatList();
     EXPECT_EQ(state.patternList().size(), 2u);
+    EXPECT_EQ(state.patternMaxLen(), 3);
+    EXPECT_EQ(state.takeLoadWarning(), "RHYPHEN.PT is cut short: 2 whole records read");
+    folder.write("RHYPHEN.PT", two);
+    state.createPatList();
+    EXPECT_EQ(state.takeLoadWarning(), std::nullopt);
 
     // A truncated exceptions file: a word found before the break is found, others fail.
     folder.write("RHYPHEN.XCD", EncodeRecords(CompileExceptionSource(W("ма-ма"), 5)) + "x");
@@ -136,7 +155,7 @@ TEST(DictionaryState, CompileExceptionsRaisesWidthAndReloads) {
     EXPECT_EQ(state.exceptionList()[1], std::string(24, ' '));
     EXPECT_EQ(state.exceptions().lookup(W("автомат")).value(), W("ав-то-мат"));
     EXPECT_EQ(state.exceptions().lookup(W("рокнролл")).value(), W("рок-н-ролл"));
-    EXPECT_FALSE(folder.exists("RHYPHEN.pt0"));
+    EXPECT_EQ(folder.temporaries(), std::vector<std::string>{});
 
     // The width is at most 32; longer lines are cut.
     folder.write("RHYPHEN.XCP", std::string(40, 'a'));
@@ -161,14 +180,12 @@ TEST(DictionaryState, FailedCompilationsKeepTheOldFileAndState) {
     } cases[] = {
         {"missing exceptions source", [] {}, [&] { state.compileExceptions(); }, 2},
         {"missing main source", [] {}, [&] { state.rebuildMainDictionary(); }, 2},
-        {"temporary name taken by a folder",
+        {"old exceptions file gone meanwhile",
          [&] {
              folder.write("RHYPHEN.XCP", W("па-па"));
-             folder.write("RHYPHEN.TXT", MainSource(Language::Russian, {}));
-             std::filesystem::create_directory(folder / "RHYPHEN.pt0");
+             std::filesystem::rename(folder / "RHYPHEN.XCD", folder / "keep.XCD");
          },
-         [&] { state.compileExceptions(); }, 5},
-        {"same for the main rebuild", [] {}, [&] { state.rebuildMainDictionary(); }, 5},
+         [&] { state.compileExceptions(); }, 2},
     };
     for (const Case& c : cases) {
         c.prepare();
@@ -178,20 +195,49 @@ TEST(DictionaryState, FailedCompilationsKeepTheOldFileAndState) {
         } catch (const IoError& e) {
             EXPECT_EQ(e.code(), c.code) << c.what;
         }
-        EXPECT_EQ(folder.read("RHYPHEN.XCD"), oldXcd) << c.what;
+        EXPECT_EQ(folder.read(folder.exists("RHYPHEN.XCD") ? "RHYPHEN.XCD" : "keep.XCD"), oldXcd)
+            << c.what;
         EXPECT_EQ(folder.read("RHYPHEN.PT"), oldPt) << c.what;
         EXPECT_EQ(state.exceptions().lookup(W("мама")).value(), W("ма-ма")) << c.what;
         EXPECT_EQ(state.patternList().size(), 33u) << c.what;
         EXPECT_EQ(state.patternMaxLen(), 3) << c.what;
+        EXPECT_EQ(folder.temporaries(), std::vector<std::string>{}) << c.what;
     }
-    std::filesystem::remove(folder / "RHYPHEN.pt0");
+    EXPECT_FALSE(folder.exists("RHYPHEN.XCD")); // nothing is renamed into a gap
+}
 
-    // A missing old compiled file stops the command before the replacement; the new one stays
-    // in the temporary file.
-    std::filesystem::remove(folder / "RHYPHEN.XCD");
-    EXPECT_THROW(state.compileExceptions(), IoError);
-    EXPECT_TRUE(folder.exists("RHYPHEN.pt0"));
-    EXPECT_FALSE(folder.exists("RHYPHEN.XCD"));
+// A name a temporary file could have, taken by a folder, a file or a link planted there, is
+// skipped and left as it was; the link's target is never written.
+TEST(DictionaryState, PlantedTemporariesAreSkippedAndLeftAlone) {
+    TempFolder folder;
+    folder.writeDictionaries(MainSource(Language::Russian, {"", W("а1м")}), W("ма-ма"));
+    folder.write("RHYPHEN.XCP", W("па-па"));
+    folder.write("RHYPHEN.TXT", MainSource(Language::Russian, {"", W("а1б")}));
+    folder.write("victim", "untouched");
+    DictionaryState state(folder.path());
+    state.open();
+
+    std::vector<std::filesystem::path> planted = {folder / "RHYPHEN.pt0"};
+    for (int attempt = 0; attempt < 5; ++attempt)
+        planted.push_back(TemporaryPath(folder.path(), "RHYPHEN.pt0", attempt));
+    for (std::size_t i = 0; i < planted.size(); ++i) {
+        if (i % 3 == 0)
+            std::filesystem::create_symlink(folder / "victim", planted[i]);
+        else if (i % 3 == 1)
+            std::filesystem::create_directory(planted[i]);
+        else
+            folder.write(planted[i].filename().string(), "leftover");
+    }
+    const std::vector<std::string> before = folder.names();
+
+    state.compileExceptions();
+    state.rebuildMainDictionary();
+    EXPECT_EQ(state.exceptions().lookup(W("папа")).value(), W("па-па"));
+    EXPECT_EQ(state.patternList()[1].text, W("а1б") + "  "); // at the width the exceptions raised
+    EXPECT_EQ(folder.read("victim"), "untouched");
+    std::vector<std::string> after = folder.names();
+    std::erase(after, CompileLock::kFileName);
+    EXPECT_EQ(after, before);
 }
 
 TEST(DictionaryState, RebuildMainUsesTheLoadedWidth) {
@@ -206,7 +252,7 @@ TEST(DictionaryState, RebuildMainUsesTheLoadedWidth) {
     EXPECT_EQ(state.patternList()[0], (DictRecord{W(".ав"), W(".ав")}));
     EXPECT_EQ(state.patternList()[2], (DictRecord{W(" Аб"), W(" Аб")}));
     EXPECT_EQ(state.patternMaxLen(), 3);
-    EXPECT_FALSE(folder.exists("RHYPHEN.pt0"));
+    EXPECT_EQ(folder.temporaries(), std::vector<std::string>{});
 
     // An empty loaded dictionary has width 0: every record is empty.
     folder.write("RHYPHEN.TXT", "");

@@ -2,6 +2,7 @@
 
 #include "dictionaries/compilers.h"
 
+#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <iterator>
@@ -39,6 +40,22 @@ std::string TempFolder::read(std::string_view name) const {
 
 bool TempFolder::exists(std::string_view name) const {
     return std::filesystem::exists(path_ / name);
+}
+
+std::vector<std::string> TempFolder::names() const {
+    std::vector<std::string> out;
+    for (const auto& entry : std::filesystem::directory_iterator(path_))
+        out.push_back(entry.path().filename().string());
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+std::vector<std::string> TempFolder::temporaries() const {
+    std::vector<std::string> out;
+    for (const std::string& name : names())
+        if (name.find(".pt0") != std::string::npos || name.find(".part") != std::string::npos)
+            out.push_back(name);
+    return out;
 }
 
 void TempFolder::writeRecords(std::string_view name,

@@ -24,6 +24,10 @@ public:
     void write(std::string_view name, std::string_view bytes) const;
     std::string read(std::string_view name) const;
     bool exists(std::string_view name) const;
+    // The names in the folder, sorted.
+    std::vector<std::string> names() const;
+    // The names of temporary files of either kind (".pt0", ".part") in the folder.
+    std::vector<std::string> temporaries() const;
 
     // Writes the compiled records of a dictionary file.
     void writeRecords(std::string_view name,

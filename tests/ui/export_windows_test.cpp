@@ -42,6 +42,9 @@ protected:
         cwd = std::make_unique<testing::ScopedCurrentDirectory>(folder.path());
         form1 = std::make_unique<TForm1>(platform);
         ASSERT_FALSE(form1->startupFailed());
+        // The dictionaries are empty, which the window says once.
+        EXPECT_EQ(platform.transcript(), Lines{"warning: RHYPHEN.PT holds no patterns"});
+        platform.clearRecord();
         score = new TScoreForm(platform, form1.get());
         finale = new TtFormFinale(form1.get());
         OtherWindows others;
