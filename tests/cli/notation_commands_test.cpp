@@ -82,7 +82,7 @@ TEST(CliLay, ReportsWhatWasLaidAndWhatWasLeft) {
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.starts_with("The compressed score is damaged")) << r.err;
     r = RunCli({"lay", "--score", "missing.xml", "--out", "y.xml"}, "b", cwd);
-    EXPECT_EQ(r.err, "File not found\n");
+    EXPECT_EQ(r.err, "cantiva-cli: missing.xml: No such file or directory (I/O error 2)\n");
     EXPECT_FALSE(folder.exists("y.xml"));
 }
 
