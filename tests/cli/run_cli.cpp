@@ -1,11 +1,13 @@
 #include "cli/run_cli.h"
 
+#include <atomic>
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -19,22 +21,26 @@ std::string Slurp(const std::filesystem::path& p) {
 
 } // namespace
 
-CliResult RunCli(const std::vector<std::string>& args, const std::string& input,
-                 const std::string& cwd) {
+CliProcess StartCli(const std::vector<std::string>& args, const std::string& input,
+                    const std::string& cwd, const CliSetup& setup) {
     // Files instead of pipes: no deadlock however much the program writes.
-    static int counter = 0;
-    auto base = std::filesystem::temp_directory_path() /
-                ("cantiva-cli-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    auto inPath = base.string() + ".in", outPath = base.string() + ".out",
-         errPath = base.string() + ".err";
+    static std::atomic<int> counter = 0;
+    CliProcess process;
+    process.files =
+        (std::filesystem::temp_directory_path() /
+         ("cantiva-cli-" + std::to_string(::getpid()) + "-" + std::to_string(counter++)))
+            .string();
+    process.capturedOut = setup.stdoutPath.empty();
+    const std::string inPath = process.files + ".in", errPath = process.files + ".err";
+    const std::string outPath = process.capturedOut ? process.files + ".out" : setup.stdoutPath;
     {
         std::ofstream in(inPath, std::ios::binary);
         in << input;
     }
-    pid_t pid = ::fork();
-    if (pid < 0)
+    process.pid = ::fork();
+    if (process.pid < 0)
         throw std::runtime_error("fork failed");
-    if (pid == 0) {
+    if (process.pid == 0) {
         int in = ::open(inPath.c_str(), O_RDONLY);
         int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -43,6 +49,11 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input,
         ::dup2(err, 2);
         if (!cwd.empty() && ::chdir(cwd.c_str()) != 0)
             ::_exit(127);
+        if (setup.addressSpace != 0) {
+            struct rlimit limit {};
+            limit.rlim_cur = limit.rlim_max = setup.addressSpace;
+            ::setrlimit(RLIMIT_AS, &limit);
+        }
         std::vector<char*> argv;
         std::string program = CANTIVA_CLI_PATH;
         argv.push_back(program.data());
@@ -53,16 +64,26 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input,
         ::execv(program.c_str(), argv.data());
         ::_exit(127);
     }
+    return process;
+}
+
+CliResult FinishCli(const CliProcess& process) {
     int status = 0;
-    ::waitpid(pid, &status, 0);
+    ::waitpid(process.pid, &status, 0);
     CliResult r;
     r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.out = Slurp(outPath);
-    r.err = Slurp(errPath);
-    std::filesystem::remove(inPath);
-    std::filesystem::remove(outPath);
-    std::filesystem::remove(errPath);
+    if (process.capturedOut)
+        r.out = Slurp(process.files + ".out");
+    r.err = Slurp(process.files + ".err");
+    std::filesystem::remove(process.files + ".in");
+    std::filesystem::remove(process.files + ".out");
+    std::filesystem::remove(process.files + ".err");
     return r;
+}
+
+CliResult RunCli(const std::vector<std::string>& args, const std::string& input,
+                 const std::string& cwd, const CliSetup& setup) {
+    return FinishCli(StartCli(args, input, cwd, setup));
 }
 
 } // namespace cantiva::testing

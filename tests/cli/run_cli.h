@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 namespace cantiva::testing {
@@ -11,9 +13,27 @@ struct CliResult {
     std::string err; // standard error
 };
 
+// How a run differs from a plain one.
+struct CliSetup {
+    std::string stdoutPath;       // where standard output goes; empty: captured
+    std::size_t addressSpace = 0; // the process's address-space limit in bytes; 0: none
+};
+
+// A cantiva-cli process that was started and not yet waited for.
+struct CliProcess {
+    pid_t pid = -1;
+    std::string files; // the base name of its input and output files
+    bool capturedOut = true;
+};
+
 // Runs the built cantiva-cli with `args`, feeding `input` on standard input, in folder `cwd`
 // (empty: the current one).
 CliResult RunCli(const std::vector<std::string>& args, const std::string& input = "",
-                 const std::string& cwd = "");
+                 const std::string& cwd = "", const CliSetup& setup = {});
+
+// The same in two steps, so several can run at once.
+CliProcess StartCli(const std::vector<std::string>& args, const std::string& input = "",
+                    const std::string& cwd = "", const CliSetup& setup = {});
+CliResult FinishCli(const CliProcess& process);
 
 } // namespace cantiva::testing

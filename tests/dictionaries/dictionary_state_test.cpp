@@ -206,6 +206,37 @@ TEST(DictionaryState, FailedCompilationsKeepTheOldFileAndState) {
     EXPECT_FALSE(folder.exists("RHYPHEN.XCD")); // nothing is renamed into a gap
 }
 
+// A compile that finds another one of the folder running waits its turn, a bounded time, then
+// gives up without touching anything.
+TEST(DictionaryState, ACompileWaitsForAnotherOneThenGivesUp) {
+    TempFolder folder;
+    folder.writeDictionaries(MainSource(Language::Russian, {"", W("а1м")}), W("ма-ма"));
+    folder.write("RHYPHEN.XCP", W("па-па"));
+    folder.write("RHYPHEN.TXT", MainSource(Language::Russian, {}));
+    DictionaryState state(folder.path());
+    state.open();
+    state.compileWait = std::chrono::milliseconds(50);
+    const std::string oldXcd = folder.read("RHYPHEN.XCD");
+    const std::string oldPt = folder.read("RHYPHEN.PT");
+    {
+        CompileLock other(folder.path());
+        for (auto command :
+             {&DictionaryState::compileExceptions, &DictionaryState::rebuildMainDictionary}) {
+            try {
+                (state.*command)();
+                ADD_FAILURE() << "the compile should not run";
+            } catch (const DictionaryBusyError& e) {
+                EXPECT_EQ(std::string(e.what()), "dictionary is being rebuilt by another process");
+            }
+        }
+        EXPECT_EQ(folder.read("RHYPHEN.XCD"), oldXcd);
+        EXPECT_EQ(folder.read("RHYPHEN.PT"), oldPt);
+        EXPECT_EQ(state.exceptions().lookup(W("мама")).value(), W("ма-ма"));
+    }
+    state.compileExceptions(); // the lock went with the other compile
+    EXPECT_EQ(state.exceptions().lookup(W("папа")).value(), W("па-па"));
+}
+
 // A name a temporary file could have, taken by a folder, a file or a link planted there, is
 // skipped and left as it was; the link's target is never written.
 TEST(DictionaryState, PlantedTemporariesAreSkippedAndLeftAlone) {

@@ -1,0 +1,270 @@
+// Faults from outside: concurrent compiles, planted links, awkward log files, full disks and
+// running out of memory. Each keeps whole files and says what went wrong.
+#include "cli/run_cli.h"
+#include "dictionaries/compilers.h"
+#include "dictionaries/dictionary_state.h"
+#include "support/cp1251.h"
+#include "support/temp_folder.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace cantiva::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using dictionaries::Language;
+
+// How often the concurrency cases repeat: CANTIVA_FAULT_REPETITIONS, 100 by default.
+int Repetitions() {
+    const char* value = std::getenv("CANTIVA_FAULT_REPETITIONS");
+    return value != nullptr ? std::max(1, std::atoi(value)) : 100;
+}
+
+std::string CompiledMain(const std::string& source) {
+    return dictionaries::EncodeRecords(dictionaries::CompileMainSource(
+        source, Language::Russian, dictionaries::LongestTrimmedLine(source)));
+}
+
+std::string CompiledExceptions(const std::string& source) {
+    return dictionaries::EncodeRecords(
+        dictionaries::CompileExceptionSource(source, dictionaries::LongestTrimmedLine(source)));
+}
+
+class Faults : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (Language l : {Language::English, Language::Latin, Language::American}) {
+            const std::string base(dictionaries::Info(l).baseName);
+            folder.write(base + ".TXT", MainSource(l, {"", "a1b"}));
+            folder.write(base + ".XCP", "");
+        }
+        writeSources(0);
+        for (const char* l : {"ru", "en", "la", "us"})
+            ASSERT_EQ(cli({"compile", "--lang", l}).status, 0) << l;
+    }
+    // Two versions of the Russian sources that divide "мама пример" alike but compile to files of
+    // different sizes.
+    void writeSources(int version) {
+        std::vector<std::string> sections = {"", W("а1м")};
+        if (version == 1)
+            sections.push_back(W("б1б"));
+        mainSource = MainSource(Language::Russian, sections);
+        exceptionSource = W(version == 1 ? "при-мер\r\nпа-па" : "при-мер");
+        folder.write("RHYPHEN.TXT", mainSource);
+        folder.write("RHYPHEN.XCP", exceptionSource);
+    }
+    CliResult cli(const std::vector<std::string>& args, const std::string& input = "",
+                  const CliSetup& setup = {}) {
+        return RunCli(args, input, folder.path().string(), setup);
+    }
+
+    TempFolder folder;
+    std::string mainSource;
+    std::string exceptionSource;
+};
+
+// Compiles from two command lines and a window at once, with a reader beside them: every run
+// succeeds, the reader sees whole files, and the files end as the sources compile.
+TEST_F(Faults, ConcurrentCompilesOfOneLanguageKeepWholeDictionaries) {
+    const int repetitions = Repetitions();
+    int passed = 0;
+    for (int i = 0; i < repetitions; ++i) {
+        writeSources(i % 2);
+        const std::string dir = folder.path().string();
+        std::vector<CliProcess> runs = {
+            StartCli({"compile", "--main"}, "", dir),
+            StartCli({"compile", "--exceptions"}, "", dir),
+            StartCli({"compile"}, "", dir),
+            StartCli({"hyphenate"}, "мама пример", dir),
+        };
+        std::string windowFailure;
+        std::thread window([&] {
+            try {
+                dictionaries::DictionaryState state(folder.path());
+                state.openLanguage(Language::Russian);
+                state.rebuildMainDictionary();
+                state.compileExceptions();
+            } catch (const std::exception& e) {
+                windowFailure = e.what();
+            }
+        });
+        window.join();
+        bool whole = windowFailure.empty();
+        EXPECT_EQ(windowFailure, "") << "repetition " << i;
+        for (std::size_t r = 0; r < runs.size(); ++r) {
+            CliResult result = FinishCli(runs[r]);
+            whole &= result.status == 0 && result.err.empty();
+            EXPECT_EQ(result.status, 0) << "repetition " << i << " run " << r << result.err;
+            EXPECT_EQ(result.err, "") << "repetition " << i << " run " << r;
+            if (r == 3) {
+                whole &= result.out == "ма-ма при-мер\r\n";
+                EXPECT_EQ(result.out, "ма-ма при-мер\r\n") << "repetition " << i;
+            }
+        }
+        const bool mainWhole = folder.read("RHYPHEN.PT") == CompiledMain(mainSource);
+        const bool exceptionsWhole =
+            folder.read("RHYPHEN.XCD") == CompiledExceptions(exceptionSource);
+        EXPECT_TRUE(mainWhole) << "repetition " << i;
+        EXPECT_TRUE(exceptionsWhole) << "repetition " << i;
+        EXPECT_EQ(folder.temporaries(), std::vector<std::string>{}) << "repetition " << i;
+        passed += whole && mainWhole && exceptionsWhole;
+    }
+    std::cout << "concurrent compiles: " << passed << " of " << repetitions
+              << " repetitions whole\n";
+    EXPECT_EQ(passed, repetitions);
+}
+
+// A link planted where a temporary file of the fixed old name would go is never written through.
+TEST_F(Faults, PlantedLinksAtTheTemporaryNamesAreNeverFollowed) {
+    folder.write("victim", "untouched");
+    for (const char* name : {"RHYPHEN.pt0", ".run.log.part", ".out.txt.part"})
+        fs::create_symlink(folder / "victim", folder / name);
+    EXPECT_EQ(cli({"compile"}).status, 0);
+    EXPECT_EQ(cli({"hyphenate", "--log", "run.log"}, "мама").status, 0);
+    EXPECT_EQ(folder.read("victim"), "untouched");
+    EXPECT_TRUE(fs::is_symlink(folder / "RHYPHEN.pt0"));
+    EXPECT_EQ(folder.read("RHYPHEN.PT"), CompiledMain(mainSource));
+}
+
+// The result comes first; the log follows links, keeps the file's mode, and a log that cannot
+// be written costs the log alone (exit 1, the log file named).
+TEST_F(Faults, LogOntoASymlinkAModeSixHundredFileAndAReadOnlyFile) {
+    folder.write("real.log", "old");
+    fs::create_symlink("real.log", folder / "link.log");
+    folder.write("private.log", "old");
+    fs::permissions(folder / "private.log", fs::perms(0600));
+    folder.write("readonly.log", "old");
+    fs::permissions(folder / "readonly.log", fs::perms(0444));
+    const std::string log = "а1м\n.мама.\n0 0 0 1 0 0 \n-------------------\n";
+
+    struct Case {
+        const char* logName;
+        int status;
+        std::string err;
+        const char* file; // where the log ends up (or stays "old")
+        std::string content;
+    } cases[] = {
+        {"link.log", 0, "", "real.log", log},
+        {"private.log", 0, "", "private.log", log},
+        {"readonly.log", 1, "cantiva-cli: readonly.log: Permission denied (I/O error 5)\n",
+         "readonly.log", "old"},
+        {"nowhere/x.log", 1,
+         "cantiva-cli: nowhere/x.log: No such file or directory (I/O error 2)\n", nullptr, ""},
+    };
+    for (const Case& c : cases) {
+        CliResult r = cli({"hyphenate", "--log", c.logName}, "мама");
+        EXPECT_EQ(r.status, c.status) << c.logName;
+        EXPECT_EQ(r.out, "ма-ма\r\n") << c.logName;
+        EXPECT_EQ(r.err, c.err) << c.logName;
+        if (c.file != nullptr) {
+            EXPECT_EQ(folder.read(c.file), c.content) << c.logName;
+        }
+    }
+    EXPECT_TRUE(fs::is_symlink(folder / "link.log"));
+    EXPECT_EQ(fs::status(folder / "private.log").permissions(), fs::perms(0600));
+    EXPECT_EQ(fs::status(folder / "readonly.log").permissions(), fs::perms(0444));
+    EXPECT_EQ(folder.temporaries(), std::vector<std::string>{});
+}
+
+TEST_F(Faults, FullDiskOnStandardOutputIsReported) {
+    if (!fs::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full on this system";
+    CliSetup toFull;
+    toFull.stdoutPath = "/dev/full";
+    CliResult r = cli({"hyphenate"}, "мама", toFull);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "cantiva-cli: standard output: No space left on device (I/O error 101)\n");
+}
+
+// A dictionary folder on a file system too small for the new file keeps the old one.
+TEST_F(Faults, FullDiskDuringACompileKeepsTheOldDictionary) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "mounting a small tmpfs needs root";
+    TempFolder small;
+    if (::mount("tmpfs", small.path().c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a small tmpfs here: " << std::strerror(errno);
+    struct Unmount {
+        const fs::path& path;
+        ~Unmount() { ::umount(path.c_str()); }
+    } unmount{small.path()};
+
+    for (const char* name : {"RHYPHEN.TXT", "RHYPHEN.XCP", "RHYPHEN.PT", "RHYPHEN.XCD"})
+        fs::copy_file(folder / name, small / name);
+    std::string big = "%";
+    for (int i = 0; i < 2000; ++i)
+        big += "\r\n" + W("а1м");
+    small.write("RHYPHEN.TXT", big); // compiles to 132 kB
+    const std::string oldPt = small.read("RHYPHEN.PT");
+    CliResult r = RunCli({"compile", "--main"}, "", small.path().string());
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "cantiva-cli: RHYPHEN.PT: No space left on device (I/O error 101)\n");
+    EXPECT_EQ(small.read("RHYPHEN.PT"), oldPt);
+    EXPECT_EQ(small.temporaries(), std::vector<std::string>{});
+}
+
+// Running out of memory is a message and exit 1, with the files as they were.
+TEST_F(Faults, OutOfMemoryUnderAnAddressSpaceLimit) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer needs more address space than the limit allows";
+#else
+    // Sparse files: the size asks for a gigabyte without the disk holding one.
+    for (const char* name : {"huge.txt", "RHYPHEN.TXT"}) {
+        int fd = ::open((folder / name).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::ftruncate(fd, 1 << 30), 0);
+        ::close(fd);
+    }
+    const std::string oldPt = folder.read("RHYPHEN.PT");
+    CliSetup limited;
+    limited.addressSpace = std::size_t(512) << 20;
+    struct Case {
+        std::vector<std::string> args;
+        std::string err;
+    } cases[] = {
+        {{"hyphenate", "huge.txt"}, "cantiva-cli: Not enough memory to hyphenate the text\n"},
+        {{"compile", "--main"}, "cantiva-cli: Not enough memory to compile the dictionary\n"},
+    };
+    for (const Case& c : cases) {
+        CliResult r = cli(c.args, "", limited);
+        EXPECT_EQ(r.status, 1) << c.args[0];
+        EXPECT_EQ(r.out, "") << c.args[0];
+        EXPECT_EQ(r.err, c.err);
+    }
+    EXPECT_EQ(folder.read("RHYPHEN.PT"), oldPt);
+    EXPECT_EQ(folder.temporaries(), std::vector<std::string>{});
+#endif
+}
+
+// Words are still divided with what was read; the warning does not change the exit status.
+TEST_F(Faults, EmptyAndCutMainDictionariesWarn) {
+    const std::string whole = folder.read("RHYPHEN.PT");
+    struct Case {
+        std::string pt;
+        std::string out;
+        std::string err;
+    } cases[] = {
+        {"", "мама\r\n", "cantiva-cli: RHYPHEN.PT holds no patterns\n"},
+        {whole.substr(0, 3 * 66 + 10), "ма-ма\r\n",
+         "cantiva-cli: RHYPHEN.PT is cut short: 3 whole records read\n"},
+    };
+    for (const Case& c : cases) {
+        folder.write("RHYPHEN.PT", c.pt);
+        CliResult r = cli({"hyphenate"}, "мама");
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.err, c.err);
+        EXPECT_EQ(cli({"info"}).err, c.err);
+    }
+}
+
+} // namespace
+} // namespace cantiva::testing
