@@ -1,6 +1,7 @@
 #include "cli/run_cli.h"
 #include "support/cp1251.h"
 #include "support/temp_folder.h"
+#include "text/file_io.h"
 
 #include <gtest/gtest.h>
 
@@ -84,6 +85,18 @@ TEST(CliLay, ReportsWhatWasLaidAndWhatWasLeft) {
     r = RunCli({"lay", "--score", "missing.xml", "--out", "y.xml"}, "b", cwd);
     EXPECT_EQ(r.err, "cantiva-cli: missing.xml: No such file or directory (I/O error 2)\n");
     EXPECT_FALSE(folder.exists("y.xml"));
+}
+
+// The sample in docs/ is what lay makes of it today.
+TEST(CliLay, SampleHymnMatchesTheLaidOnScoreInDocs) {
+    TempFolder folder;
+    const std::string sample = CANTIVA_SAMPLE_DIR;
+    CliResult r = RunCli({"lay", "--score", sample + "/old-hundredth.musicxml", "--out",
+                          "out.musicxml", sample + "/old-hundredth-lyrics.txt"},
+                         "", folder.path().string());
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(folder.read("out.musicxml"),
+              ReadWholeFile(std::filesystem::path(sample) / "old-hundredth-with-lyrics.musicxml"));
 }
 
 } // namespace
