@@ -54,7 +54,7 @@ void DivideWords(benchmark::State& bench, dictionaries::Language language,
     }
     bench.counters["words/s"] =
         benchmark::Counter(static_cast<double>(divided), benchmark::Counter::kIsRate);
-    bench.counters["patterns"] = static_cast<double>(state.patternList().size());
+    bench.counters["patterns"] = static_cast<double>(state.patterns().size());
 }
 
 void BM_RussianShipped(benchmark::State& bench) {

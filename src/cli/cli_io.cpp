@@ -1,7 +1,7 @@
 #include "cli/cli_io.h"
 
-#include "text/file_io.h"
-#include "text/io_error.h"
+#include "io/file_io.h"
+#include "io/io_error.h"
 
 #include <iostream>
 #include <iterator>

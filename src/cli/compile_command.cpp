@@ -2,7 +2,7 @@
 #include "cli/commands.h"
 #include "dictionaries/compile_lock.h"
 #include "dictionaries/compilers.h"
-#include "text/file_io.h"
+#include "io/file_io.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,17 +1,17 @@
 #include "cli/cli_io.h"
 #include "cli/commands.h"
 #include "dictionaries/dictionary_state.h"
-#include "engine/run.h"
-#include "text/file_io.h"
-#include "text/io_error.h"
+#include "engine/hyphenation_run.h"
+#include "io/file_io.h"
+#include "io/io_error.h"
 
 namespace cantiva::cli {
 namespace {
 
 // Tells that the log is given up, when a log was asked for.
-class MessageObserver : public engine::RunObserver {
+class LogNoticeObserver : public engine::RunObserver {
 public:
-    explicit MessageObserver(bool logRequested) : logRequested_(logRequested) {}
+    explicit LogNoticeObserver(bool logRequested) : logRequested_(logRequested) {}
     void information(std::string_view message) override {
         if (logRequested_)
             PrintMessage(message);
@@ -23,7 +23,7 @@ private:
     bool logRequested_;
 };
 
-std::string ToLf(std::string_view s) {
+std::string CrLfToLf(std::string_view s) {
     std::string out;
     out.reserve(s.size());
     for (std::size_t i = 0; i < s.size(); ++i) {
@@ -48,7 +48,7 @@ int HyphenateCommand(const std::vector<std::string>& rawArgs) {
     state.logAllowed = logFile.has_value();
 
     text::Cp1251Text input = DecodeInput(ReadInput(args.file()), encoding);
-    MessageObserver observer(logFile.has_value());
+    LogNoticeObserver observer(logFile.has_value());
     engine::RunResult run =
         engine::RunHyphenation(input.bytes, state, logFile.has_value(), &observer);
 
@@ -56,8 +56,8 @@ int HyphenateCommand(const std::vector<std::string>& rawArgs) {
     switch (run.status) {
     case engine::RunStatus::Done:
         if (encoding == Encoding::Utf8)
-            run.paneText = EncodeOutput(run.paneText, input.foreign, encoding);
-        WriteStdout(args.flag("--lf") ? ToLf(run.paneText) : run.paneText);
+            run.resultText = EncodeOutput(run.resultText, input.foreign, encoding);
+        WriteStdout(args.flag("--lf") ? CrLfToLf(run.resultText) : run.resultText);
         status = exit_status::kDone;
         break;
     case engine::RunStatus::EmptyAfterTrim:

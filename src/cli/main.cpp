@@ -3,9 +3,9 @@
 #include "cli/cli_io.h"
 #include "cli/commands.h"
 #include "dictionaries/compile_lock.h"
-#include "dictionaries/missing_dictionary.h"
+#include "dictionaries/missing_dictionary_error.h"
+#include "io/io_error.h"
 #include "notation/score_container.h"
-#include "text/io_error.h"
 
 #include <iostream>
 #include <new>

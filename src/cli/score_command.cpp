@@ -52,11 +52,11 @@ int ScoreCommand(const std::vector<std::string>& rawArgs) {
     options.font = PositionOption(args, "--font", options.font,
                                   static_cast<int>(exporting::kScoreFontItems.size()) - 1);
     options.staff = PositionOption(args, "--staff", options.staff, exporting::kScoreStaffCount);
-    if (std::optional<std::string> vpos = args.value("--vpos")) {
+    if (std::optional<std::string> verticalPosition = args.value("--vpos")) {
         // The value goes into one line of the macro's header.
-        if (vpos->find_first_of("\r\n") != std::string::npos)
+        if (verticalPosition->find_first_of("\r\n") != std::string::npos)
             throw UsageError("--vpos must be one line");
-        options.vpos = DecodeInput(*vpos, encoding).bytes;
+        options.verticalPosition = DecodeInput(*verticalPosition, encoding).bytes;
     }
 
     text::Cp1251Text pane = DecodeInput(ReadInput(args.file()), encoding);

@@ -1,6 +1,6 @@
 #include "dictionaries/compile_lock.h"
 
-#include "text/io_error.h"
+#include "io/io_error.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,6 +1,6 @@
 #include "dictionaries/compilers.h"
 
-#include "text/byte_set.h"
+#include "text/character_sets.h"
 #include "text/cp1251.h"
 
 #include <algorithm>
@@ -10,19 +10,18 @@ namespace {
 
 using text::ByteSet;
 
-constexpr ByteSet kCyrillicKeyLetters = ByteSet::of({168, 184}) | ByteSet::range(192, 255);
+// A record's key keeps the language's letters and, for patterns, the blank, the dot and '%'.
 constexpr ByteSet kStructure = ByteSet::chars(" .%");
 
 constexpr ByteSet kMainKept[] = {
-    kCyrillicKeyLetters | kStructure,     // Russian
-    ByteSet::range(65, 122) | kStructure, // English
-    ByteSet::range(65, 86) | ByteSet::range(88, 90) | ByteSet::range(97, 118) |
-        ByteSet::range(120, 122) | kStructure, // Latin
-    ByteSet::range(65, 122) | kStructure,      // American
+    text::kRussianLetters | kStructure,   // Russian
+    text::kAsciiLetterRange | kStructure, // English
+    text::kLatinLetters | kStructure,     // Latin
+    text::kAsciiLetterRange | kStructure, // American
 };
 
 constexpr ByteSet kExceptionKept =
-    kCyrillicKeyLetters | ByteSet::range(65, 122) | ByteSet::of({' '});
+    text::kRussianLetters | text::kAsciiLetterRange | ByteSet::of({' '});
 
 std::string KeyOf(std::string_view text, const ByteSet& kept) {
     std::string key;

@@ -67,8 +67,8 @@ DictionaryInfo ExceptionsDictionaryInfo(Language language,
 DictionaryInfo GetDictionaryInfo(const DictionaryState& state, DictionaryKind kind) {
     const Language language = state.currentLanguage();
     if (kind == DictionaryKind::Main)
-        return MainDictionaryInfo(language, state.letterIndex(language), state.patternList());
-    return ExceptionsDictionaryInfo(language, state.exceptionList());
+        return MainDictionaryInfo(language, state.letterIndex(language), state.patterns());
+    return ExceptionsDictionaryInfo(language, state.exceptionTexts());
 }
 
 } // namespace cantiva::dictionaries

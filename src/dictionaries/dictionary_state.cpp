@@ -2,10 +2,10 @@
 
 #include "dictionaries/compile_lock.h"
 #include "dictionaries/compilers.h"
-#include "dictionaries/missing_dictionary.h"
+#include "dictionaries/missing_dictionary_error.h"
+#include "io/file_io.h"
+#include "io/io_error.h"
 #include "text/cp1251.h"
-#include "text/file_io.h"
-#include "text/io_error.h"
 
 #include <algorithm>
 #include <utility>
@@ -55,21 +55,21 @@ void DictionaryState::checkStartupFiles() {
     }
 }
 
-void DictionaryState::open() {
+void DictionaryState::openAtStartup() {
     checkStartupFiles();
     currentLanguage_ = Language::Russian;
-    createPatList();
-    createXWordList();
+    loadMainDictionary();
+    loadExceptions();
 }
 
 void DictionaryState::openLanguage(Language language) {
     currentLanguage_ = language;
-    patternList_.clear();
-    createPatList();
-    createXWordList();
+    patterns_.clear();
+    loadMainDictionary();
+    loadExceptions();
 }
 
-void DictionaryState::createPatList() {
+void DictionaryState::loadMainDictionary() {
     std::string data;
     try {
         data = ReadWholeFile(pathOf(DictFile::MainCompiled));
@@ -78,20 +78,21 @@ void DictionaryState::createPatList() {
         throw Unopenable(currentLanguage_, DictFile::MainCompiled, e);
     }
     DecodedRecords decoded = DecodeRecords(data);
-    patternList_ = std::move(decoded.records);
+    patterns_ = std::move(decoded.records);
     // Words are still divided with what was read; the user is told once per load.
     const std::string name = FileName(currentLanguage_, DictFile::MainCompiled);
     if (decoded.partialTail)
         loadWarning_ =
-            name + " is cut short: " + std::to_string(patternList_.size()) + " whole records read";
-    else if (patternList_.empty())
+            name + " is cut short: " + std::to_string(patterns_.size()) + " whole records read";
+    else if (patterns_.empty())
         loadWarning_ = name + " holds no patterns";
     else
         loadWarning_.reset();
-    patternMaxLen_ = 0;
-    for (const DictRecord& r : patternList_)
-        patternMaxLen_ = std::max(patternMaxLen_, static_cast<int>(text::TrimView(r.text).size()));
-    FillLetterIndex(patternList_, currentLanguage_, letterIndex_[IndexOf(currentLanguage_)]);
+    longestPattern_ = 0;
+    for (const DictRecord& r : patterns_)
+        longestPattern_ =
+            std::max(longestPattern_, static_cast<int>(text::TrimView(r.text).size()));
+    FillLetterIndex(patterns_, currentLanguage_, letterIndex_[IndexOf(currentLanguage_)]);
     rebuildSearch();
 }
 
@@ -100,11 +101,11 @@ std::optional<std::string> DictionaryState::takeLoadWarning() {
 }
 
 void DictionaryState::rebuildSearch() {
-    search_ = PatternSearch(patternList_, letterIndex_[IndexOf(currentLanguage_)],
-                            Info(currentLanguage_).letterCount);
+    search_ = PatternSearch(patterns_, letterIndex_[IndexOf(currentLanguage_)],
+                            LanguageInfoOf(currentLanguage_).letterCount);
 }
 
-void DictionaryState::createXWordList() {
+void DictionaryState::loadExceptions() {
     std::string data;
     try {
         data = ReadWholeFile(pathOf(DictFile::ExceptionsCompiled));
@@ -123,37 +124,37 @@ bool DictionaryState::switchLanguage(Language language) {
     if (language == currentLanguage_)
         return false;
     currentLanguage_ = language;
-    patternList_.clear();
-    createPatList();
-    createXWordList();
+    patterns_.clear();
+    loadMainDictionary();
+    loadExceptions();
     return true;
 }
 
-void DictionaryState::compileExceptions() {
+void DictionaryState::rebuildExceptions() {
     CompileLock lock(folder_, compileWait);
     std::string source = ReadWholeFile(pathOf(DictFile::ExceptionsSource));
-    int width = std::min(std::max(patternMaxLen_, LongestTrimmedLine(source)), kMaxRecordWidth);
+    int width = std::min(std::max(longestPattern_, LongestTrimmedLine(source)), kMaxRecordWidth);
     std::string bytes = EncodeRecords(CompileExceptionSource(source, width));
     ReplaceCompiledFile(pathOf(DictFile::ExceptionsCompiled), bytes, currentLanguage_);
-    patternMaxLen_ = std::max(patternMaxLen_, width);
-    createXWordList();
+    longestPattern_ = std::max(longestPattern_, width);
+    loadExceptions();
 }
 
 void DictionaryState::rebuildMainDictionary() {
     CompileLock lock(folder_, compileWait);
     std::string source = ReadWholeFile(pathOf(DictFile::MainSource));
-    int width = std::min(patternMaxLen_, kMaxRecordWidth);
+    int width = std::min(longestPattern_, kMaxRecordWidth);
     std::string bytes = EncodeRecords(CompileMainSource(source, currentLanguage_, width));
     ReplaceCompiledFile(pathOf(DictFile::MainCompiled), bytes, currentLanguage_);
-    patternList_.clear();
-    createPatList();
+    patterns_.clear();
+    loadMainDictionary();
 }
 
 void DictionaryState::release() {
     if (startupFailed)
         return;
-    patternList_.clear();
-    patternList_.shrink_to_fit();
+    patterns_.clear();
+    patterns_.shrink_to_fit();
     search_ = PatternSearch();
     exceptions_ = ExceptionDictionary();
 }

@@ -32,30 +32,30 @@ public:
     void checkStartupFiles();
 
     // Start-up: the check, then Russian loaded (patterns, then exceptions).
-    void open();
+    void openAtStartup();
 
     // Loads one language's two files without the start-up check (for batch use).
     void openLanguage(Language language);
 
     // Loads the ".PT" of the current language into the pattern list and fills its letter index.
     // An empty file, or one cut inside a record, loads what it holds and leaves a warning.
-    void createPatList();
+    void loadMainDictionary();
     // The warning of the last load of a main dictionary, once.
     std::optional<std::string> takeLoadWarning();
     // Loads the ".XCD" of the current language; a file that cannot be opened leaves the list
     // empty, makes lookups fail with its code and throws IoError.
-    void createXWordList();
+    void loadExceptions();
 
     // Switches to `language`, reloading both files; returns false (and loads nothing) when it is
     // already current.
     bool switchLanguage(Language language);
 
     // Compiles the current language's ".XCP" into its ".XCD" and reloads it. The width is the
-    // larger of patternMaxLen and the longest trimmed source line, at most 32; patternMaxLen keeps
-    // it. On failure nothing loaded changes and the old ".XCD" stays.
-    void compileExceptions();
+    // larger of longestPattern and the longest trimmed source line, at most 32; longestPattern
+    // keeps it. On failure nothing loaded changes and the old ".XCD" stays.
+    void rebuildExceptions();
 
-    // Compiles the current language's ".TXT" into its ".PT" at width patternMaxLen (at most 32)
+    // Compiles the current language's ".TXT" into its ".PT" at width longestPattern (at most 32)
     // and reloads it. On failure nothing loaded changes and the old ".PT" stays.
     // Both compiles wait up to `compileWait` for another compile of the folder, then throw
     // DictionaryBusyError.
@@ -65,12 +65,12 @@ public:
     void release();
 
     Language currentLanguage() const { return currentLanguage_; }
-    const std::vector<DictRecord>& patternList() const { return patternList_; }
+    const std::vector<DictRecord>& patterns() const { return patterns_; }
     const LetterIndexTable& letterIndex(Language l) const { return letterIndex_[IndexOf(l)]; }
-    int patternMaxLen() const { return patternMaxLen_; }
+    int longestPattern() const { return longestPattern_; }
     const PatternSearch& patternSearch() const { return search_; }
     const ExceptionDictionary& exceptions() const { return exceptions_; }
-    const std::vector<std::string>& exceptionList() const { return exceptions_.texts(); }
+    const std::vector<std::string>& exceptionTexts() const { return exceptions_.texts(); }
 
     bool logAllowed = false;
     bool startupFailed = false;
@@ -85,9 +85,9 @@ private:
 
     std::filesystem::path folder_;
     Language currentLanguage_ = Language::Russian;
-    std::vector<DictRecord> patternList_;
+    std::vector<DictRecord> patterns_;
     std::array<LetterIndexTable, 4> letterIndex_{};
-    int patternMaxLen_ = 0;
+    int longestPattern_ = 0;
     PatternSearch search_;
     ExceptionDictionary exceptions_;
     std::optional<std::string> loadWarning_;

@@ -1,7 +1,7 @@
 #include "dictionaries/exception_dictionary.h"
 
+#include "io/io_error.h"
 #include "text/cp1251.h"
-#include "text/io_error.h"
 
 namespace cantiva::dictionaries {
 

@@ -17,12 +17,12 @@ constexpr std::array<LanguageInfo, 4> kLanguages = {{
 
 } // namespace
 
-const LanguageInfo& Info(Language l) {
+const LanguageInfo& LanguageInfoOf(Language l) {
     return kLanguages[static_cast<std::size_t>(IndexOf(l))];
 }
 
 std::string FileName(Language l, DictFile f) {
-    std::string name(Info(l).baseName);
+    std::string name(LanguageInfoOf(l).baseName);
     switch (f) {
     case DictFile::MainSource:
         return name + ".TXT";
@@ -40,13 +40,13 @@ std::string FileName(Language l, DictFile f) {
 
 std::optional<Language> LanguageFromCliName(std::string_view name) {
     for (Language l : kAllLanguages)
-        if (Info(l).cliName == name)
+        if (LanguageInfoOf(l).cliName == name)
             return l;
     return std::nullopt;
 }
 
 std::string WindowCaption(Language l) {
-    return "Cantiva [" + std::string(Info(l).languageName) + "syllabification]";
+    return "Cantiva [" + std::string(LanguageInfoOf(l).languageName) + "syllabification]";
 }
 
 } // namespace cantiva::dictionaries

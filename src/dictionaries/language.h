@@ -27,11 +27,11 @@ struct LanguageInfo {
     std::string_view cliName;       // ru, en, la, us
 };
 
-const LanguageInfo& Info(Language l);
+const LanguageInfo& LanguageInfoOf(Language l);
 
 // The index of the closing entry of the letter index table: L + 1.
 inline int ClosingEntry(Language l) {
-    return Info(l).letterCount + 1;
+    return LanguageInfoOf(l).letterCount + 1;
 }
 
 // File names: base name plus ".TXT", ".PT", ".XCP", ".XCD" or ".pt0".

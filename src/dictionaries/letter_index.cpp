@@ -8,7 +8,7 @@ namespace cantiva::dictionaries {
 
 void FillLetterIndex(const std::vector<DictRecord>& records, Language language,
                      LetterIndexTable& table) {
-    const LanguageInfo& info = Info(language);
+    const LanguageInfo& info = LanguageInfoOf(language);
     table[0] = {'.', 0};
     int m = 0;
     for (std::size_t i = 0; i < records.size(); ++i) {

@@ -2,9 +2,9 @@
 
 #include "dictionaries/compilers.h"
 #include "dictionaries/dict_record.h"
+#include "io/file_io.h"
+#include "io/io_error.h"
 #include "text/cp1251.h"
-#include "text/file_io.h"
-#include "text/io_error.h"
 
 #include <algorithm>
 #include <optional>
@@ -156,7 +156,7 @@ std::string NewerShippedNotice(const ShippedUpdateReport& report, const fs::path
     std::set<std::string_view> languages;
     for (const DictionaryPair& pair : report.newerKept) {
         files += (files.empty() ? "" : ", ") + pair.sourceName();
-        languages.insert(Info(pair.language).cliName);
+        languages.insert(LanguageInfoOf(pair.language).cliName);
     }
     std::string text = "A newer version of the shipped dictionaries is available (" + files +
                        "). Your own copies were changed, so they have been kept.\n\n"

@@ -1,7 +1,6 @@
 #include "engine/hyphenate_word.h"
 
-#include "engine/character_sets.h"
-#include "engine/word_functions.h"
+#include "engine/word_parts.h"
 #include "text/cp1251.h"
 
 #include <algorithm>
@@ -30,7 +29,7 @@ bool IsLoneLetterBreak(std::string_view t) {
 
 GapWeights ComputeWeights(std::string_view dotted, const WordContext& context, LogLines* log) {
     GapWeights weights{};
-    const int limit = std::min(static_cast<int>(dotted.size()), context.patternMaxLen);
+    const int limit = std::min(static_cast<int>(dotted.size()), context.longestPattern);
     struct Match {
         std::size_t length;
         std::size_t start;
@@ -68,53 +67,55 @@ std::string WeightLine(const GapWeights& weights, std::size_t n) {
 
 namespace {
 
-// The hyphen of t = X "-" Y at the end of h stays or goes; h is changed in place.
-void JoinFinalLetterInPlace(std::string& h, Language language) {
-    if (h.size() < 3 || !IsLoneLetterBreak(std::string_view(h).substr(h.size() - 3)))
+// The hyphen of t = X "-" Y at the end of the word stays or goes; the word is changed in place.
+void JoinFinalLetterInPlace(std::string& hyphenated, Language language) {
+    if (hyphenated.size() < 3 ||
+        !IsLoneLetterBreak(std::string_view(hyphenated).substr(hyphenated.size() - 3)))
         return;
-    char x = h[h.size() - 3];
-    char y = h[h.size() - 1];
-    bool keep = IsRussian(language)
-                    ? (kRussianVowelsAndShortI.contains(x) || kRussianSoftSign.contains(x)) &&
-                          kRussianVowels.contains(y)
-                    : kEnglishVowels.contains(y) &&
-                          (kEnglishVowels.contains(x) || kEnglishConsonants.contains(x));
+    char x = hyphenated[hyphenated.size() - 3];
+    char y = hyphenated[hyphenated.size() - 1];
+    bool keep =
+        IsRussian(language)
+            ? (text::kRussianVowelsAndShortI.contains(x) || text::kRussianSoftSign.contains(x)) &&
+                  text::kRussianVowels.contains(y)
+            : text::kEnglishVowels.contains(y) &&
+                  (text::kEnglishVowels.contains(x) || text::kEnglishConsonants.contains(x));
     if (!keep)
-        h.erase(h.size() - 2, 1);
+        hyphenated.erase(hyphenated.size() - 2, 1);
 }
 
-void JoinInitialLetterInPlace(std::string& h, Language language) {
-    if (h.size() < 3 || !IsLoneLetterBreak(std::string_view(h).substr(0, 3)))
+void JoinInitialLetterInPlace(std::string& hyphenated, Language language) {
+    if (hyphenated.size() < 3 || !IsLoneLetterBreak(std::string_view(hyphenated).substr(0, 3)))
         return;
-    char x = h[0];
-    char y = h[2];
-    bool join =
-        IsRussian(language)
-            ? kRussianConsonantsAndSigns.contains(x) &&
-                  (kRussianConsonantsAndSigns.contains(y) || kRussianVowelsAndShortI.contains(y))
-            : kEnglishConsonants.contains(x) &&
-                  (kEnglishConsonants.contains(y) || kLatinVowels.contains(y));
+    char x = hyphenated[0];
+    char y = hyphenated[2];
+    bool join = IsRussian(language)
+                    ? text::kRussianConsonantsAndSigns.contains(x) &&
+                          (text::kRussianConsonantsAndSigns.contains(y) ||
+                           text::kRussianVowelsAndShortI.contains(y))
+                    : text::kEnglishConsonants.contains(x) &&
+                          (text::kEnglishConsonants.contains(y) || text::kLatinVowels.contains(y));
     if (join)
-        h.erase(1, 1);
+        hyphenated.erase(1, 1);
 }
 
 } // namespace
 
-std::string JoinFinalLetter(std::string_view h, Language language) {
-    std::string out(h);
+std::string JoinFinalLetter(std::string_view hyphenated, Language language) {
+    std::string out(hyphenated);
     JoinFinalLetterInPlace(out, language);
     return out;
 }
 
-std::string JoinInitialLetter(std::string_view h, Language language) {
-    std::string out(h);
+std::string JoinInitialLetter(std::string_view hyphenated, Language language) {
+    std::string out(hyphenated);
     JoinInitialLetterInPlace(out, language);
     return out;
 }
 
-void AppendWithCase(std::string& out, std::string_view f, std::string_view original) {
+void AppendWithCaseOf(std::string& out, std::string_view exceptionText, std::string_view original) {
     std::size_t k = 0;
-    for (char c : f) {
+    for (char c : exceptionText) {
         if (c == '-') {
             out += c;
             continue;
@@ -124,17 +125,17 @@ void AppendWithCase(std::string& out, std::string_view f, std::string_view origi
     }
 }
 
-void AppendHyphenatedWord(std::string& out, std::string_view w, const WordContext& context,
+void AppendHyphenatedWord(std::string& out, std::string_view word, const WordContext& context,
                           LogLines* log) {
     const Language language = context.language;
 
     // 1. Punctuation at both ends.
     std::string_view leading =
-        StartsWithPunctuation(w) ? LeadingPunctuation(w) : std::string_view{};
+        StartsWithPunctuation(word) ? LeadingPunctuation(word) : std::string_view{};
     std::string_view trailing =
-        EndsWithPunctuation(w) ? TrailingPunctuation(w) : std::string_view{};
+        EndsWithPunctuation(word) ? TrailingPunctuation(word) : std::string_view{};
     // 2. The case of each letter is read from `stripped` itself when it is put back.
-    const std::string_view stripped = StripEnds(w, leading.size(), trailing.size());
+    const std::string_view stripped = StripEnds(word, leading.size(), trailing.size());
 
     // 3. Lower case, kept as the dotted word ".core." so the core is a part of it.
     std::string dotted(stripped.size() + 2, '.');
@@ -149,26 +150,26 @@ void AppendHyphenatedWord(std::string& out, std::string_view w, const WordContex
             log->emplace_back(kLogRule);
         }
         out += leading;
-        AppendWithCase(out, *exception, stripped);
+        AppendWithCaseOf(out, *exception, stripped);
         out += trailing;
         return;
     }
 
     // 5. Eligibility, English clitics.
     if (LinkedLetterCount(core(), language) < 3) {
-        out += w;
+        out += word;
         return;
     }
     std::string_view clitic;
     if (IsEnglish(language)) {
-        if (int k = FindClitic(core()); k > 0) {
-            clitic = kEnglishClitics[static_cast<std::size_t>(k - 1)];
+        clitic = FindClitic(core());
+        if (!clitic.empty()) {
             dotted.resize(dotted.size() - 1 - clitic.size());
             dotted += '.';
         }
     }
     if (!IsLanguageWord(core(), language)) {
-        out += w;
+        out += word;
         return;
     }
 
@@ -185,26 +186,26 @@ void AppendHyphenatedWord(std::string& out, std::string_view w, const WordContex
 
     // The lower-cased letters come back from the original: ё and the case are restored at once.
     const std::size_t k = dotted.size() - 2;
-    std::string h(2 * k, '\0');
+    std::string hyphenated(2 * k, '\0');
     std::size_t length = 0;
     for (std::size_t i = 1; i <= k; ++i) {
         if (i >= 2 && i + 1 < weights.size() && weights[i + 1] % 2 == 1)
-            h[length++] = '-';
+            hyphenated[length++] = '-';
         char c = text::LowerChar(stripped[i - 1]);
-        h[length++] = IsUpperLetter(stripped[i - 1]) ? text::UpperChar(c) : c;
+        hyphenated[length++] = IsUpperLetter(stripped[i - 1]) ? text::UpperChar(c) : c;
     }
-    h.resize(length);
-    JoinFinalLetterInPlace(h, language);
-    JoinInitialLetterInPlace(h, language);
+    hyphenated.resize(length);
+    JoinFinalLetterInPlace(hyphenated, language);
+    JoinInitialLetterInPlace(hyphenated, language);
     out += leading;
-    out += h;
+    out += hyphenated;
     out += clitic;
     out += trailing;
 }
 
-std::string HyphenateWord(std::string_view w, const WordContext& context, LogLines* log) {
+std::string HyphenateWord(std::string_view word, const WordContext& context, LogLines* log) {
     std::string out;
-    AppendHyphenatedWord(out, w, context, log);
+    AppendHyphenatedWord(out, word, context, log);
     return out;
 }
 

@@ -19,11 +19,11 @@ using dictionaries::Language;
 struct WordContext {
     Language language;
     const dictionaries::PatternSearch& patterns;
-    int patternMaxLen;
+    int longestPattern;
     const dictionaries::ExceptionDictionary& exceptions;
 
     static WordContext From(const dictionaries::DictionaryState& state) {
-        return {state.currentLanguage(), state.patternSearch(), state.patternMaxLen(),
+        return {state.currentLanguage(), state.patternSearch(), state.longestPattern(),
                 state.exceptions()};
     }
 };
@@ -46,9 +46,10 @@ std::string WeightLine(const GapWeights& weights, std::size_t n);
 std::string JoinFinalLetter(std::string_view hyphenated, Language language);
 std::string JoinInitialLetter(std::string_view hyphenated, Language language);
 
-// Appends the exception text `f` with the case of `original`: the k-th letter of `f` (hyphens
-// not counted) is upper-cased where the k-th character of `original` is an upper-case letter.
-void AppendWithCase(std::string& out, std::string_view f, std::string_view original);
+// Appends the exception text `exceptionText` with the case of `original`: the k-th letter of
+// `exceptionText` (hyphens not counted) is upper-cased where the k-th character of `original` is an
+// upper-case letter.
+void AppendWithCaseOf(std::string& out, std::string_view exceptionText, std::string_view original);
 
 // One word of a token, divided into syllables (or unchanged). Log lines go to `log` when given.
 // Throws IoError when the exceptions dictionary cannot be read.

@@ -1,7 +1,7 @@
 #include "export/finale_lyrics.h"
 
-#include "engine/character_sets.h"
 #include "export/pane_text.h"
+#include "text/character_sets.h"
 #include "text/cp1251.h"
 
 namespace cantiva::exporting {
@@ -39,7 +39,7 @@ bool BindsSpaceAt(std::string_view s, std::size_t j, bool bindDashes) {
         return true;
     // A lone б or ж stays with the preceding word.
     if (IsOneLetterParticle(at(j + 1)) &&
-        (j + 2 == n || at(j + 2) == kSpace || engine::kPunctuationMarks.contains(at(j + 2))))
+        (j + 2 == n || at(j + 2) == kSpace || text::kPunctuationMarks.contains(at(j + 2))))
         return true;
     // ль between spaces stays with the preceding word.
     if (at(j + 1) == '\xEB' && at(j + 2) == '\xFC' && at(j + 3) == kSpace)

@@ -29,11 +29,11 @@ bool IsBindingPreposition(char c) {
 // The vertical position goes in as typed; only what Windows-1251 cannot hold becomes "?".
 std::string HeaderLine(const ScoreMacroOptions& options) {
     std::string staff = ScoreStaffText(options.staff);
-    std::string vpos = options.vpos;
-    std::replace(vpos.begin(), vpos.end(), text::kForeignPlaceholder, '?');
+    std::string verticalPosition = options.verticalPosition;
+    std::replace(verticalPosition.begin(), verticalPosition.end(), text::kForeignPlaceholder, '?');
     if (options.mode == ScoreMode::Input)
-        return "T " + staff + " 10 " + vpos + " 1.0 1.0 0\r\n";
-    return "TC " + staff + " 0 " + vpos + " 1.0 1.0 0\r\n";
+        return "T " + staff + " 10 " + verticalPosition + " 1.0 1.0 0\r\n";
+    return "TC " + staff + " 0 " + verticalPosition + " 1.0 1.0 0\r\n";
 }
 
 } // namespace
@@ -78,7 +78,7 @@ std::string EncodeScoreText(std::string_view text) {
     return out;
 }
 
-std::string JoinClitics(std::string_view encoded) {
+std::string BindShortWords(std::string_view encoded) {
     const std::string_view s = encoded;
     std::string out;
     out.reserve(s.size());
@@ -104,7 +104,7 @@ std::string JoinClitics(std::string_view encoded) {
     return out;
 }
 
-std::string SyllaNumbers(std::string_view syllables, std::string_view hyphenCode) {
+std::string NumberSyllables(std::string_view syllables, std::string_view hyphenCode) {
     std::string out;
     out.reserve(syllables.size() + 16);
     int count = 1;
@@ -137,7 +137,7 @@ std::string BuildScoreMacro(std::string_view paneText, const ScoreMacroOptions& 
         if (options.mode == ScoreMode::Input) {
             macro += EncodeScoreText(line);
         } else {
-            macro += SyllaNumbers(JoinClitics(EncodeScoreText(line)), hyphen);
+            macro += NumberSyllables(BindShortWords(EncodeScoreText(line)), hyphen);
         }
         macro += text::kCrLf;
     }

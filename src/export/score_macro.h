@@ -25,7 +25,7 @@ inline constexpr std::string_view kScoreStaffDontCare = "Don't care";
 inline constexpr int kScoreDefaultHyphen = 0; // "Dash"
 inline constexpr int kScoreDefaultFont = 4;   // "TimeScore Regular"
 inline constexpr int kScoreDefaultStaff = 0;  // "Don't care"
-inline constexpr std::string_view kScoreDefaultVpos = "-4";
+inline constexpr std::string_view kScoreDefaultVerticalPosition = "-4";
 
 // "Don't care", "1", … "16".
 std::vector<std::string> ScoreStaffItems();
@@ -41,7 +41,8 @@ struct ScoreMacroOptions {
     int hyphen = kScoreDefaultHyphen;
     int font = kScoreDefaultFont;
     int staff = kScoreDefaultStaff;
-    std::string vpos = std::string(kScoreDefaultVpos); // written as typed, Windows-1251
+    std::string verticalPosition =
+        std::string(kScoreDefaultVerticalPosition); // written as typed, Windows-1251
 };
 
 // Each Cyrillic letter (and "[", "]") replaced by its TimeScore code; everything else copied.
@@ -50,11 +51,11 @@ std::string EncodeScoreText(std::string_view text);
 
 // Marks word boundaries of an encoded line with "/" and binds the one-letter prepositions к, с,
 // в to the next word and the particle ль to the word before it with a plain blank.
-std::string JoinClitics(std::string_view encoded);
+std::string BindShortWords(std::string_view encoded);
 
 // Replaces every "-" by `hyphenCode`, counts the syllables ("-" and "/" each open one more) and
 // appends the number lines: text CR LF, then "1" CR LF … N CR LF.
-std::string SyllaNumbers(std::string_view syllables, std::string_view hyphenCode);
+std::string NumberSyllables(std::string_view syllables, std::string_view hyphenCode);
 
 // The whole macro for the pane's lines (empty lines included, none after a final line break).
 std::string BuildScoreMacro(std::string_view paneText, const ScoreMacroOptions& options);

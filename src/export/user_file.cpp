@@ -1,6 +1,6 @@
 #include "export/user_file.h"
 
-#include "text/file_io.h"
+#include "io/file_io.h"
 #include "text/utf8_codec.h"
 
 #include <optional>

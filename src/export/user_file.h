@@ -1,6 +1,6 @@
 #pragma once
 
-#include "text/io_error.h"
+#include "io/io_error.h"
 
 #include <filesystem>
 #include <string>

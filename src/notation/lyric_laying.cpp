@@ -1,7 +1,7 @@
 #include "notation/lyric_laying.h"
 
 #include "export/user_file.h"
-#include "text/file_io.h"
+#include "io/file_io.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,7 @@
 #include "ui/dictionary_folder.h"
 
 #include "dictionaries/shipped_updates.h"
-#include "text/io_error.h"
+#include "io/io_error.h"
 #include "ui/platform.h"
 
 #include <QDir>

@@ -17,7 +17,7 @@
 #include <thread>
 #include <unistd.h>
 
-namespace cantiva::testing {
+namespace cantiva::test_support {
 namespace {
 
 namespace fs = std::filesystem;
@@ -43,7 +43,7 @@ class Faults : public ::testing::Test {
 protected:
     void SetUp() override {
         for (Language l : {Language::English, Language::Latin, Language::American}) {
-            const std::string base(dictionaries::Info(l).baseName);
+            const std::string base(dictionaries::LanguageInfoOf(l).baseName);
             folder.write(base + ".TXT", MainSource(l, {"", "a1b"}));
             folder.write(base + ".XCP", "");
         }
@@ -92,7 +92,7 @@ TEST_F(Faults, ConcurrentCompilesOfOneLanguageKeepWholeDictionaries) {
                 dictionaries::DictionaryState state(folder.path());
                 state.openLanguage(Language::Russian);
                 state.rebuildMainDictionary();
-                state.compileExceptions();
+                state.rebuildExceptions();
             } catch (const std::exception& e) {
                 windowFailure = e.what();
             }
@@ -267,4 +267,4 @@ TEST_F(Faults, EmptyAndCutMainDictionariesWarn) {
 }
 
 } // namespace
-} // namespace cantiva::testing
+} // namespace cantiva::test_support

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
-namespace cantiva::testing {
+namespace cantiva::test_support {
 namespace {
 
 using dictionaries::Language;
@@ -17,7 +17,7 @@ protected:
         std::vector<std::string> ru(33);
         ru[1] = W("а1м");
         for (Language l : dictionaries::kAllLanguages) {
-            std::string base(dictionaries::Info(l).baseName);
+            std::string base(dictionaries::LanguageInfoOf(l).baseName);
             folder.write(base + ".TXT",
                          l == Language::Russian ? MainSource(l, ru) : MainSource(l, {"", "a1b"}));
             folder.write(base + ".XCP", l == Language::Russian ? W("при-мер") : "");
@@ -133,4 +133,4 @@ TEST_F(CliFolder, LargeTextIsDividedCompletely) {
 }
 
 } // namespace
-} // namespace cantiva::testing
+} // namespace cantiva::test_support

@@ -1,11 +1,11 @@
 #include "cli/run_cli.h"
+#include "io/file_io.h"
 #include "support/cp1251.h"
 #include "support/temp_folder.h"
-#include "text/file_io.h"
 
 #include <gtest/gtest.h>
 
-namespace cantiva::testing {
+namespace cantiva::test_support {
 namespace {
 
 const std::string kTwoNotes = "<score-partwise><part id=\"P1\"><measure>"
@@ -100,4 +100,4 @@ TEST(CliLay, SampleHymnMatchesTheLaidOnScoreInDocs) {
 }
 
 } // namespace
-} // namespace cantiva::testing
+} // namespace cantiva::test_support

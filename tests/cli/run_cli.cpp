@@ -11,7 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace cantiva::testing {
+namespace cantiva::test_support {
 namespace {
 
 std::string Slurp(const std::filesystem::path& p) {
@@ -86,4 +86,4 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input,
     return FinishCli(StartCli(args, input, cwd, setup));
 }
 
-} // namespace cantiva::testing
+} // namespace cantiva::test_support

@@ -5,7 +5,7 @@
 #include <sys/types.h>
 #include <vector>
 
-namespace cantiva::testing {
+namespace cantiva::test_support {
 
 struct CliResult {
     int status = -1;
@@ -36,4 +36,4 @@ CliProcess StartCli(const std::vector<std::string>& args, const std::string& inp
                     const std::string& cwd = "", const CliSetup& setup = {});
 CliResult FinishCli(const CliProcess& process);
 
-} // namespace cantiva::testing
+} // namespace cantiva::test_support

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace cantiva::testing {
+namespace cantiva::test_support {
 namespace {
 
 struct ExportCase {
@@ -101,4 +101,4 @@ TEST(CliExports, WrongUsageAndMissingInput) {
 }
 
 } // namespace
-} // namespace cantiva::testing
+} // namespace cantiva::test_support

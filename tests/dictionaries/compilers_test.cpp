@@ -6,7 +6,7 @@
 namespace cantiva::dictionaries {
 namespace {
 
-using testing::W;
+using test_support::W;
 
 TEST(CompileMainSource, KeepsLinesAsTheyStandAndKeysPerLanguage) {
     struct Case {

@@ -10,10 +10,10 @@
 namespace cantiva::dictionaries {
 namespace {
 
-using testing::MainSource;
-using testing::TempFolder;
-using testing::U;
-using testing::W;
+using test_support::MainSource;
+using test_support::TempFolder;
+using test_support::U;
+using test_support::W;
 
 std::vector<std::string> Utf8(const std::vector<std::string>& lines) {
     std::vector<std::string> out;
@@ -26,7 +26,7 @@ TEST(DictionaryInfo, EmptyRussianMainDictionaryListsTheWholeTableWithNegativeClo
     TempFolder folder;
     folder.writeDictionaries();
     DictionaryState state(folder.path());
-    state.open();
+    state.openAtStartup();
 
     DictionaryInfo info = GetDictionaryInfo(state, DictionaryKind::Main);
 
@@ -44,7 +44,7 @@ TEST(DictionaryInfo, RussianMainDictionaryCountsSeparatorsAndMeasuresTrimmedPatt
     // '.' section, а: two patterns, б: none, then the remaining letters empty.
     folder.writeDictionaries(MainSource(Language::Russian, {W(".ав1то"), W("а1б\r\n1ааа2бв")}));
     DictionaryState state(folder.path());
-    state.open();
+    state.openAtStartup();
 
     DictionaryInfo info = GetDictionaryInfo(state, DictionaryKind::Main);
 
@@ -76,7 +76,7 @@ TEST(DictionaryInfo, IndexListingLengthAndPrefixPerLanguage) {
         table[25] = {122, 5};
         table[static_cast<std::size_t>(ClosingEntry(c.language))] = {
             static_cast<std::int32_t>(
-                static_cast<unsigned char>(Info(c.language).indexAlphabet.back())),
+                static_cast<unsigned char>(LanguageInfoOf(c.language).indexAlphabet.back())),
             7};
         DictionaryInfo info = MainDictionaryInfo(c.language, table, {});
         SCOPED_TRACE(c.caption);
@@ -90,7 +90,7 @@ TEST(DictionaryInfo, LatinListingEndsAtEntry25WithoutTheClosingEntry) {
     TempFolder folder;
     folder.writeDictionaries("", "", "", MainSource(Language::Latin, {".a1b", "a1b"}));
     DictionaryState state(folder.path());
-    state.open();
+    state.openAtStartup();
     state.switchLanguage(Language::Latin);
 
     DictionaryInfo info = GetDictionaryInfo(state, DictionaryKind::Main);
@@ -107,7 +107,7 @@ TEST(DictionaryInfo, ExceptionsAreListedTrimmedInFileOrderAndTheMaximumCountsHyp
     TempFolder folder;
     folder.writeDictionaries("", W("  Ав-то-мат  \r\nex-cep-tion\r\n\r\nав-то"));
     DictionaryState state(folder.path());
-    state.open();
+    state.openAtStartup();
 
     DictionaryInfo info = GetDictionaryInfo(state, DictionaryKind::Exceptions);
 

@@ -1,10 +1,10 @@
 #include "dictionaries/compilers.h"
 #include "dictionaries/dictionary_state.h"
-#include "dictionaries/missing_dictionary.h"
+#include "dictionaries/missing_dictionary_error.h"
+#include "io/file_io.h"
+#include "io/io_error.h"
 #include "support/cp1251.h"
 #include "support/temp_folder.h"
-#include "text/file_io.h"
-#include "text/io_error.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -12,9 +12,9 @@
 namespace cantiva::dictionaries {
 namespace {
 
-using testing::MainSource;
-using testing::TempFolder;
-using testing::W;
+using test_support::MainSource;
+using test_support::TempFolder;
+using test_support::W;
 
 TEST(StartupCheck, ReportsTheFirstMissingFileInOrder) {
     struct Case {
@@ -33,7 +33,7 @@ TEST(StartupCheck, ReportsTheFirstMissingFileInOrder) {
             std::filesystem::remove(folder / name);
         DictionaryState state(folder.path());
         try {
-            state.open();
+            state.openAtStartup();
             ADD_FAILURE() << "start-up should fail";
         } catch (const MissingDictionaryError& e) {
             EXPECT_EQ(std::string(e.what()), c.reported);
@@ -50,7 +50,7 @@ TEST(StartupCheck, AnUnreadableMainDictionaryIsNotCalledMissing) {
     std::filesystem::create_directory(folder / "RHYPHEN.PT");
     DictionaryState state(folder.path());
     try {
-        state.open();
+        state.openAtStartup();
         ADD_FAILURE() << "start-up should fail";
     } catch (const MissingDictionaryError& e) {
         EXPECT_EQ(std::string(e.what()), "Cannot read RHYPHEN.PT (File access denied). Closing");
@@ -65,18 +65,18 @@ TEST(DictionaryState, LoadsRussianWithItsIndexAndWidth) {
     sections[1] = W("а1м\r\n  а2б  ");
     folder.writeDictionaries(MainSource(Language::Russian, sections), W(" Ав-то-мат \r\nпри-мер"));
     DictionaryState state(folder.path());
-    state.open();
+    state.openAtStartup();
     EXPECT_EQ(state.currentLanguage(), Language::Russian);
-    EXPECT_EQ(state.patternList().size(), 1u + 32 + 2);
-    EXPECT_EQ(state.patternMaxLen(), 6); // the longest trimmed pattern
+    EXPECT_EQ(state.patterns().size(), 1u + 32 + 2);
+    EXPECT_EQ(state.longestPattern(), 6); // the longest trimmed pattern
     const LetterIndexTable& t = state.letterIndex(Language::Russian);
     EXPECT_EQ(t[0], (LetterIndexEntry{'.', 0}));
     EXPECT_EQ(t[1], (LetterIndexEntry{0xE0, 2}));
     EXPECT_EQ(t[2], (LetterIndexEntry{0xE1, 5}));
     EXPECT_EQ(t[33], (LetterIndexEntry{255, 34}));
-    ASSERT_EQ(state.exceptionList().size(), 2u);
-    EXPECT_EQ(state.exceptionList()[0], W("ав-то-мат"));
-    EXPECT_EQ(state.exceptionList()[1], W("при-мер  ")); // as stored, with its padding
+    ASSERT_EQ(state.exceptionTexts().size(), 2u);
+    EXPECT_EQ(state.exceptionTexts()[0], W("ав-то-мат"));
+    EXPECT_EQ(state.exceptionTexts()[1], W("при-мер  ")); // as stored, with its padding
     EXPECT_EQ(state.exceptions().lookup(W("автомат")).value(), W("ав-то-мат"));
 }
 
@@ -85,7 +85,7 @@ TEST(DictionaryState, SwitchReloadsBothFilesAndKeepsOtherTables) {
     folder.writeDictionaries(MainSource(Language::Russian, {}), "",
                              MainSource(Language::English, {"", "a1b"}));
     DictionaryState state(folder.path());
-    state.open();
+    state.openAtStartup();
     LetterIndexTable russian = state.letterIndex(Language::Russian);
     EXPECT_FALSE(state.switchLanguage(Language::Russian));
     folder.write("EHYPHEN.XCD", EncodeRecords(CompileExceptionSource("ab-ba", 5)));
@@ -93,7 +93,7 @@ TEST(DictionaryState, SwitchReloadsBothFilesAndKeepsOtherTables) {
     EXPECT_EQ(state.currentLanguage(), Language::English);
     EXPECT_EQ(state.letterIndex(Language::English)[1], (LetterIndexEntry{'a', 1}));
     EXPECT_EQ(state.letterIndex(Language::Russian), russian);
-    EXPECT_EQ(state.exceptionList().size(), 1u);
+    EXPECT_EQ(state.exceptionTexts().size(), 1u);
     EXPECT_EQ(WindowCaption(Language::Latin), "Cantiva [Latin syllabification]");
 
     std::filesystem::remove(folder / "LHYPHEN.PT");
@@ -106,9 +106,9 @@ TEST(DictionaryState, BadCompiledFilesAreReadSafely) {
     folder.writeDictionaries();
     // Zero bytes: an empty list, width 0, closing entry -1.
     DictionaryState state(folder.path());
-    state.open();
-    EXPECT_TRUE(state.patternList().empty());
-    EXPECT_EQ(state.patternMaxLen(), 0);
+    state.openAtStartup();
+    EXPECT_TRUE(state.patterns().empty());
+    EXPECT_EQ(state.longestPattern(), 0);
     EXPECT_EQ(state.letterIndex(Language::Russian)[33], (LetterIndexEntry{255, -1}));
     EXPECT_FALSE(state.exceptions().lookup("anything").has_value());
 
@@ -117,17 +117,17 @@ TEST(DictionaryState, BadCompiledFilesAreReadSafely) {
     EXPECT_EQ(state.takeLoadWarning(), std::nullopt);
     std::string two = EncodeRecords({{"%", "%"}, {W("а1м"), W("ам")}});
     folder.write("RHYPHEN.PT", two + "abc");
-    state.createPatList();
-    EXPECT_EQ(state.patternList().size(), 2u);
-    EXPECT_EQ(state.patternMaxLen(), 3);
+    state.loadMainDictionary();
+    EXPECT_EQ(state.patterns().size(), 2u);
+    EXPECT_EQ(state.longestPattern(), 3);
     EXPECT_EQ(state.takeLoadWarning(), "RHYPHEN.PT is cut short: 2 whole records read");
     folder.write("RHYPHEN.PT", two);
-    state.createPatList();
+    state.loadMainDictionary();
     EXPECT_EQ(state.takeLoadWarning(), std::nullopt);
 
     // A truncated exceptions file: a word found before the break is found, others fail.
     folder.write("RHYPHEN.XCD", EncodeRecords(CompileExceptionSource(W("ма-ма"), 5)) + "x");
-    EXPECT_THROW(state.createXWordList(), IoError);
+    EXPECT_THROW(state.loadExceptions(), IoError);
     EXPECT_EQ(state.exceptions().lookup(W("мама")).value(), W("ма-ма"));
     EXPECT_THROW(state.exceptions().lookup(W("папа")), IoError);
 
@@ -135,40 +135,40 @@ TEST(DictionaryState, BadCompiledFilesAreReadSafely) {
     std::string record = EncodeRecord({"ab", "ab"});
     record[0] = static_cast<char>(255);
     folder.write("RHYPHEN.PT", record);
-    state.createPatList();
-    EXPECT_EQ(state.patternList()[0].text.size(), 32u);
+    state.loadMainDictionary();
+    EXPECT_EQ(state.patterns()[0].text.size(), 32u);
 }
 
 TEST(DictionaryState, CompileExceptionsRaisesWidthAndReloads) {
     TempFolder folder;
     folder.writeDictionaries(MainSource(Language::Russian, {"", W("а1м")}));
     DictionaryState state(folder.path());
-    state.open();
-    int before = state.patternMaxLen();
+    state.openAtStartup();
+    int before = state.longestPattern();
     folder.write("RHYPHEN.XCP",
                  W("  Ав-то-мат  \r\n\r\nав-то-мат-ный-мир-вокруг\r\nрок-н-ролл\r\nпри-мер"));
-    state.compileExceptions();
+    state.rebuildExceptions();
     EXPECT_GT(before, 0);
-    EXPECT_EQ(state.patternMaxLen(), 24);
-    ASSERT_EQ(state.exceptionList().size(), 5u);
-    EXPECT_EQ(state.exceptionList()[0], W("ав-то-мат") + std::string(15, ' '));
-    EXPECT_EQ(state.exceptionList()[1], std::string(24, ' '));
+    EXPECT_EQ(state.longestPattern(), 24);
+    ASSERT_EQ(state.exceptionTexts().size(), 5u);
+    EXPECT_EQ(state.exceptionTexts()[0], W("ав-то-мат") + std::string(15, ' '));
+    EXPECT_EQ(state.exceptionTexts()[1], std::string(24, ' '));
     EXPECT_EQ(state.exceptions().lookup(W("автомат")).value(), W("ав-то-мат"));
     EXPECT_EQ(state.exceptions().lookup(W("рокнролл")).value(), W("рок-н-ролл"));
     EXPECT_EQ(folder.temporaries(), std::vector<std::string>{});
 
     // The width is at most 32; longer lines are cut.
     folder.write("RHYPHEN.XCP", std::string(40, 'a'));
-    state.compileExceptions();
-    EXPECT_EQ(state.patternMaxLen(), 32);
-    EXPECT_EQ(state.exceptionList()[0], std::string(32, 'a'));
+    state.rebuildExceptions();
+    EXPECT_EQ(state.longestPattern(), 32);
+    EXPECT_EQ(state.exceptionTexts()[0], std::string(32, 'a'));
 }
 
 TEST(DictionaryState, FailedCompilationsKeepTheOldFileAndState) {
     TempFolder folder;
     folder.writeDictionaries(MainSource(Language::Russian, {"", W("а1м")}), W("ма-ма"));
     DictionaryState state(folder.path());
-    state.open();
+    state.openAtStartup();
     const std::string oldXcd = folder.read("RHYPHEN.XCD");
     const std::string oldPt = folder.read("RHYPHEN.PT");
 
@@ -178,14 +178,14 @@ TEST(DictionaryState, FailedCompilationsKeepTheOldFileAndState) {
         std::function<void()> command;
         int code;
     } cases[] = {
-        {"missing exceptions source", [] {}, [&] { state.compileExceptions(); }, 2},
+        {"missing exceptions source", [] {}, [&] { state.rebuildExceptions(); }, 2},
         {"missing main source", [] {}, [&] { state.rebuildMainDictionary(); }, 2},
         {"old exceptions file gone meanwhile",
          [&] {
              folder.write("RHYPHEN.XCP", W("па-па"));
              std::filesystem::rename(folder / "RHYPHEN.XCD", folder / "keep.XCD");
          },
-         [&] { state.compileExceptions(); }, 2},
+         [&] { state.rebuildExceptions(); }, 2},
     };
     for (const Case& c : cases) {
         c.prepare();
@@ -199,8 +199,8 @@ TEST(DictionaryState, FailedCompilationsKeepTheOldFileAndState) {
             << c.what;
         EXPECT_EQ(folder.read("RHYPHEN.PT"), oldPt) << c.what;
         EXPECT_EQ(state.exceptions().lookup(W("мама")).value(), W("ма-ма")) << c.what;
-        EXPECT_EQ(state.patternList().size(), 33u) << c.what;
-        EXPECT_EQ(state.patternMaxLen(), 3) << c.what;
+        EXPECT_EQ(state.patterns().size(), 33u) << c.what;
+        EXPECT_EQ(state.longestPattern(), 3) << c.what;
         EXPECT_EQ(folder.temporaries(), std::vector<std::string>{}) << c.what;
     }
     EXPECT_FALSE(folder.exists("RHYPHEN.XCD")); // nothing is renamed into a gap
@@ -214,14 +214,14 @@ TEST(DictionaryState, ACompileWaitsForAnotherOneThenGivesUp) {
     folder.write("RHYPHEN.XCP", W("па-па"));
     folder.write("RHYPHEN.TXT", MainSource(Language::Russian, {}));
     DictionaryState state(folder.path());
-    state.open();
+    state.openAtStartup();
     state.compileWait = std::chrono::milliseconds(50);
     const std::string oldXcd = folder.read("RHYPHEN.XCD");
     const std::string oldPt = folder.read("RHYPHEN.PT");
     {
         CompileLock other(folder.path());
         for (auto command :
-             {&DictionaryState::compileExceptions, &DictionaryState::rebuildMainDictionary}) {
+             {&DictionaryState::rebuildExceptions, &DictionaryState::rebuildMainDictionary}) {
             try {
                 (state.*command)();
                 ADD_FAILURE() << "the compile should not run";
@@ -233,7 +233,7 @@ TEST(DictionaryState, ACompileWaitsForAnotherOneThenGivesUp) {
         EXPECT_EQ(folder.read("RHYPHEN.PT"), oldPt);
         EXPECT_EQ(state.exceptions().lookup(W("мама")).value(), W("ма-ма"));
     }
-    state.compileExceptions(); // the lock went with the other compile
+    state.rebuildExceptions(); // the lock went with the other compile
     EXPECT_EQ(state.exceptions().lookup(W("папа")).value(), W("па-па"));
 }
 
@@ -246,7 +246,7 @@ TEST(DictionaryState, PlantedTemporariesAreSkippedAndLeftAlone) {
     folder.write("RHYPHEN.TXT", MainSource(Language::Russian, {"", W("а1б")}));
     folder.write("victim", "untouched");
     DictionaryState state(folder.path());
-    state.open();
+    state.openAtStartup();
 
     std::vector<std::filesystem::path> planted = {folder / "RHYPHEN.pt0"};
     for (int attempt = 0; attempt < 5; ++attempt)
@@ -261,10 +261,10 @@ TEST(DictionaryState, PlantedTemporariesAreSkippedAndLeftAlone) {
     }
     const std::vector<std::string> before = folder.names();
 
-    state.compileExceptions();
+    state.rebuildExceptions();
     state.rebuildMainDictionary();
     EXPECT_EQ(state.exceptions().lookup(W("папа")).value(), W("па-па"));
-    EXPECT_EQ(state.patternList()[1].text, W("а1б") + "  "); // at the width the exceptions raised
+    EXPECT_EQ(state.patterns()[1].text, W("а1б") + "  "); // at the width the exceptions raised
     EXPECT_EQ(folder.read("victim"), "untouched");
     std::vector<std::string> after = folder.names();
     std::erase(after, CompileLock::kFileName);
@@ -275,23 +275,23 @@ TEST(DictionaryState, RebuildMainUsesTheLoadedWidth) {
     TempFolder folder;
     folder.writeDictionaries(MainSource(Language::Russian, {"", W("а1м")}));
     DictionaryState state(folder.path());
-    state.open();
-    EXPECT_EQ(state.patternMaxLen(), 3);
+    state.openAtStartup();
+    EXPECT_EQ(state.longestPattern(), 3);
     // Lines longer than the width are cut to it; blanks and case stay.
     folder.write("RHYPHEN.TXT", MainSource(Language::Russian, {W(".ав1то"), W(" Аб1в")}));
     state.rebuildMainDictionary();
-    EXPECT_EQ(state.patternList()[0], (DictRecord{W(".ав"), W(".ав")}));
-    EXPECT_EQ(state.patternList()[2], (DictRecord{W(" Аб"), W(" Аб")}));
-    EXPECT_EQ(state.patternMaxLen(), 3);
+    EXPECT_EQ(state.patterns()[0], (DictRecord{W(".ав"), W(".ав")}));
+    EXPECT_EQ(state.patterns()[2], (DictRecord{W(" Аб"), W(" Аб")}));
+    EXPECT_EQ(state.longestPattern(), 3);
     EXPECT_EQ(folder.temporaries(), std::vector<std::string>{});
 
     // An empty loaded dictionary has width 0: every record is empty.
     folder.write("RHYPHEN.TXT", "");
     state.rebuildMainDictionary();
-    EXPECT_TRUE(state.patternList().empty());
+    EXPECT_TRUE(state.patterns().empty());
     folder.write("RHYPHEN.TXT", "%\r\nab");
     state.rebuildMainDictionary();
-    EXPECT_EQ(state.patternList()[1], (DictRecord{"", ""}));
+    EXPECT_EQ(state.patterns()[1], (DictRecord{"", ""}));
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 namespace cantiva::dictionaries {
 namespace {
 
-using testing::W;
+using test_support::W;
 
 TEST(DictRecord, Has66BytesWithTwoLengthPrefixedFields) {
     std::string bytes = EncodeRecord({W(".ав1то  "), W(".авто  ")});

@@ -7,8 +7,8 @@
 namespace cantiva::dictionaries {
 namespace {
 
-using testing::TempFolder;
-using testing::W;
+using test_support::TempFolder;
+using test_support::W;
 
 // A shipped folder whose every file says which version it is; `changed` names the sources whose
 // contents differ in this version (the rest stay as in version 1).

@@ -1,8 +1,8 @@
 #include "dictionaries/dictionary_state.h"
 #include "engine/hyphenate_word.h"
+#include "io/io_error.h"
 #include "support/cp1251.h"
 #include "support/temp_folder.h"
-#include "text/io_error.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -12,14 +12,14 @@ namespace {
 
 using dictionaries::DictionaryState;
 using dictionaries::Language;
-using testing::MainSource;
-using testing::TempFolder;
-using testing::U;
-using testing::W;
+using test_support::MainSource;
+using test_support::TempFolder;
+using test_support::U;
+using test_support::W;
 
 // The sections of a source by first letter, from UTF-8 lines such as "а1м".
 std::vector<std::string> Sections(Language language, const std::vector<std::string>& patterns) {
-    const auto& info = dictionaries::Info(language);
+    const auto& info = dictionaries::LanguageInfoOf(language);
     std::vector<std::string> sections(static_cast<std::size_t>(info.letterCount) + 1);
     for (const std::string& utf8 : patterns) {
         std::string p = W(utf8);
@@ -196,7 +196,7 @@ TEST(HyphenateWord, WordsThatAreNotWordsNeverCrash) {
 TEST(HyphenateWord, AnUnreadableExceptionsFileFailsTheLookup) {
     Dictionaries ru(Language::Russian, {"а1м"});
     std::filesystem::remove(ru.folder() / "RHYPHEN.XCD");
-    EXPECT_THROW(ru.state().createXWordList(), IoError);
+    EXPECT_THROW(ru.state().loadExceptions(), IoError);
     try {
         ru("мама");
         FAIL() << "the lookup should fail";

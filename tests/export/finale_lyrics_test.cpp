@@ -6,8 +6,8 @@
 namespace cantiva::exporting {
 namespace {
 
-using testing::U;
-using testing::W;
+using test_support::U;
+using test_support::W;
 
 // Windows-1251 of a UTF-8 literal, with "[NBSP]" standing for the byte 0xA0.
 std::string Line(std::string_view utf8) {

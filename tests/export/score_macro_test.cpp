@@ -8,8 +8,8 @@
 namespace cantiva::exporting {
 namespace {
 
-using testing::U;
-using testing::W;
+using test_support::U;
+using test_support::W;
 
 TEST(ScoreMacro, WorkedExampleOfOutputMode) {
     ScoreMacroOptions options; // output, Dash, TimeScore Regular, Don't care, "-4"
@@ -49,7 +49,7 @@ TEST(EncodeScoreText, CopiesWhatTheTableDoesNotName) {
         EXPECT_EQ(EncodeScoreText(c.in), c.out) << U(c.in);
 }
 
-TEST(JoinClitics, MarksWordsAndBindsPrepositionsAndParticle) {
+TEST(BindShortWords, MarksWordsAndBindsPrepositionsAndParticle) {
     struct Case {
         const char* line;
         const char* joined;
@@ -78,10 +78,10 @@ TEST(JoinClitics, MarksWordsAndBindsPrepositionsAndParticle) {
         {"", ""},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(JoinClitics(EncodeScoreText(W(c.line))), c.joined) << c.line;
+        EXPECT_EQ(BindShortWords(EncodeScoreText(W(c.line))), c.joined) << c.line;
 }
 
-TEST(SyllaNumbers, CountsSyllablesAndReplacesHyphens) {
+TEST(NumberSyllables, CountsSyllablesAndReplacesHyphens) {
     struct Case {
         std::string text, code, out;
     } cases[] = {
@@ -94,7 +94,7 @@ TEST(SyllaNumbers, CountsSyllablesAndReplacesHyphens) {
          "a b??c??d??e??f??g??h??i??j??k\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(SyllaNumbers(c.text, c.code), c.out) << c.text;
+        EXPECT_EQ(NumberSyllables(c.text, c.code), c.out) << c.text;
 }
 
 TEST(ScoreMacro, OutputModeBlocks) {
@@ -130,7 +130,7 @@ TEST(ScoreMacro, HeaderAndFontFollowTheChoices) {
     struct Case {
         ScoreMode mode;
         int hyphen, font, staff;
-        std::string vpos, macro;
+        std::string verticalPosition, macro;
     } cases[] = {
         {ScoreMode::Output, 0, 4, 1, "-4", "TC 1 0 -4 1.0 1.0 0\r\n_50a!!b\r\n1\r\n2\r\n\r\n"},
         {ScoreMode::Output, 1, 0, 16, "7", "TC 16 0 7 1.0 1.0 0\r\n_53a??b\r\n1\r\n2\r\n\r\n"},
@@ -143,8 +143,8 @@ TEST(ScoreMacro, HeaderAndFontFollowTheChoices) {
          "T 1 10 ?1 1.0 1.0 0\r\n_50a-b\r\n"},
     };
     for (const Case& c : cases) {
-        ScoreMacroOptions options{c.mode, c.hyphen, c.font, c.staff, c.vpos};
-        EXPECT_EQ(BuildScoreMacro("a-b", options), c.macro) << c.vpos;
+        ScoreMacroOptions options{c.mode, c.hyphen, c.font, c.staff, c.verticalPosition};
+        EXPECT_EQ(BuildScoreMacro("a-b", options), c.macro) << c.verticalPosition;
     }
 }
 

@@ -1,6 +1,6 @@
+#include "io/io_error.h"
 #include "notation/lyric_laying.h"
 #include "support/temp_folder.h"
-#include "text/io_error.h"
 
 #include <gtest/gtest.h>
 
@@ -277,7 +277,7 @@ TEST(LayLyrics, CompressedScoresInAndOut) {
 }
 
 TEST(LayLyricsOnFile, WritesTheChosenFormAndNothingOnFailure) {
-    testing::TempFolder folder;
+    test_support::TempFolder folder;
     folder.write("hymn.musicxml", Score({kNote}));
     EXPECT_EQ(LaidScorePath(folder / "hymn.musicxml"), folder / "hymn-lyrics.musicxml");
 

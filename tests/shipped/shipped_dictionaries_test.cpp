@@ -13,8 +13,8 @@ namespace {
 
 using dictionaries::DictionaryState;
 using dictionaries::Language;
-using testing::U;
-using testing::W;
+using test_support::U;
+using test_support::W;
 
 const char* const kReadyFolder = CANTIVA_READY_DICTIONARIES;
 
@@ -23,7 +23,7 @@ class ShippedDictionaries : public ::testing::TestWithParam<Language> {};
 // Start-up finds every compiled file of the four languages in the ready folder.
 TEST(ShippedStartup, AllCompiledFilesArePresent) {
     DictionaryState state(kReadyFolder);
-    EXPECT_NO_THROW(state.open());
+    EXPECT_NO_THROW(state.openAtStartup());
     EXPECT_EQ(state.currentLanguage(), Language::Russian);
 }
 
@@ -32,11 +32,11 @@ TEST(ShippedStartup, AllCompiledFilesArePresent) {
 // never found by the search).
 TEST_P(ShippedDictionaries, IndexIsCompleteAndPatternsAreFiledUnderTheirLetter) {
     const Language language = GetParam();
-    const auto& info = dictionaries::Info(language);
+    const auto& info = dictionaries::LanguageInfoOf(language);
     DictionaryState state(kReadyFolder);
     state.openLanguage(language);
 
-    const auto& records = state.patternList();
+    const auto& records = state.patterns();
     ASSERT_FALSE(records.empty());
     const auto& index = state.letterIndex(language);
     const int letters = info.letterCount;
@@ -65,14 +65,14 @@ TEST_P(ShippedDictionaries, IndexIsCompleteAndPatternsAreFiledUnderTheirLetter) 
         EXPECT_GE(key.size(), 2u) << "one-letter key never matches: " << U(text);
     }
     EXPECT_EQ(separators, letters);
-    EXPECT_LE(state.patternMaxLen(), 32);
+    EXPECT_LE(state.longestPattern(), 32);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllLanguages, ShippedDictionaries,
                          ::testing::Values(Language::Russian, Language::English, Language::Latin,
                                            Language::American),
                          [](const auto& info) {
-                             return std::string(dictionaries::Info(info.param).baseName);
+                             return std::string(dictionaries::LanguageInfoOf(info.param).baseName);
                          });
 
 struct RealWord {
@@ -125,7 +125,7 @@ TEST(ShippedWords, RealWordsDivideAsSung) {
         for (const RealWord& w : kRealWords) {
             if (w.language == language) {
                 EXPECT_EQ(U(engine::HyphenateWord(W(w.word), context, nullptr)), w.expected)
-                    << dictionaries::Info(language).baseName;
+                    << dictionaries::LanguageInfoOf(language).baseName;
             }
         }
     }

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace cantiva::testing {
+namespace cantiva::test_support {
 
 // Tests write Russian as UTF-8 literals; the core works on Windows-1251 bytes.
 inline std::string W(std::string_view utf8) {
@@ -17,4 +17,4 @@ inline std::string U(std::string_view cp1251) {
     return text::Cp1251ToUtf8(cp1251);
 }
 
-} // namespace cantiva::testing
+} // namespace cantiva::test_support

@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <unistd.h>
 
-namespace cantiva::testing {
+namespace cantiva::test_support {
 
 TempFolder::TempFolder() {
     static std::atomic<int> counter{0};
@@ -87,7 +87,7 @@ std::string MainSource(dictionaries::Language language, const std::vector<std::s
     };
     if (!sections.empty() && !sections[0].empty())
         add(sections[0]);
-    for (int m = 1; m <= dictionaries::Info(language).letterCount; ++m) {
+    for (int m = 1; m <= dictionaries::LanguageInfoOf(language).letterCount; ++m) {
         add("%");
         if (static_cast<std::size_t>(m) < sections.size() &&
             !sections[static_cast<std::size_t>(m)].empty())
@@ -96,4 +96,4 @@ std::string MainSource(dictionaries::Language language, const std::vector<std::s
     return out;
 }
 
-} // namespace cantiva::testing
+} // namespace cantiva::test_support

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace cantiva::testing {
+namespace cantiva::test_support {
 
 // A fresh folder under the system's temporary directory, removed with its contents at the end.
 class TempFolder {
@@ -48,4 +48,4 @@ private:
 // per index letter (missing ones are empty). Lines are joined by CR LF.
 std::string MainSource(dictionaries::Language language, const std::vector<std::string>& sections);
 
-} // namespace cantiva::testing
+} // namespace cantiva::test_support

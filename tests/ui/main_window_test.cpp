@@ -1,10 +1,10 @@
 #include "support/cp1251.h"
 #include "support/temp_folder.h"
+#include "ui/about_dialog.h"
 #include "ui/application.h"
-#include "ui/rhyphen.h"
+#include "ui/main_window.h"
 #include "ui/support/current_directory.h"
 #include "ui/support/scripted_platform.h"
-#include "ui/uAbout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,9 +26,9 @@ namespace cantiva::ui {
 namespace {
 
 using dictionaries::Language;
-using testing::MainSource;
-using testing::ScriptedPlatform;
-using testing::W;
+using test_support::MainSource;
+using test_support::ScriptedPlatform;
+using test_support::W;
 
 QString Q(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -44,8 +44,8 @@ protected:
     }
 
     // The window as the user first sees it: created, shown and activated.
-    TForm1& open() {
-        window = std::make_unique<TForm1>(platform);
+    MainWindow& open() {
+        window = std::make_unique<MainWindow>(platform);
         window->show();
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -57,20 +57,20 @@ protected:
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
-    QPlainTextEdit* input() { return child<QPlainTextEdit>("RichEdit1"); }
-    QPlainTextEdit* result() { return child<QPlainTextEdit>("RichEdit2"); }
+    QPlainTextEdit* input() { return child<QPlainTextEdit>("inputPane"); }
+    QPlainTextEdit* result() { return child<QPlainTextEdit>("resultPane"); }
     QAction* action(const char* name) { return child<QAction>(name); }
     bool enabled(const char* name) { return action(name)->isEnabled(); }
 
     void run(const QString& text) {
         input()->setPlainText(text);
-        action("miHyphenate")->trigger();
+        action("actionHyphenate")->trigger();
     }
 
-    testing::TempFolder folder;
-    std::optional<testing::ScopedCurrentDirectory> cwd;
+    test_support::TempFolder folder;
+    std::optional<test_support::ScopedCurrentDirectory> cwd;
     ScriptedPlatform platform;
-    std::unique_ptr<TForm1> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(MainWindowTest, StartupReportsTheFirstMissingCompiledDictionary) {
@@ -86,13 +86,13 @@ TEST_F(MainWindowTest, StartupReportsTheFirstMissingCompiledDictionary) {
         {{"RHYPHEN.XCD", "EHYPHEN.XCD"}, "RHYPHEN.XCD"},
     };
     for (const Case& c : cases) {
-        testing::TempFolder broken;
+        test_support::TempFolder broken;
         broken.writeDictionaries();
         for (const char* name : c.missing)
             std::filesystem::remove(broken / name);
-        testing::ScopedCurrentDirectory inBroken(broken.path());
+        test_support::ScopedCurrentDirectory inBroken(broken.path());
         ScriptedPlatform seam;
-        TForm1 form(seam);
+        MainWindow form(seam);
         EXPECT_TRUE(form.startupFailed()) << c.reported;
         EXPECT_EQ(seam.transcript(), std::vector<std::string>{std::string("error: Cannot find ") +
                                                               c.reported + ". Closing"});
@@ -107,9 +107,9 @@ TEST_F(MainWindowTest, StartupReportsTheFirstMissingCompiledDictionary) {
 }
 
 TEST_F(MainWindowTest, FirstActivationSetsCaptionButtonFocusAndDisablesLogItems) {
-    TForm1& w = open();
+    MainWindow& w = open();
     EXPECT_EQ(w.windowTitle(), Q("Cantiva [Russian syllabification]"));
-    EXPECT_TRUE(child<QRadioButton>("rbRussian")->isChecked());
+    EXPECT_TRUE(child<QRadioButton>("russianButton")->isChecked());
     EXPECT_TRUE(input()->hasFocus());
     EXPECT_FALSE(w.state().logAllowed);
 
@@ -118,63 +118,65 @@ TEST_F(MainWindowTest, FirstActivationSetsCaptionButtonFocusAndDisablesLogItems)
         bool enabled;
     };
     const Item items[] = {
-        {"miHyphenate", false},
-        {"Editcustomdictionary1", true},
-        {"Open1", true},
-        {"Saveresult1", false},
-        {"miScoreOutput", false},
-        {"ExportFinaleLyrics1", false},
-        {"Exit2", true},
-        {"miLog", false},
-        {"Regeneratepatterns1", false},
-        {"Patterndictinfo1", false},
-        {"miRegenXPatterns", true},
-        {"Exceptionsdictinfo1", true},
-        {"miAbout", true},
+        {"actionHyphenate", false},
+        {"actionExceptionsEdit", true},
+        {"actionSourceOpen", true},
+        {"actionResultSave", false},
+        {"actionExportScore", false},
+        {"actionExportFinale", false},
+        {"actionExit", true},
+        {"actionShowLog", false},
+        {"actionMainDictionaryRebuild", false},
+        {"actionMainDictionaryInfo", false},
+        {"actionExceptionsRebuild", true},
+        {"actionExceptionsInfo", true},
+        {"actionAbout", true},
     };
     for (const Item& item : items)
         EXPECT_EQ(enabled(item.name), item.enabled) << item.name;
-    EXPECT_TRUE(action("miLog")->isChecked());
+    EXPECT_TRUE(action("actionShowLog")->isChecked());
     EXPECT_TRUE(platform.calls.empty());
 }
 
 TEST_F(MainWindowTest, MenusFollowTheTwoPanes) {
     open();
     QTest::keyClick(input(), Qt::Key_A);
-    EXPECT_TRUE(enabled("miHyphenate"));
+    EXPECT_TRUE(enabled("actionHyphenate"));
     QTest::keyClick(input(), Qt::Key_Backspace);
-    EXPECT_FALSE(enabled("miHyphenate"));
+    EXPECT_FALSE(enabled("actionHyphenate"));
 
     input()->setPlainText(Q("мама"));
     result()->setPlainText(Q("ма-ма\n"));
-    for (const char* name : {"miHyphenate", "Saveresult1", "miScoreOutput", "ExportFinaleLyrics1"})
+    for (const char* name :
+         {"actionHyphenate", "actionResultSave", "actionExportScore", "actionExportFinale"})
         EXPECT_TRUE(enabled(name)) << name;
 
     // Emptying the result pane disables "Hyphenate" too, though the input still holds text.
     result()->clear();
-    for (const char* name : {"miHyphenate", "Saveresult1", "miScoreOutput", "ExportFinaleLyrics1"})
+    for (const char* name :
+         {"actionHyphenate", "actionResultSave", "actionExportScore", "actionExportFinale"})
         EXPECT_FALSE(enabled(name)) << name;
 }
 
 TEST_F(MainWindowTest, RunFillsTheResultPaneThroughTheInsertShortcut) {
     open();
-    auto* log = child<QListWidget>("ListBox1");
+    auto* log = child<QListWidget>("logList");
     log->addItem(QStringLiteral("from before"));
     input()->setPlainText(Q("Мама, мама!\nok"));
     QTest::keyClick(input(), Qt::Key_Insert);
 
     EXPECT_EQ(result()->toPlainText(), Q("Ма-ма, ма-ма!\nok\n"));
     EXPECT_EQ(input()->toPlainText(), Q("Мама, мама!\nok"));
-    EXPECT_EQ(child<QProgressBar>("ProgressBar1")->value(), 0);
+    EXPECT_EQ(child<QProgressBar>("progressBar")->value(), 0);
     EXPECT_EQ(platform.busyPushes, 1);
     EXPECT_EQ(platform.busyDepth(), 0);
     EXPECT_TRUE(platform.calls.empty());
     EXPECT_EQ(log->count(), 0); // cleared; no log lines since "Show hyphenation log" is disabled
     EXPECT_TRUE(window->state().logAllowed);
-    for (const char* name : {"Saveresult1", "miScoreOutput", "ExportFinaleLyrics1"})
+    for (const char* name : {"actionResultSave", "actionExportScore", "actionExportFinale"})
         EXPECT_TRUE(enabled(name)) << name;
 
-    action("miHyphenate")->trigger();
+    action("actionHyphenate")->trigger();
     EXPECT_EQ(result()->toPlainText(), Q("Ма-ма, ма-ма!\nok\n"));
 }
 
@@ -214,9 +216,9 @@ TEST_F(MainWindowTest, TooLongWordWarnsAndSelectsTheWordInTheKeptInput) {
     EXPECT_EQ(input()->textCursor().selectedText(), longWord + QLatin1Char(','));
     EXPECT_TRUE(input()->hasFocus());
     EXPECT_EQ(result()->toPlainText(), previous);
-    EXPECT_EQ(child<QProgressBar>("ProgressBar1")->value(), 0);
+    EXPECT_EQ(child<QProgressBar>("progressBar")->value(), 0);
     EXPECT_EQ(platform.busyDepth(), 0);
-    EXPECT_TRUE(enabled("miHyphenate"));
+    EXPECT_TRUE(enabled("actionHyphenate"));
 
     platform.clearRecord();
     run(QString(32, QLatin1Char('x')));
@@ -233,7 +235,7 @@ TEST_F(MainWindowTest, LongTextGivesUpTheLogWithAMessageAndDrivesTheProgressBar)
     EXPECT_EQ(
         platform.transcript(),
         std::vector<std::string>{"information: Input file is too long. Log will not be displayed"});
-    auto* bar = child<QProgressBar>("ProgressBar1");
+    auto* bar = child<QProgressBar>("progressBar");
     EXPECT_EQ(std::make_pair(bar->minimum(), bar->maximum()), std::make_pair(0, 3299));
     EXPECT_EQ(bar->value(), 0);
     EXPECT_TRUE(result()->toPlainText().startsWith(Q("ма-ма ма-ма")));
@@ -243,15 +245,16 @@ TEST_F(MainWindowTest, LongTextGivesUpTheLogWithAMessageAndDrivesTheProgressBar)
 TEST_F(MainWindowTest, EmptyInputOnlyBeeps) {
     open();
     run(Q("мама"));
-    auto* log = child<QListWidget>("ListBox1");
+    auto* log = child<QListWidget>("logList");
     log->addItem(QStringLiteral("kept"));
 
-    window->StartHyph(); // the input pane still holds text: a normal run, which clears the log
+    window
+        ->startHyphenation(); // the input pane still holds text: a normal run, which clears the log
     EXPECT_EQ(log->count(), 0);
 
     log->addItem(QStringLiteral("kept"));
     input()->clear();
-    window->StartHyph();
+    window->startHyphenation();
     EXPECT_EQ(platform.transcript(), std::vector<std::string>{"beep"});
     EXPECT_EQ(log->count(), 1);
 
@@ -270,9 +273,9 @@ TEST_F(MainWindowTest, FailingExceptionsFileStopsTheRunWithTheGenericReport) {
     std::filesystem::remove(folder / "RHYPHEN.XCD");
     std::filesystem::create_directory(folder / "RHYPHEN.XCD");
     // The loaded exceptions stay usable; the file is only needed when the language is loaded.
-    window->rbEnglishClick();
+    child<QRadioButton>("englishButton")->click();
     EXPECT_EQ(platform.transcript(), std::vector<std::string>{});
-    window->rbRussianClick();
+    child<QRadioButton>("russianButton")->click();
     EXPECT_EQ(platform.transcript(), std::vector<std::string>{"error: File access denied"});
     EXPECT_EQ(window->windowTitle(), Q("Cantiva [Russian syllabification]"));
 
@@ -281,19 +284,19 @@ TEST_F(MainWindowTest, FailingExceptionsFileStopsTheRunWithTheGenericReport) {
     EXPECT_EQ(platform.transcript(), std::vector<std::string>{"error: File access denied"});
     EXPECT_EQ(result()->toPlainText(), Q("ма-ма\n"));
     EXPECT_EQ(platform.busyDepth(), 0);
-    EXPECT_EQ(child<QProgressBar>("ProgressBar1")->value(), 0);
+    EXPECT_EQ(child<QProgressBar>("progressBar")->value(), 0);
 }
 
 TEST_F(MainWindowTest, RefusedLanguagesKeepTheCurrentOne) {
     open();
-    child<QRadioButton>("rbEnglish")->click();
+    child<QRadioButton>("englishButton")->click();
     platform.clearRecord();
-    for (const char* name : {"rbUSA2", "rbGerman"}) {
+    for (const char* name : {"frenchButton", "germanButton"}) {
         child<QRadioButton>(name)->click();
         EXPECT_EQ(platform.transcript(),
                   (std::vector<std::string>{"beep", "message: Not available in this version"}))
             << name;
-        EXPECT_TRUE(child<QRadioButton>("rbEnglish")->isChecked()) << name;
+        EXPECT_TRUE(child<QRadioButton>("englishButton")->isChecked()) << name;
         EXPECT_FALSE(child<QRadioButton>(name)->isChecked()) << name;
         EXPECT_EQ(window->windowTitle(), Q("Cantiva [English syllabification]"));
         EXPECT_EQ(window->state().currentLanguage(), Language::English);
@@ -311,10 +314,10 @@ TEST_F(MainWindowTest, LanguageSwitchReloadsAndKeepsTheResult) {
         const char* caption;
     };
     const Case cases[] = {
-        {"rbEnglish", Language::English, "Cantiva [English syllabification]"},
-        {"rbLatin", Language::Latin, "Cantiva [Latin syllabification]"},
-        {"rbUSA", Language::American, "Cantiva [American syllabification]"},
-        {"rbRussian", Language::Russian, "Cantiva [Russian syllabification]"},
+        {"englishButton", Language::English, "Cantiva [English syllabification]"},
+        {"latinButton", Language::Latin, "Cantiva [Latin syllabification]"},
+        {"americanButton", Language::American, "Cantiva [American syllabification]"},
+        {"russianButton", Language::Russian, "Cantiva [Russian syllabification]"},
     };
     for (const Case& c : cases) {
         child<QRadioButton>(c.button)->click();
@@ -330,20 +333,20 @@ TEST_F(MainWindowTest, LanguageSwitchReloadsAndKeepsTheResult) {
                                         "warning: UHYPHEN.PT holds no patterns"}));
     platform.clearRecord();
 
-    child<QRadioButton>("rbEnglish")->click();
+    child<QRadioButton>("englishButton")->click();
     run(Q("mama"));
     EXPECT_EQ(result()->toPlainText(), Q("ma-ma\n")); // the English file is the one loaded
 
     // The language already selected reloads nothing, so a file deleted meanwhile is not missed.
     std::filesystem::remove(folder / "EHYPHEN.PT");
-    child<QRadioButton>("rbEnglish")->click();
+    child<QRadioButton>("englishButton")->click();
     EXPECT_TRUE(platform.calls.empty());
 }
 
 TEST_F(MainWindowTest, SwitchingToALanguageWhoseMainDictionaryIsGoneCloses) {
     open();
     std::filesystem::remove(folder / "LHYPHEN.PT");
-    child<QRadioButton>("rbLatin")->click();
+    child<QRadioButton>("latinButton")->click();
     EXPECT_EQ(platform.transcript(),
               std::vector<std::string>{"error: Cannot find LHYPHEN.PT. Closing"});
     EXPECT_FALSE(window->isVisible());
@@ -369,10 +372,10 @@ TEST_F(MainWindowTest, OpenSourceReadsUtf8OrWindows1251IntoTheInputOnly) {
     for (const Case& c : cases) {
         folder.write(c.file, c.bytes);
         platform.openFileAnswers.push_back(QString::fromStdString((folder / c.file).string()));
-        action("Open1")->trigger();
+        action("actionSourceOpen")->trigger();
         EXPECT_EQ(input()->toPlainText(), Q(c.pane)) << c.file;
         EXPECT_EQ(result()->toPlainText(), Q("ма-ма\n")) << c.file;
-        EXPECT_TRUE(enabled("Saveresult1"));
+        EXPECT_TRUE(enabled("actionResultSave"));
     }
     EXPECT_EQ(platform.count(ScriptedPlatform::Kind::OpenFile), 3);
     EXPECT_EQ(platform.count(ScriptedPlatform::Kind::Error), 0);
@@ -380,17 +383,17 @@ TEST_F(MainWindowTest, OpenSourceReadsUtf8OrWindows1251IntoTheInputOnly) {
     EXPECT_EQ(request.filter, Q("Text file (*.txt);;Exception dictionary (*.xcp);;All files (*)"));
     EXPECT_EQ(request.initialFile, QString::fromStdString((folder / "utf8.txt").string()));
     EXPECT_FALSE(request.confirmOverwrite);
-    EXPECT_EQ(window->SaveDialog1.filter, Q("Text file (*.txt);;All files (*)"));
-    EXPECT_EQ(window->SaveDialog1.defaultSuffix, Q("txt"));
-    EXPECT_TRUE(window->SaveDialog1.confirmOverwrite);
+    EXPECT_EQ(window->resultFileRequest().filter, Q("Text file (*.txt);;All files (*)"));
+    EXPECT_EQ(window->resultFileRequest().defaultSuffix, Q("txt"));
+    EXPECT_TRUE(window->resultFileRequest().confirmOverwrite);
 
     platform.clearRecord();
-    action("Open1")->trigger(); // cancelled
+    action("actionSourceOpen")->trigger(); // cancelled
     EXPECT_EQ(input()->toPlainText(), Q("ab"));
 
     const QString missing = QString::fromStdString((folder / "none.txt").string());
     platform.openFileAnswers.push_back(missing);
-    action("Open1")->trigger();
+    action("actionSourceOpen")->trigger();
     EXPECT_EQ(platform.texts(ScriptedPlatform::Kind::Error),
               std::vector<std::string>{"Cannot open file " + missing.toStdString()});
     EXPECT_EQ(input()->toPlainText(), Q("ab"));
@@ -399,48 +402,50 @@ TEST_F(MainWindowTest, OpenSourceReadsUtf8OrWindows1251IntoTheInputOnly) {
 TEST_F(MainWindowTest, ClearEmptiesBothPanesAndKeepsTheLog) {
     open();
     run(Q("мама"));
-    auto* log = child<QListWidget>("ListBox1");
+    auto* log = child<QListWidget>("logList");
     log->addItem(QStringLiteral("kept"));
-    child<QPushButton>("btClear")->click();
+    child<QPushButton>("clearButton")->click();
     EXPECT_TRUE(input()->toPlainText().isEmpty());
     EXPECT_TRUE(result()->toPlainText().isEmpty());
     EXPECT_EQ(log->count(), 1);
     EXPECT_TRUE(input()->hasFocus());
-    for (const char* name : {"miHyphenate", "Saveresult1", "miScoreOutput", "ExportFinaleLyrics1"})
+    for (const char* name :
+         {"actionHyphenate", "actionResultSave", "actionExportScore", "actionExportFinale"})
         EXPECT_FALSE(enabled(name)) << name;
 }
 
 TEST_F(MainWindowTest, QuitExitAndAboutAndTheLogToggle) {
     open();
-    TForm5 about(window.get());
-    window->setOtherWindows({.about = &about});
-    action("miAbout")->trigger();
-    EXPECT_EQ(platform.transcript(), std::vector<std::string>{"modal: Form5"});
+    AboutDialog about(window.get());
+    window->setDialogs({.about = &about});
+    action("actionAbout")->trigger();
+    EXPECT_EQ(platform.transcript(), std::vector<std::string>{"modal: aboutDialog"});
 
     window->state().logAllowed = true;
-    action("miLog")->setEnabled(true);
-    action("miLog")->trigger();
-    EXPECT_FALSE(action("miLog")->isChecked());
+    action("actionShowLog")->setEnabled(true);
+    action("actionShowLog")->trigger();
+    EXPECT_FALSE(action("actionShowLog")->isChecked());
     EXPECT_FALSE(window->state().logAllowed);
     window->state().logAllowed = true;
-    action("miLog")->trigger();
-    EXPECT_TRUE(action("miLog")->isChecked());
+    action("actionShowLog")->trigger();
+    EXPECT_TRUE(action("actionShowLog")->isChecked());
     EXPECT_FALSE(window->state().logAllowed);
 
-    child<QPushButton>("btQuit")->click();
+    child<QPushButton>("quitButton")->click();
     EXPECT_FALSE(window->isVisible());
     window->show();
-    action("Exit2")->trigger();
+    action("actionExit")->trigger();
     EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(MainWindowTest, TabOrderAndShortcuts) {
     open();
-    const std::vector<std::string> expected = {"btQuit",    "ListBox1",  "rbRussian", "rbEnglish",
-                                               "rbLatin",   "rbUSA",     "rbUSA2",    "rbGerman",
-                                               "RichEdit1", "RichEdit2", "btClear"};
+    const std::vector<std::string> expected = {"quitButton",    "logList",      "russianButton",
+                                               "englishButton", "latinButton",  "americanButton",
+                                               "frenchButton",  "germanButton", "inputPane",
+                                               "resultPane",    "clearButton"};
     std::vector<std::string> order;
-    QWidget* w = child<QWidget>("btQuit");
+    QWidget* w = child<QWidget>("quitButton");
     for (std::size_t i = 0; i < expected.size(); ++i) {
         order.push_back(w->objectName().toStdString());
         do
@@ -455,16 +460,16 @@ TEST_F(MainWindowTest, TabOrderAndShortcuts) {
         QKeySequence keys;
     };
     const Shortcut shortcuts[] = {
-        {"miHyphenate", QKeySequence(Qt::Key_Insert)},
-        {"Editcustomdictionary1", QKeySequence(Qt::CTRL | Qt::Key_E)},
-        {"Open1", QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {"Saveresult1", QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {"miScoreOutput", QKeySequence(Qt::CTRL | Qt::Key_M)},
-        {"ExportFinaleLyrics1", QKeySequence(Qt::CTRL | Qt::Key_F)},
-        {"Regeneratepatterns1", QKeySequence(Qt::Key_F9)},
-        {"miRegenXPatterns", QKeySequence(Qt::Key_F8)},
-        {"Exit2", QKeySequence()},
-        {"miLog", QKeySequence()},
+        {"actionHyphenate", QKeySequence(Qt::Key_Insert)},
+        {"actionExceptionsEdit", QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {"actionSourceOpen", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"actionResultSave", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"actionExportScore", QKeySequence(Qt::CTRL | Qt::Key_M)},
+        {"actionExportFinale", QKeySequence(Qt::CTRL | Qt::Key_F)},
+        {"actionMainDictionaryRebuild", QKeySequence(Qt::Key_F9)},
+        {"actionExceptionsRebuild", QKeySequence(Qt::Key_F8)},
+        {"actionExit", QKeySequence()},
+        {"actionShowLog", QKeySequence()},
     };
     for (const Shortcut& s : shortcuts)
         EXPECT_EQ(action(s.name)->shortcut(), s.keys) << s.name;
@@ -477,38 +482,39 @@ TEST_F(MainWindowTest, LayoutOfTheClientArea) {
         QRect geometry; // within the client area, or within the group for the radio buttons
     };
     const Control controls[] = {
-        {"RichEdit1", {7, 1, 405, 170}},     {"RichEdit2", {7, 181, 405, 170}},
-        {"GroupBox1", {419, 3, 209, 81}},    {"ListBox1", {419, 86, 209, 237}},
-        {"btClear", {419, 328, 102, 25}},    {"btQuit", {528, 328, 101, 24}},
-        {"ProgressBar1", {8, 360, 622, 15}}, {"rbRussian", {16, 17, 80, 17}},
-        {"rbEnglish", {17, 37, 80, 17}},     {"rbLatin", {18, 57, 80, 17}},
-        {"rbUSA", {104, 17, 97, 17}},        {"rbUSA2", {104, 37, 97, 17}},
-        {"rbGerman", {104, 57, 97, 17}},
+        {"inputPane", {7, 1, 405, 170}},       {"resultPane", {7, 181, 405, 170}},
+        {"languageGroup", {419, 3, 209, 81}},  {"logList", {419, 86, 209, 237}},
+        {"clearButton", {419, 328, 102, 25}},  {"quitButton", {528, 328, 101, 24}},
+        {"progressBar", {8, 360, 622, 15}},    {"russianButton", {16, 17, 80, 17}},
+        {"englishButton", {17, 37, 80, 17}},   {"latinButton", {18, 57, 80, 17}},
+        {"americanButton", {104, 17, 97, 17}}, {"frenchButton", {104, 37, 97, 17}},
+        {"germanButton", {104, 57, 97, 17}},
     };
     for (const Control& c : controls)
         EXPECT_EQ(child<QWidget>(c.name)->geometry(), c.geometry) << c.name;
     EXPECT_EQ(window->centralWidget()->size(), QSize(632, 382));
     EXPECT_EQ(window->minimumSize(), window->maximumSize()); // a fixed border
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_EQ(child<QGroupBox>("GroupBox1")->title(), Q("Select dictionary"));
+    EXPECT_EQ(child<QGroupBox>("languageGroup")->title(), Q("Select dictionary"));
     EXPECT_TRUE(result()->isReadOnly());
     EXPECT_FALSE(input()->isReadOnly());
     EXPECT_EQ(input()->lineWrapMode(), QPlainTextEdit::NoWrap);
     EXPECT_EQ(result()->lineWrapMode(), QPlainTextEdit::NoWrap);
-    auto* bar = child<QProgressBar>("ProgressBar1");
+    auto* bar = child<QProgressBar>("progressBar");
     EXPECT_EQ(std::make_pair(bar->minimum(), bar->maximum()), std::make_pair(0, 100));
 }
 
 TEST(AboutBox, CaptionTextAndOk) {
-    TForm5 about;
+    AboutDialog about;
     EXPECT_EQ(about.windowTitle(), Q("About Cantiva"));
     EXPECT_EQ(about.size(), QSize(118, 105));
-    const QStringList lines = about.findChild<QLabel*>("Label1")->text().split(QLatin1Char('\n'));
+    const QStringList lines =
+        about.findChild<QLabel*>("creditsLabel")->text().split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 4);
     EXPECT_EQ(lines[0], Q("Version 0.97 beta"));
     EXPECT_EQ(lines[1], Q("September 2003"));
     about.show();
-    about.findChild<QPushButton*>("btOK")->click();
+    about.findChild<QPushButton*>("okButton")->click();
     EXPECT_FALSE(about.isVisible());
     EXPECT_EQ(about.result(), QDialog::Accepted);
 }

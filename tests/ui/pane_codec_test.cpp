@@ -6,7 +6,7 @@
 namespace cantiva::ui {
 namespace {
 
-using testing::W;
+using test_support::W;
 
 QString Q(const char* utf8) {
     return QString::fromUtf8(utf8);

@@ -42,11 +42,12 @@ void AcceptFinaleDialogWhenShown() {
     auto* poll = new QTimer(qApp);
     QObject::connect(poll, &QTimer::timeout, [poll] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal->objectName() != QLatin1String("tFormFinale") || !modal->isVisible())
+        if (!modal || modal->objectName() != QLatin1String("finaleExportDialog") ||
+            !modal->isVisible())
             return;
         poll->stop();
         poll->deleteLater();
-        modal->findChild<QPushButton*>(QStringLiteral("btOK"))->click();
+        modal->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
     });
     poll->start(50);
 }
@@ -73,14 +74,14 @@ void ReadClipboardWithXclip(const QByteArray& expected) {
 }
 
 void PlayTheUser(const QString& input, const QByteArray& expected) {
-    QWidget* form1 = TopLevel("Form1");
-    if (!form1 || !form1->isVisible()) {
+    QWidget* mainWindow = TopLevel("mainWindow");
+    if (!mainWindow || !mainWindow->isVisible()) {
         QTimer::singleShot(100, [input, expected] { PlayTheUser(input, expected); });
         return;
     }
-    form1->findChild<QPlainTextEdit*>(QStringLiteral("RichEdit1"))->setPlainText(input);
-    form1->findChild<QAction*>(QStringLiteral("miHyphenate"))->trigger();
-    QAction* finale = form1->findChild<QAction*>(QStringLiteral("ExportFinaleLyrics1"));
+    mainWindow->findChild<QPlainTextEdit*>(QStringLiteral("inputPane"))->setPlainText(input);
+    mainWindow->findChild<QAction*>(QStringLiteral("actionHyphenate"))->trigger();
+    QAction* finale = mainWindow->findChild<QAction*>(QStringLiteral("actionExportFinale"));
     if (!finale->isEnabled()) {
         Fail("no result after the run");
         return;

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-namespace cantiva::testing {
+namespace cantiva::test_support {
 
 // The program finds its dictionaries in the current directory; a window test moves into its
 // temporary folder for its own life and back out afterwards.
@@ -23,4 +23,4 @@ private:
     std::filesystem::path previous_;
 };
 
-} // namespace cantiva::testing
+} // namespace cantiva::test_support

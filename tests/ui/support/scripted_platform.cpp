@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-namespace cantiva::testing {
+namespace cantiva::test_support {
 
 const char* KindName(ScriptedPlatform::Kind kind) {
     using Kind = ScriptedPlatform::Kind;
@@ -138,4 +138,4 @@ int ScriptedPlatform::showModal(QDialog& dialog) {
     return onModal ? onModal(dialog) : QDialog::Rejected;
 }
 
-} // namespace cantiva::testing
+} // namespace cantiva::test_support

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-namespace cantiva::testing {
+namespace cantiva::test_support {
 
 // A platform seam for window tests: nothing is shown and nothing blocks.
 //
 // - Every call is recorded in order; transcript() gives them as readable lines such as
 //   "beep", "error: Cannot find RHYPHEN.PT. Closing", "open-file: Text file (*.txt);;…",
-//   "modal: Form5", so a test compares the whole conversation with one EXPECT_EQ.
+//   "modal: aboutDialog", so a test compares the whole conversation with one EXPECT_EQ.
 // - Questions are answered from queues the test fills: yesNoAnswers for warningYesNo,
 //   openFileAnswers / saveFileAnswers for the file dialogs. An empty queue answers "No" or
 //   "cancelled" (an empty name) — the harmless choice.
@@ -85,4 +85,4 @@ private:
 // "beep", "open-file", "save-file", "clipboard", "modal".
 const char* KindName(ScriptedPlatform::Kind kind);
 
-} // namespace cantiva::testing
+} // namespace cantiva::test_support

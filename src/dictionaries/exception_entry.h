@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string_view>
+
+namespace cantiva::dictionaries {
+
+// An exception is written in one alphabet: Cyrillic or Latin letters, with blanks, hyphens and
+// no-break spaces between them (Windows-1251).
+bool IsCyrillicEntry(std::string_view entry);
+bool IsLatinEntry(std::string_view entry);
+bool HasDoubleHyphen(std::string_view entry);
+
+enum class ExceptionEntryCheck {
+    Valid,
+    Empty,   // nothing but blanks and control characters
+    Invalid, // mixed or foreign characters, or "--"
+};
+
+// Checks an entry as typed (Windows-1251); its surrounding blanks do not count.
+ExceptionEntryCheck CheckExceptionEntry(std::string_view entry);
+
+} // namespace cantiva::dictionaries

@@ -1,0 +1,100 @@
+#include "engine/hyphenation_run.h"
+
+#include "engine/word_tokens.h"
+#include "io/io_error.h"
+#include "text/cp1251.h"
+
+namespace cantiva::engine {
+namespace {
+
+std::string_view SeparatorText(SeparatorKind kind) {
+    switch (kind) {
+    case SeparatorKind::Space:
+        return " ";
+    case SeparatorKind::Hyphen:
+        return "";
+    case SeparatorKind::LineBreak:
+        return "\r\n";
+    case SeparatorKind::NoBreakSpace:
+        return "\xA0";
+    }
+    return "";
+}
+
+// The token's word: trimmed, and without the final non-breaking space of its kind.
+std::string_view WordOf(const WordToken& token, std::size_t& offsetInToken) {
+    std::string_view full = token.text;
+    std::string_view word = text::TrimView(full);
+    if (token.separator == SeparatorKind::NoBreakSpace && !word.empty() && word.back() == '\xA0')
+        word.remove_suffix(1);
+    offsetInToken = word.empty() ? 0 : static_cast<std::size_t>(word.data() - full.data());
+    return word;
+}
+
+} // namespace
+
+RunResult RunHyphenation(std::string_view inputText, dictionaries::DictionaryState& state,
+                         bool logEnabled, RunObserver* observer) {
+    RunResult result;
+    std::string_view trimmed = text::TrimView(inputText);
+    if (trimmed.empty()) {
+        result.status = RunStatus::EmptyAfterTrim;
+        return result;
+    }
+    const std::size_t leadingTrim = static_cast<std::size_t>(trimmed.data() - inputText.data());
+
+    bool tooLong = trimmed.size() > kLogTextLimit;
+    if (tooLong || !logEnabled)
+        state.logAllowed = false;
+    if (tooLong && observer)
+        observer->information(kTooLongForLogMessage);
+
+    const std::size_t tokenCount = CountTokens(trimmed);
+    if (observer)
+        observer->progressRange(0, static_cast<int>(tokenCount) - 1);
+
+    const WordContext context = WordContext::From(state);
+    LogLines* log = state.logAllowed ? &result.log : nullptr;
+    std::string text;
+    text.reserve(trimmed.size() + trimmed.size() / 4 + 2);
+    int tokenIndex = 0;
+    bool stopped = false;
+    try {
+        ForEachToken(trimmed, [&](const WordToken& token) {
+            if (stopped)
+                return;
+            std::size_t offset = 0;
+            std::string_view word = WordOf(token, offset);
+            if (word.size() > kMaxWordLength) {
+                result.status = RunStatus::WordTooLong;
+                result.wordStart = leadingTrim + token.start + offset;
+                result.wordLength = word.size();
+                stopped = true;
+                return;
+            }
+            AppendHyphenatedWord(text, word, context, log);
+            text += SeparatorText(token.separator);
+            if (observer)
+                observer->progressPosition(tokenIndex);
+            ++tokenIndex;
+        });
+    } catch (const IoError& e) {
+        result.status = RunStatus::IoFailure;
+        result.ioCode = e.code();
+        return result;
+    }
+    if (stopped)
+        return result;
+
+    // The final trim, in place: the result text can be as large as the input.
+    std::string_view finalText = text::TrimView(text);
+    const auto head = static_cast<std::size_t>(finalText.data() - text.data());
+    text.resize(head + finalText.size());
+    text.erase(0, head);
+    text += text::kCrLf;
+    result.resultText = std::move(text);
+    state.logAllowed = true;
+    return result;
+}
+
+} // namespace cantiva::engine

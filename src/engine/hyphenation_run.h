@@ -1,0 +1,51 @@
+#pragma once
+
+#include "dictionaries/dictionary_state.h"
+#include "engine/hyphenate_word.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace cantiva::engine {
+
+inline constexpr std::size_t kLogTextLimit = 16384;
+inline constexpr std::size_t kMaxWordLength = 32;
+inline constexpr std::string_view kTooLongForLogMessage =
+    "Input file is too long. Log will not be displayed";
+inline constexpr std::string_view kWordTooLongMessage =
+    "A word to hyphenate must be less than 33 symbols!";
+
+// What a run tells its window while it works.
+class RunObserver {
+public:
+    virtual ~RunObserver() = default;
+    // The text is too long for the log: an information box, the run goes on when it is closed.
+    virtual void information(std::string_view message) = 0;
+    virtual void progressRange(int minimum, int maximum) = 0;
+    virtual void progressPosition(int position) = 0;
+};
+
+enum class RunStatus {
+    Done,           // resultText holds the result
+    EmptyAfterTrim, // nothing to divide: beep
+    WordTooLong,    // kWordTooLongMessage; wordStart/wordLength locate the word in the input
+    IoFailure,      // ioCode; the result pane stays as it was
+};
+
+struct RunResult {
+    RunStatus status = RunStatus::Done;
+    std::string resultText; // the result text followed by CR LF
+    LogLines log;
+    std::size_t wordStart = 0;
+    std::size_t wordLength = 0;
+    int ioCode = 0;
+};
+
+// A whole run over the input pane's text (lines joined by CR LF): trims it, decides the log
+// (reading and setting state.logAllowed), divides every token's word and joins the results with
+// the separators of the input.
+RunResult RunHyphenation(std::string_view inputText, dictionaries::DictionaryState& state,
+                         bool logEnabled, RunObserver* observer = nullptr);
+
+} // namespace cantiva::engine

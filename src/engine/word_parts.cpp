@@ -1,0 +1,68 @@
+#include "engine/word_parts.h"
+
+namespace cantiva::engine {
+
+bool StartsWithPunctuation(std::string_view word) {
+    return !word.empty() && text::kPunctuationMarks.contains(word.front());
+}
+
+bool EndsWithPunctuation(std::string_view word) {
+    return !word.empty() && text::kPunctuationMarks.contains(word.back());
+}
+
+std::string_view LeadingPunctuation(std::string_view word) {
+    std::size_t n = 0;
+    while (n < word.size() && text::kPunctuationMarks.contains(word[n]))
+        ++n;
+    return word.substr(0, n);
+}
+
+std::string_view TrailingPunctuation(std::string_view word) {
+    std::size_t n = 0;
+    while (n < word.size() && text::kPunctuationMarks.contains(word[word.size() - 1 - n]))
+        ++n;
+    return word.substr(word.size() - n);
+}
+
+std::string_view StripEnds(std::string_view word, std::size_t lead, std::size_t trail) {
+    if (lead + trail >= word.size())
+        return {};
+    return word.substr(lead, word.size() - lead - trail);
+}
+
+int LinkedLetterCount(std::string_view word, Language language) {
+    const text::ByteSet& letters = LetterSet(language);
+    int count = 1;
+    bool previousIsLetter = false;
+    for (char c : word) {
+        if (letters.contains(c)) {
+            if (previousIsLetter)
+                ++count;
+            previousIsLetter = true;
+        } else {
+            previousIsLetter = false;
+        }
+    }
+    return count;
+}
+
+bool IsLanguageWord(std::string_view word, Language language) {
+    return LetterSet(language).containsAll(word);
+}
+
+std::string_view FindClitic(std::string_view word) {
+    for (std::string_view clitic : kEnglishClitics)
+        if (word.ends_with(clitic))
+            return clitic;
+    return {};
+}
+
+std::size_t FindYo(std::string_view word) {
+    if (auto p = word.find('\xB8'); p != std::string_view::npos)
+        return p + 1;
+    if (auto p = word.find('\xA8'); p != std::string_view::npos)
+        return p + 1;
+    return 0;
+}
+
+} // namespace cantiva::engine

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "dictionaries/language.h"
+#include "text/character_sets.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// The small functions that classify and cut one word. Positions count from 1.
+namespace cantiva::engine {
+
+using dictionaries::Language;
+
+// The letter set of a language: Russian, English and American, or Latin letters.
+constexpr const text::ByteSet& LetterSet(Language l) {
+    switch (l) {
+    case Language::Russian:
+        return text::kRussianLetters;
+    case Language::Latin:
+        return text::kLatinLetters;
+    default:
+        return text::kEnglishLetters;
+    }
+}
+
+inline constexpr std::array<std::string_view, 4> kEnglishClitics = {"'d", "'re", "'ll", "'s"};
+
+// A–Z, Ё and А–Я only.
+inline bool IsUpperLetter(char c) {
+    auto u = static_cast<unsigned char>(c);
+    return (u >= 'A' && u <= 'Z') || u == 0xA8 || (u >= 0xC0 && u <= 0xDF);
+}
+
+bool StartsWithPunctuation(std::string_view word);
+bool EndsWithPunctuation(std::string_view word);
+std::string_view LeadingPunctuation(std::string_view word);
+std::string_view TrailingPunctuation(std::string_view word);
+std::string_view StripEnds(std::string_view word, std::size_t lead, std::size_t trail);
+
+// 1 plus the number of adjacent pairs of language letters; an empty word gives 1.
+int LinkedLetterCount(std::string_view word, Language language);
+bool IsLanguageWord(std::string_view word, Language language);
+
+// The first English clitic, in table order, that the word ends with; empty if none.
+std::string_view FindClitic(std::string_view word);
+
+// Position of the first ё, else of the first Ё; 0 if neither.
+std::size_t FindYo(std::string_view word);
+
+} // namespace cantiva::engine

@@ -1,0 +1,74 @@
+#include "io/io_error.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace cantiva {
+
+IoError::IoError(int code, std::filesystem::path file, int sysError)
+    : std::runtime_error(IoErrorMessage(code)), code_(code),
+      file_(std::move(file).lexically_normal()), sysError_(sysError) {}
+
+std::string IoErrorMessage(int code) {
+    switch (code) {
+    case io_code::kFileNotFound:
+        return "File not found";
+    case io_code::kInvalidFilename:
+        return "Invalid filename";
+    case io_code::kTooManyOpenFiles:
+        return "Too many open files";
+    case io_code::kAccessDenied:
+        return "File access denied";
+    case io_code::kReadBeyondEnd:
+        return "Read beyond end of file";
+    case io_code::kDiskFull:
+        return "Disk full";
+    case io_code::kInvalidNumericInput:
+        return "Invalid numeric input";
+    default:
+        return "I/O error " + std::to_string(code);
+    }
+}
+
+int IoCodeFromErrno(int err) {
+    switch (err) {
+    case ENOENT:
+    case ENOTDIR:
+        return io_code::kFileNotFound;
+    case EINVAL:
+    case ENAMETOOLONG:
+        return io_code::kInvalidFilename;
+    case EMFILE:
+    case ENFILE:
+        return io_code::kTooManyOpenFiles;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+        return io_code::kAccessDenied;
+    case ENOSPC:
+    case EDQUOT:
+        return io_code::kDiskFull;
+    default:
+        return err;
+    }
+}
+
+std::string DescribeIoError(const IoError& error) {
+    std::string text;
+    if (!error.file().empty()) {
+        text += error.file().string();
+        text += ": ";
+    }
+    text += error.sysError() != 0 ? std::string(std::strerror(error.sysError()))
+                                  : IoErrorMessage(error.code());
+    // The program's own code, as the window would report it.
+    text += " (I/O error " + std::to_string(error.code()) + ")";
+    return text;
+}
+
+void ThrowIoErrorFromErrno(int err, const std::filesystem::path& file) {
+    throw IoError(IoCodeFromErrno(err), file, err);
+}
+
+} // namespace cantiva

@@ -1,0 +1,114 @@
+#include "ui/exception_entry_dialog.h"
+
+#include "dictionaries/exception_entry.h"
+#include "text/utf8_codec.h"
+#include "ui/platform.h"
+
+#include <QFont>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cmath>
+
+namespace cantiva::ui {
+
+namespace {
+
+// The dialog was laid out at 120 pixels per inch; Qt's logical pixels are at 96.
+int Scaled(int designPixels) {
+    return static_cast<int>(std::lround(designPixels * 96.0 / 120.0));
+}
+
+QRect ScaledRect(int left, int top, int width, int height) {
+    return {Scaled(left), Scaled(top), Scaled(width), Scaled(height)};
+}
+
+} // namespace
+
+ExceptionEntryDialog::ExceptionEntryDialog(Platform& platform, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      platform_(platform) {
+    setObjectName("exceptionEntryDialog");
+    setWindowTitle("Edit");
+    QFont font("MS Sans Serif");
+    font.setPixelSize(Scaled(13));
+    setFont(font);
+    setFixedSize(Scaled(483), Scaled(70));
+    move(Scaled(335), Scaled(350));
+
+    entryEdit_ = new QLineEdit(this);
+    entryEdit_->setObjectName("entryEdit");
+    entryEdit_->setGeometry(ScaledRect(16, 9, 449, 24));
+    entryEdit_->installEventFilter(this);
+
+    okButton_ = new QPushButton("OK", this);
+    okButton_->setObjectName("okButton");
+    okButton_->setGeometry(ScaledRect(133, 39, 75, 25));
+    connect(okButton_, &QPushButton::clicked, this, &ExceptionEntryDialog::acceptIfValid);
+
+    cancelButton_ = new QPushButton("Cancel", this);
+    cancelButton_->setObjectName("cancelButton");
+    cancelButton_->setGeometry(ScaledRect(256, 39, 73, 25));
+    connect(cancelButton_, &QPushButton::clicked, this, &ExceptionEntryDialog::cancel);
+
+    setTabOrder(entryEdit_, okButton_);
+    setTabOrder(okButton_, cancelButton_);
+}
+
+void ExceptionEntryDialog::edit(const QString& caption, const QString& text) {
+    setWindowTitle(caption);
+    entryEdit_->setText(text);
+    startEditing();
+    platform_.showModal(*this);
+}
+
+QString ExceptionEntryDialog::text() const {
+    return entryEdit_->text();
+}
+
+void ExceptionEntryDialog::startEditing() {
+    entryEdit_->setFocus();
+    emit editingStarted();
+}
+
+void ExceptionEntryDialog::acceptIfValid() {
+    const dictionaries::ExceptionEntryCheck check = dictionaries::CheckExceptionEntry(
+        text::Utf8ToCp1251(entryEdit_->text().toStdString()).bytes);
+    if (check != dictionaries::ExceptionEntryCheck::Valid) {
+        platform_.beep();
+        entryEdit_->setFocus();
+        if (check == dictionaries::ExceptionEntryCheck::Invalid)
+            entryEdit_->selectAll();
+        return;
+    }
+    emit entryAccepted();
+    accept();
+}
+
+void ExceptionEntryDialog::cancel() {
+    emit editingCancelled();
+    QDialog::reject();
+}
+
+void ExceptionEntryDialog::reject() {
+    cancel();
+}
+
+// Enter and Esc in the edit box (InputEnd): consumed here, so the dialog's own default-button and
+// Esc handling never sees them.
+bool ExceptionEntryDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == entryEdit_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            acceptIfValid();
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            cancel();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace cantiva::ui

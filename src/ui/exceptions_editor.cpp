@@ -1,0 +1,320 @@
+#include "ui/exceptions_editor.h"
+
+#include "dictionaries/compile_lock.h"
+#include "dictionaries/dictionary_state.h"
+#include "dictionaries/exceptions_source.h"
+#include "io/file_io.h"
+#include "io/io_error.h"
+#include "text/cp1251.h"
+#include "text/utf8_codec.h"
+#include "ui/exception_entry_dialog.h"
+#include "ui/io_error_report.h"
+#include "ui/memory_guard.h"
+#include "ui/menu_item.h"
+#include "ui/platform.h"
+
+#include <QAction>
+#include <QFont>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace cantiva::ui {
+
+using dictionaries::DictFile;
+
+void ExceptionListWidget::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit enterPressed();
+        return;
+    case Qt::Key_Escape:
+        emit escapePressed();
+        return;
+    default:
+        QListWidget::keyPressEvent(event);
+    }
+}
+
+void ExceptionListWidget::focusInEvent(QFocusEvent* event) {
+    const bool noneCurrent = currentRow() < 0;
+    QListWidget::focusInEvent(event);
+    if (noneCurrent && currentRow() >= 0)
+        setCurrentRow(-1);
+}
+
+void ExceptionListWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    QListWidget::mouseDoubleClickEvent(event);
+    emit doubleClicked();
+}
+
+namespace {
+
+QString ToQString(std::string_view cp1251) {
+    return QString::fromStdString(text::Cp1251ToUtf8(cp1251));
+}
+
+std::string ToCp1251(const QString& s) {
+    return text::Utf8ToCp1251(s.toStdString()).bytes;
+}
+
+// The sorted list's order: alphabetical, ignoring case.
+bool EntryLess(const QString& a, const QString& b) {
+    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+}
+
+constexpr int kItemHeight = 13;
+
+QListWidgetItem* NewItem(const QString& entry) {
+    auto* item = new QListWidgetItem(entry);
+    item->setSizeHint(QSize(0, kItemHeight));
+    return item;
+}
+
+} // namespace
+
+ExceptionsEditor::ExceptionsEditor(Platform& platform, dictionaries::DictionaryState& state,
+                                   QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint),
+      platform_(platform), state_(state) {
+    setObjectName("exceptionsEditor");
+    setWindowTitle("Custom dictionary");
+    QFont font("MS Sans Serif");
+    font.setPixelSize(11);
+    setFont(font);
+
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setObjectName("menuBar");
+    QMenu* file = menuBar_->addMenu("File");
+    actionAdd_ = AddMenuItem(file, "&Add", "actionAdd", QKeySequence(Qt::Key_Insert), this,
+                             &ExceptionsEditor::addNewEntry);
+    actionEditCurrent_ =
+        AddMenuItem(file, "&Edit current", "actionEditCurrent", QKeySequence(Qt::Key_F4), this,
+                    &ExceptionsEditor::editCurrentEntry);
+    actionDelete_ = AddMenuItem(file, "&Delete", "actionDelete", QKeySequence(Qt::Key_Delete), this,
+                                &ExceptionsEditor::deleteCurrentEntry);
+    actionSorted_ = AddMenuItem(file, "&Sorted", "actionSorted", QKeySequence(), this,
+                                &ExceptionsEditor::toggleSorted);
+    actionSorted_->setCheckable(true);
+    actionExit_ = AddMenuItem(file, "E&xit", "actionExit", QKeySequence(Qt::CTRL | Qt::Key_F4),
+                              this, &ExceptionsEditor::closeKeepingChanges);
+
+    // The designed client area lies below the menu bar.
+    auto* client = new QWidget(this);
+    client->setFixedSize(191, 409);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menuBar_);
+    layout->addWidget(client);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    entryList_ = new ExceptionListWidget(client);
+    entryList_->setObjectName("entryList");
+    entryList_->setGeometry(4, 0, 181, 369);
+    connect(entryList_, &ExceptionListWidget::enterPressed, this,
+            &ExceptionsEditor::editCurrentEntry);
+    connect(entryList_, &ExceptionListWidget::doubleClicked, this,
+            &ExceptionsEditor::editCurrentEntry);
+    connect(entryList_, &ExceptionListWidget::escapePressed, this, [this] {
+        RunGuardingMemory(platform_, this, "save the exceptions",
+                          [this] { compilePendingAndClose(); });
+    });
+
+    saveButton_ = new QPushButton("Save", client);
+    saveButton_->setObjectName("saveButton");
+    saveButton_->setGeometry(17, 377, 73, 25);
+    saveButton_->setEnabled(false);
+    connect(saveButton_, &QPushButton::clicked, this, [this] {
+        RunGuardingMemory(platform_, this, "save the exceptions", [this] { saveAndCompile(); });
+    });
+
+    closeButton_ = new QPushButton("Close", client);
+    closeButton_->setObjectName("closeButton");
+    closeButton_->setGeometry(103, 377, 73, 25);
+    connect(closeButton_, &QPushButton::clicked, this, &ExceptionsEditor::closeAndForgetChanges);
+
+    setTabOrder(entryList_, saveButton_);
+    setTabOrder(saveButton_, closeButton_);
+}
+
+void ExceptionsEditor::setEntryDialog(ExceptionEntryDialog& entryDialog) {
+    entryDialog_ = &entryDialog;
+    // The edit dialog's answer is the shared pending-change record.
+    connect(entryDialog_, &ExceptionEntryDialog::editingStarted, this,
+            [this] { changesPending_ = false; });
+    connect(entryDialog_, &ExceptionEntryDialog::entryAccepted, this,
+            [this] { setChangesPending(true); });
+    connect(entryDialog_, &ExceptionEntryDialog::editingCancelled, this,
+            [this] { setChangesPending(false); });
+}
+
+void ExceptionsEditor::editCurrentLanguage() {
+    reloadEntries();
+    adjustSize();
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    platform_.showModal(*this);
+}
+
+std::vector<std::string> ExceptionsEditor::entries() const {
+    std::vector<std::string> out;
+    out.reserve(static_cast<std::size_t>(entryList_->count()));
+    for (int i = 0; i < entryList_->count(); ++i)
+        out.push_back(ToCp1251(entryList_->item(i)->text()));
+    return out;
+}
+
+void ExceptionsEditor::setChangesPending(bool pending) {
+    changesPending_ = pending;
+    saveButton_->setEnabled(pending);
+}
+
+void ExceptionsEditor::reloadEntries() {
+    entryList_->clear();
+    setWindowTitle(QString::fromStdString(
+        "Edit [" + dictionaries::FileName(state_.currentLanguage(), DictFile::ExceptionsCompiled) +
+        "]"));
+    for (const std::string& entry : state_.exceptionTexts())
+        addEntry(ToQString(text::TrimView(entry)));
+    entryList_->setFocus();
+    entryList_->setCurrentRow(entryList_->count() > 0 ? 0 : -1);
+    saveButton_->setEnabled(false);
+}
+
+// At the end, or at its sorted place (before the first entry that sorts after it) while sorted.
+void ExceptionsEditor::addEntry(const QString& entry) {
+    int row = entryList_->count();
+    if (sorted_) {
+        for (int i = 0; i < entryList_->count(); ++i) {
+            if (EntryLess(entry, entryList_->item(i)->text())) {
+                row = i;
+                break;
+            }
+        }
+    }
+    entryList_->insertItem(row, NewItem(entry));
+}
+
+void ExceptionsEditor::sortEntries() {
+    QStringList texts;
+    for (int i = 0; i < entryList_->count(); ++i)
+        texts << entryList_->item(i)->text();
+    std::stable_sort(texts.begin(), texts.end(), EntryLess);
+    const int current = entryList_->currentRow();
+    const QString currentText = current >= 0 ? entryList_->item(current)->text() : QString();
+    entryList_->clear();
+    for (const QString& t : texts)
+        entryList_->addItem(NewItem(t));
+    if (current >= 0)
+        entryList_->setCurrentRow(static_cast<int>(texts.indexOf(currentText)));
+}
+
+void ExceptionsEditor::editCurrentEntry() {
+    QListWidgetItem* item = entryList_->currentItem();
+    if (item == nullptr || entryDialog_ == nullptr)
+        return;
+    entryDialog_->edit("Edit exception", item->text());
+    // The entry keeps its place even while the list is sorted.
+    if (changesPending_)
+        item->setText(entryDialog_->text());
+}
+
+void ExceptionsEditor::addNewEntry() {
+    if (entryDialog_ == nullptr)
+        return;
+    entryDialog_->edit("Insert new exception", QString());
+    if (!changesPending_)
+        return;
+    const QString entry = entryDialog_->text();
+    addEntry(entry);
+    for (int i = 0; i < entryList_->count(); ++i) {
+        if (QString::compare(entryList_->item(i)->text(), entry, Qt::CaseInsensitive) == 0) {
+            entryList_->setCurrentRow(i);
+            break;
+        }
+    }
+}
+
+void ExceptionsEditor::deleteCurrentEntry() {
+    if (!platform_.warningYesNo(this, "Are you sure?"))
+        return;
+    const int row = entryList_->currentRow();
+    if (row >= 0) {
+        delete entryList_->takeItem(row);
+        entryList_->setCurrentRow(row - 1);
+    }
+    setChangesPending(true);
+}
+
+void ExceptionsEditor::toggleSorted() {
+    sorted_ = !sorted_;
+    actionSorted_->setChecked(sorted_);
+    if (sorted_)
+        sortEntries();
+}
+
+void ExceptionsEditor::closeAndForgetChanges() {
+    QDialog::reject();
+    setChangesPending(false);
+}
+
+void ExceptionsEditor::closeKeepingChanges() {
+    QDialog::reject();
+}
+
+void ExceptionsEditor::compilePendingAndClose() {
+    if (changesPending_) {
+        try {
+            state_.rebuildExceptions();
+        } catch (const dictionaries::DictionaryBusyError& e) {
+            platform_.error(this, QString::fromLatin1(e.what()));
+            return;
+        } catch (const IoError& e) {
+            ReportIoError(platform_, this, e);
+            return;
+        }
+    }
+    QDialog::reject();
+    changesPending_ = false;
+}
+
+void ExceptionsEditor::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void ExceptionsEditor::saveAndCompile() {
+    const std::string fileName =
+        dictionaries::FileName(state_.currentLanguage(), DictFile::ExceptionsSource);
+    try {
+        // A failed write leaves the previous source whole.
+        ReplaceFile(state_.pathOf(DictFile::ExceptionsSource),
+                    dictionaries::ExceptionsSourceText(entries()));
+    } catch (const IoError& e) {
+        ReportIoError(platform_, this, e);
+        return;
+    }
+    platform_.information(this, QString::fromStdString("Changes in [" + fileName + "] saved"));
+    try {
+        state_.rebuildExceptions();
+    } catch (const dictionaries::DictionaryBusyError& e) {
+        platform_.error(this, QString::fromLatin1(e.what()));
+        return;
+    } catch (const IoError& e) {
+        ReportIoError(platform_, this, e);
+        return;
+    }
+    setChangesPending(false);
+}
+
+} // namespace cantiva::ui

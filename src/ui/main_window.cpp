@@ -1,0 +1,474 @@
+#include "ui/main_window.h"
+
+#include "dictionaries/language.h"
+#include "dictionaries/missing_dictionary_error.h"
+#include "engine/hyphenation_run.h"
+#include "io/io_error.h"
+#include "ui/about_dialog.h"
+#include "ui/io_error_report.h"
+#include "ui/memory_guard.h"
+#include "ui/menu_item.h"
+#include "ui/pane_codec.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTextCursor>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <type_traits>
+#include <utility>
+
+namespace cantiva::ui {
+namespace {
+
+using dictionaries::Language;
+
+constexpr int kClientWidth = 632;
+constexpr int kClientHeight = 382;
+constexpr int kLogItemHeight = 13;
+
+QString FromCore(std::string_view cp1251) {
+    return CoreToPane(cp1251);
+}
+
+// The window font: the designer's "MS Sans Serif" 8 pt, fixed at 11 pixels so the layout does
+// not grow with the desktop's font settings; fontconfig picks the nearest sans serif face.
+QFont WindowFont() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
+}
+
+QPlainTextEdit* MakePane(QWidget* parent, const char* name, QRect geometry, bool readOnly) {
+    auto* pane = new QPlainTextEdit(parent);
+    pane->setObjectName(QString::fromLatin1(name));
+    pane->setGeometry(geometry);
+    pane->setLineWrapMode(QPlainTextEdit::NoWrap);
+    pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    pane->setTabChangesFocus(true);
+    pane->setReadOnly(readOnly);
+    return pane;
+}
+
+QRadioButton* MakeRadio(QWidget* parent, const char* name, const char* caption, QRect geometry) {
+    auto* button = new QRadioButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect geometry) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+// The run's progress and its one message, shown as it happens.
+class WindowRunObserver final : public engine::RunObserver {
+public:
+    WindowRunObserver(QWidget* window, Platform& platform, QProgressBar* bar)
+        : window_(window), platform_(platform), bar_(bar) {}
+    void information(std::string_view message) override {
+        platform_.information(window_, FromCore(message));
+    }
+    void progressRange(int minimum, int maximum) override {
+        bar_->setRange(minimum, maximum);
+        paintStep_ = std::max(1, (maximum - minimum) / 100);
+        painted_ = minimum;
+    }
+    // The run keeps the event loop waiting, so the bar is painted by hand, about once a percent.
+    void progressPosition(int position) override {
+        bar_->setValue(position);
+        if (position - painted_ >= paintStep_) {
+            painted_ = position;
+            bar_->repaint();
+        }
+    }
+
+private:
+    QWidget* window_;
+    Platform& platform_;
+    QProgressBar* bar_;
+    int paintStep_ = 1;
+    int painted_ = 0;
+};
+
+} // namespace
+
+MainWindow::MainWindow(Platform& platform, QWidget* parent)
+    : QMainWindow(parent), platform_(platform), state_(".") {
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(WindowFont());
+    buildControls();
+    buildMenus();
+    applyTabOrder();
+
+    openSourceRequest_.filter =
+        QStringLiteral("Text file (*.txt);;Exception dictionary (*.xcp);;All files (*)");
+    resultFileRequest_.filter = QStringLiteral("Text file (*.txt);;All files (*)");
+    resultFileRequest_.defaultSuffix = QStringLiteral("txt");
+    resultFileRequest_.confirmOverwrite = true;
+
+    loadDictionaries();
+    updateCaption();
+}
+
+MainWindow::~MainWindow() {
+    state_.release();
+}
+
+template <class Command> auto MainWindow::guarded(const char* task, Command command) {
+    return [this, task, command] {
+        RunGuardingMemory(platform_, this, task, [&] {
+            if constexpr (std::is_member_function_pointer_v<Command>)
+                (this->*command)();
+            else
+                command();
+        });
+    };
+}
+
+void MainWindow::buildControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(client);
+    // The client area fixes the window's size: single border, no resizing, no maximise.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    inputPane_ = MakePane(client, "inputPane", {7, 1, 405, 170}, false);
+    inputPane_->setFont(WindowFont());
+    resultPane_ = MakePane(client, "resultPane", {7, 181, 405, 170}, true);
+
+    languageGroup_ = new QGroupBox(QStringLiteral("Select dictionary"), client);
+    languageGroup_->setObjectName(QStringLiteral("languageGroup"));
+    languageGroup_->setGeometry(419, 3, 209, 81);
+    russianButton_ = MakeRadio(languageGroup_, "russianButton", "Russian", {16, 17, 80, 17});
+    englishButton_ = MakeRadio(languageGroup_, "englishButton", "English", {17, 37, 80, 17});
+    latinButton_ = MakeRadio(languageGroup_, "latinButton", "Latin", {18, 57, 80, 17});
+    americanButton_ = MakeRadio(languageGroup_, "americanButton", "American", {104, 17, 97, 17});
+    frenchButton_ = MakeRadio(languageGroup_, "frenchButton", "French", {104, 37, 97, 17});
+    germanButton_ = MakeRadio(languageGroup_, "germanButton", "German", {104, 57, 97, 17});
+    russianButton_->setChecked(true);
+
+    logList_ = new QListWidget(client);
+    logList_->setObjectName(QStringLiteral("logList"));
+    logList_->setGeometry(419, 86, 209, 237);
+    logList_->setUniformItemSizes(true);
+
+    clearButton_ = MakeButton(client, "clearButton", "Clear", {419, 328, 102, 25});
+    quitButton_ = MakeButton(client, "quitButton", "Quit", {528, 328, 101, 24});
+
+    progressBar_ = new QProgressBar(client);
+    progressBar_->setObjectName(QStringLiteral("progressBar"));
+    progressBar_->setGeometry(8, 360, 622, 15);
+    progressBar_->setRange(0, 100);
+    progressBar_->setValue(0);
+    progressBar_->setTextVisible(false);
+
+    connect(inputPane_, &QPlainTextEdit::textChanged, this, &MainWindow::onInputChanged);
+    connect(resultPane_, &QPlainTextEdit::textChanged, this, &MainWindow::onResultChanged);
+    connect(clearButton_, &QPushButton::clicked, this, &MainWindow::clearPanes);
+    connect(quitButton_, &QPushButton::clicked, this, &MainWindow::close);
+    const std::pair<QRadioButton*, Language> languageButtons[] = {
+        {russianButton_, Language::Russian},
+        {englishButton_, Language::English},
+        {latinButton_, Language::Latin},
+        {americanButton_, Language::American},
+    };
+    for (auto [button, language] : languageButtons)
+        connect(button, &QRadioButton::clicked, this,
+                guarded("switch the language", [this, language] { switchLanguage(language); }));
+    // French and German have a button but no dictionaries.
+    connect(frenchButton_, &QRadioButton::clicked, this, &MainWindow::refuseLanguage);
+    connect(germanButton_, &QRadioButton::clicked, this, &MainWindow::refuseLanguage);
+}
+
+void MainWindow::buildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("menuBar"));
+    // The panes must not take the menu shortcuts (Insert above all) for themselves.
+    bar->setNativeMenuBar(false);
+
+    QMenu* file = bar->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("menuFile"));
+    actionHyphenate_ =
+        AddMenuItem(file, "&Hyphenate", "actionHyphenate", QKeySequence(Qt::Key_Insert), this,
+                    guarded("hyphenate the text", &MainWindow::startHyphenation));
+    actionExceptionsEdit_ = AddMenuItem(
+        file, "&Edit custom dictionary", "actionExceptionsEdit", Qt::CTRL | Qt::Key_E, this,
+        guarded("edit the dictionary of exceptions", &MainWindow::editExceptions));
+    actionSourceOpen_ = AddMenuItem(file, "&Open source", "actionSourceOpen", Qt::CTRL | Qt::Key_O,
+                                    this, guarded("open the file", &MainWindow::openSource));
+    actionResultSave_ =
+        AddMenuItem(file, "&Save result to file", "actionResultSave", Qt::CTRL | Qt::Key_S, this,
+                    guarded("save the result", &MainWindow::saveResult));
+    actionExportScore_ =
+        AddMenuItem(file, "Export as Score &macro", "actionExportScore", Qt::CTRL | Qt::Key_M, this,
+                    guarded("export the SCORE macro", &MainWindow::exportScoreMacro));
+    actionExportFinale_ =
+        AddMenuItem(file, "Export as &Finale Lyrics", "actionExportFinale", Qt::CTRL | Qt::Key_F,
+                    this, guarded("export the Finale lyrics", &MainWindow::exportFinaleLyrics));
+    actionExit_ = AddMenuItem(file, "E&xit", "actionExit", {}, this,
+                              guarded("close the window", [this] { close(); }));
+
+    QMenu* options = bar->addMenu(QStringLiteral("Options"));
+    options->setObjectName(QStringLiteral("menuOptions"));
+    actionShowLog_ = AddMenuItem(options, "&Show hyphenation log", "actionShowLog", {}, this,
+                                 guarded("change the log setting", &MainWindow::onLogToggled));
+    actionShowLog_->setCheckable(true);
+    actionShowLog_->setChecked(true);
+    actionMainDictionaryRebuild_ =
+        AddMenuItem(options, "&Rebuild main dictionary", "actionMainDictionaryRebuild",
+                    QKeySequence(Qt::Key_F9), this,
+                    guarded("rebuild the main dictionary", &MainWindow::rebuildMainDictionary));
+    actionMainDictionaryInfo_ = AddMenuItem(
+        options, "&Main dictionary info", "actionMainDictionaryInfo", {}, this,
+        guarded("show the dictionary information", &MainWindow::showMainDictionaryInfo));
+    actionExceptionsRebuild_ = AddMenuItem(
+        options, "R&ebuild dictionary of exceptions", "actionExceptionsRebuild",
+        QKeySequence(Qt::Key_F8), this,
+        guarded("rebuild the dictionary of exceptions", &MainWindow::rebuildExceptions));
+    actionExceptionsInfo_ =
+        AddMenuItem(options, "E&xceptions dictionary info", "actionExceptionsInfo", {}, this,
+                    guarded("show the dictionary information", &MainWindow::showExceptionsInfo));
+
+    // "About" is a command of the bar itself, without a drop-down.
+    actionAbout_ = bar->addAction(QStringLiteral("About"));
+    actionAbout_->setObjectName(QStringLiteral("actionAbout"));
+    connect(actionAbout_, &QAction::triggered, this, &MainWindow::showAboutDialog);
+
+    actionHyphenate_->setEnabled(false);
+    actionResultSave_->setEnabled(false);
+    actionExportScore_->setEnabled(false);
+    actionExportFinale_->setEnabled(false);
+}
+
+void MainWindow::applyTabOrder() {
+    QWidget* order[] = {quitButton_,  logList_,        russianButton_, englishButton_,
+                        latinButton_, americanButton_, frenchButton_,  germanButton_,
+                        progressBar_, inputPane_,      resultPane_,    clearButton_};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+void MainWindow::loadDictionaries() {
+    try {
+        state_.openAtStartup();
+    } catch (const dictionaries::MissingDictionaryError& e) {
+        // The window never appears: the box has no parent.
+        platform_.error(nullptr, FromCore(e.what()));
+        return;
+    } catch (const IoError& e) {
+        ReportIoError(platform_, this, e);
+    }
+    showLoadWarning();
+}
+
+void MainWindow::showLoadWarning() {
+    if (std::optional<std::string> warning = state_.takeLoadWarning())
+        platform_.warning(this, FromCore(*warning));
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (centred_)
+        return;
+    centred_ = true;
+    if (QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !activated_) {
+        activated_ = true;
+        onFirstActivation();
+    }
+}
+
+void MainWindow::updateCaption() {
+    setWindowTitle(FromCore(dictionaries::WindowCaption(state_.currentLanguage())));
+}
+
+void MainWindow::onFirstActivation() {
+    updateCaption();
+    checkLanguageButton(state_.currentLanguage());
+    inputPane_->setFocus();
+    if (!state_.logAllowed) {
+        // Nothing enables these again: the log and the main dictionary's maintenance stay out of
+        // reach for the rest of the session.
+        actionShowLog_->setEnabled(false);
+        actionMainDictionaryRebuild_->setEnabled(false);
+        actionMainDictionaryInfo_->setEnabled(false);
+    }
+}
+
+void MainWindow::checkLanguageButton(Language language) {
+    switch (language) {
+    case Language::Russian:
+        russianButton_->setChecked(true);
+        break;
+    case Language::English:
+        englishButton_->setChecked(true);
+        break;
+    case Language::Latin:
+        latinButton_->setChecked(true);
+        break;
+    case Language::American:
+        americanButton_->setChecked(true);
+        break;
+    }
+}
+
+void MainWindow::onInputChanged() {
+    actionHyphenate_->setEnabled(!inputPane_->document()->isEmpty());
+}
+
+void MainWindow::onResultChanged() {
+    const bool hasResult = !resultPane_->document()->isEmpty();
+    actionResultSave_->setEnabled(hasResult);
+    actionExportScore_->setEnabled(hasResult);
+    actionExportFinale_->setEnabled(hasResult);
+    actionHyphenate_->setEnabled(hasResult);
+}
+
+void MainWindow::clearPanes() {
+    inputPane_->clear();
+    resultPane_->clear();
+    inputPane_->setFocus();
+}
+
+void MainWindow::onLogToggled() {
+    // The check mark has already been inverted by the action itself.
+    state_.logAllowed = false;
+}
+
+void MainWindow::showAboutDialog() {
+    if (dialogs_.about)
+        platform_.showModal(*dialogs_.about);
+}
+
+void MainWindow::openSource() {
+    const QString name = platform_.openFileName(this, openSourceRequest_);
+    if (name.isEmpty())
+        return;
+    openSourceRequest_.initialFile = name;
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        platform_.error(this, QStringLiteral("Cannot open file %1").arg(name));
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        platform_.error(this, QStringLiteral("Failed to Load Stream"));
+        return;
+    }
+    inputPane_->setPlainText(FileBytesToPane(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+}
+
+void MainWindow::startHyphenation() {
+    if (inputPane_->document()->isEmpty()) {
+        platform_.beep();
+        return;
+    }
+    logList_->clear();
+    runHyphenation();
+}
+
+void MainWindow::runHyphenation() {
+    BusyCursor busy(platform_);
+    const QString paneText = PaneText(*inputPane_);
+    const text::Cp1251Text input = PaneToCore(paneText);
+    WindowRunObserver observer(this, platform_, progressBar_);
+    const engine::RunResult run =
+        engine::RunHyphenation(input.bytes, state_, actionShowLog_->isEnabled(), &observer);
+
+    // The log lines written before a stop stay as well.
+    for (const std::string& line : run.log) {
+        auto* item = new QListWidgetItem(FromCore(line), logList_);
+        item->setSizeHint(QSize(0, kLogItemHeight));
+    }
+    progressBar_->setValue(0);
+
+    switch (run.status) {
+    case engine::RunStatus::Done:
+        resultPane_->setPlainText(CoreToPane(run.resultText, input.foreign));
+        break;
+    case engine::RunStatus::EmptyAfterTrim:
+        platform_.beep();
+        break;
+    case engine::RunStatus::WordTooLong: {
+        platform_.warning(this, FromCore(engine::kWordTooLongMessage));
+        // The user's text stays; the offending word is selected so it can be fixed in place.
+        QTextCursor cursor = inputPane_->textCursor();
+        cursor.setPosition(static_cast<int>(PanePositionOf(paneText, run.wordStart)));
+        cursor.setPosition(
+            static_cast<int>(PanePositionOf(paneText, run.wordStart + run.wordLength)),
+            QTextCursor::KeepAnchor);
+        inputPane_->setTextCursor(cursor);
+        inputPane_->setFocus();
+        break;
+    }
+    case engine::RunStatus::IoFailure:
+        ReportIoError(platform_, this, IoError(run.ioCode));
+        break;
+    }
+}
+
+void MainWindow::closeForMissingDictionary(const dictionaries::MissingDictionaryError& error) {
+    state_.startupFailed = true;
+    platform_.error(this, FromCore(error.what()));
+    close();
+    QCoreApplication::exit(0);
+}
+
+void MainWindow::switchLanguage(Language language) {
+    try {
+        if (!state_.switchLanguage(language))
+            return;
+    } catch (const dictionaries::MissingDictionaryError& e) {
+        closeForMissingDictionary(e);
+        return;
+    } catch (const IoError& e) {
+        // The new language is current, its exceptions unusable; the caption and the buttons
+        // still tell which language is loaded.
+        ReportIoError(platform_, this, e);
+    }
+    showLoadWarning();
+    updateCaption();
+    inputPane_->setFocus();
+    checkLanguageButton(state_.currentLanguage());
+}
+
+void MainWindow::refuseLanguage() {
+    platform_.beep();
+    platform_.message(this, FromCore(dictionaries::kRefusedLanguageMessage));
+    checkLanguageButton(state_.currentLanguage());
+    inputPane_->setFocus();
+}
+
+} // namespace cantiva::ui

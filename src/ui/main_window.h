@@ -1,0 +1,160 @@
+#pragma once
+
+#include "dictionaries/dictionary_state.h"
+#include "ui/platform.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QGroupBox;
+class QListWidget;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+
+namespace cantiva::dictionaries {
+class MissingDictionaryError;
+}
+
+namespace cantiva::ui {
+
+class AboutDialog;
+class DictionaryInfoDialog;
+class ExceptionEntryDialog;
+class ExceptionsEditor;
+class FinaleExportDialog;
+class ScoreExportDialog;
+
+// The dialogs the main window opens modally. The application creates them after the main window
+// and hands them over with setDialogs(); a missing one makes its command do nothing.
+struct MainWindowDialogs {
+    DictionaryInfoDialog* dictionaryInfo = nullptr;
+    ExceptionsEditor* exceptionsEditor = nullptr;
+    ExceptionEntryDialog* entryDialog = nullptr;
+    AboutDialog* about = nullptr;
+    ScoreExportDialog* scoreExport = nullptr;
+    FinaleExportDialog* finaleExport = nullptr;
+};
+
+// The main window: input and result panes, the language group, the log list and the menus. It
+// owns the dictionary state and hands runs to the engine; it converts only at the pane boundary.
+//
+// The commands live in three files:
+//   main_window.cpp              this window's own commands (panes, languages, runs, open, about)
+//   main_window_dictionaries.cpp the exceptions editor, the two rebuilds and the information window
+//   main_window_exports.cpp      saving the result and the SCORE and Finale exports
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Creates the controls and loads the dictionaries from the current directory (after checking
+    // them all). When a compiled dictionary is missing the error has been shown and
+    // startupFailed() is true: the window must not be shown.
+    explicit MainWindow(Platform& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    void setDialogs(const MainWindowDialogs& dialogs) { dialogs_ = dialogs; }
+    const MainWindowDialogs& dialogs() const { return dialogs_; }
+
+    bool startupFailed() const { return state_.startupFailed; }
+    dictionaries::DictionaryState& state() { return state_; }
+    Platform& platform() { return platform_; }
+
+    // The file dialogs' settings; each remembers the name chosen last. The result file's is
+    // shared by "Save result to file" and the Finale export.
+    const FileDialogRequest& openSourceRequest() const { return openSourceRequest_; }
+    const FileDialogRequest& resultFileRequest() const { return resultFileRequest_; }
+
+    // Starts a run for the current language: a beep when the input pane is empty.
+    void startHyphenation();
+
+public slots:
+    void openSource();
+    void clearPanes();
+    void onLogToggled();
+    void showAboutDialog();
+
+    // Defined in main_window_dictionaries.cpp.
+    void editExceptions();
+    void rebuildExceptions();
+    void rebuildMainDictionary();
+    void showMainDictionaryInfo();
+    void showExceptionsInfo();
+
+    // Defined in main_window_exports.cpp.
+    void saveResult();
+    void exportScoreMacro();
+    void exportFinaleLyrics();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void applyTabOrder();
+    // A command (a member function or a callable) that tells the user when memory runs out
+    // instead of ending the program; `task` completes "Not enough memory to …".
+    template <class Command> auto guarded(const char* task, Command command);
+    // The warning of the main dictionary just loaded (empty, cut short), if any.
+    void showLoadWarning();
+    void loadDictionaries();
+
+    // Puts the caption, the radio button and the focus in place for the first activation and
+    // disables the log and main-dictionary items while logging is not allowed.
+    void onFirstActivation();
+    void updateCaption();
+    // Checks the radio button of the language (a language without one, none).
+    void checkLanguageButton(dictionaries::Language language);
+    void onInputChanged();
+    void onResultChanged();
+
+    // The run itself, from the input pane into the result pane.
+    void runHyphenation();
+    void switchLanguage(dictionaries::Language language);
+    void refuseLanguage();
+
+    // The program closes because a compiled main dictionary cannot be opened: the error box,
+    // then the window closes and the event loop ends with status 0.
+    void closeForMissingDictionary(const dictionaries::MissingDictionaryError& error);
+
+    Platform& platform_;
+    dictionaries::DictionaryState state_;
+    MainWindowDialogs dialogs_;
+    FileDialogRequest openSourceRequest_;
+    FileDialogRequest resultFileRequest_;
+    bool activated_ = false;
+    bool centred_ = false;
+
+    QPlainTextEdit* inputPane_ = nullptr;
+    QPlainTextEdit* resultPane_ = nullptr;
+    QGroupBox* languageGroup_ = nullptr;
+    QRadioButton* russianButton_ = nullptr;
+    QRadioButton* englishButton_ = nullptr;
+    QRadioButton* latinButton_ = nullptr;
+    QRadioButton* americanButton_ = nullptr;
+    QRadioButton* frenchButton_ = nullptr;
+    QRadioButton* germanButton_ = nullptr;
+    QListWidget* logList_ = nullptr;
+    QPushButton* clearButton_ = nullptr;
+    QPushButton* quitButton_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
+
+    QAction* actionHyphenate_ = nullptr;
+    QAction* actionExceptionsEdit_ = nullptr;
+    QAction* actionSourceOpen_ = nullptr;
+    QAction* actionResultSave_ = nullptr;
+    QAction* actionExportScore_ = nullptr;
+    QAction* actionExportFinale_ = nullptr;
+    QAction* actionExit_ = nullptr;
+    QAction* actionShowLog_ = nullptr;
+    QAction* actionMainDictionaryRebuild_ = nullptr;
+    QAction* actionMainDictionaryInfo_ = nullptr;
+    QAction* actionExceptionsRebuild_ = nullptr;
+    QAction* actionExceptionsInfo_ = nullptr;
+    QAction* actionAbout_ = nullptr;
+};
+
+} // namespace cantiva::ui

@@ -1,0 +1,65 @@
+// The main window's dictionary commands: the exceptions editor, the two compilations and the
+// dictionary information window.
+#include "dictionaries/compile_lock.h"
+#include "dictionaries/dictionary_info.h"
+#include "dictionaries/language.h"
+#include "dictionaries/missing_dictionary_error.h"
+#include "io/io_error.h"
+#include "ui/dictionary_info_dialog.h"
+#include "ui/exceptions_editor.h"
+#include "ui/io_error_report.h"
+#include "ui/main_window.h"
+
+namespace cantiva::ui {
+
+using dictionaries::LanguageInfoOf;
+
+void MainWindow::editExceptions() {
+    if (dialogs_.exceptionsEditor != nullptr)
+        dialogs_.exceptionsEditor->editCurrentLanguage();
+}
+
+// No question first and no message after: the compiled exceptions are simply renewed.
+void MainWindow::rebuildExceptions() {
+    try {
+        state_.rebuildExceptions();
+    } catch (const dictionaries::DictionaryBusyError& e) {
+        platform_.error(this, QString::fromLatin1(e.what()));
+    } catch (const IoError& e) {
+        ReportIoError(platform_, this, e);
+    }
+}
+
+void MainWindow::rebuildMainDictionary() {
+    const dictionaries::LanguageInfo& language = LanguageInfoOf(state_.currentLanguage());
+    const QString question = "Regenerate" + QString::fromLatin1(language.promptName) + "patterns?";
+    if (!platform_.warningYesNo(this, question))
+        return;
+    try {
+        state_.rebuildMainDictionary();
+    } catch (const dictionaries::MissingDictionaryError& e) {
+        closeForMissingDictionary(e);
+        return;
+    } catch (const dictionaries::DictionaryBusyError& e) {
+        platform_.error(this, QString::fromLatin1(e.what()));
+        return;
+    } catch (const IoError& e) {
+        ReportIoError(platform_, this, e);
+        return;
+    }
+    showLoadWarning();
+    platform_.information(this, "Patterns in \"" + QString::fromLatin1(language.baseName) +
+                                    "\" regenerated successfully!");
+}
+
+void MainWindow::showMainDictionaryInfo() {
+    if (dialogs_.dictionaryInfo != nullptr)
+        dialogs_.dictionaryInfo->showListing(dictionaries::DictionaryKind::Main);
+}
+
+void MainWindow::showExceptionsInfo() {
+    if (dialogs_.dictionaryInfo != nullptr)
+        dialogs_.dictionaryInfo->showListing(dictionaries::DictionaryKind::Exceptions);
+}
+
+} // namespace cantiva::ui

@@ -1,0 +1,185 @@
+#include "ui/score_export_dialog.h"
+
+#include "export/pane_text.h"
+#include "export/user_file.h"
+#include "ui/designed_layout.h"
+#include "ui/io_error_report.h"
+#include "ui/pane_codec.h"
+#include "ui/platform.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFile>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <iterator>
+
+namespace cantiva::ui {
+namespace {
+
+QString FromAscii(std::string_view s) {
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QComboBox* DropDownList(QWidget* parent, const char* name, int left, int top, int width) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setEditable(false);
+    box->setGeometry(left, top, width, 21);
+    return box;
+}
+
+QLabel* Caption(QWidget* parent, const char* name, const char* text, int left, int top,
+                QWidget* buddy) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->move(left, top);
+    label->adjustSize();
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+ScoreExportDialog::ScoreExportDialog(Platform& platform, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint),
+      platform_(platform) {
+    setObjectName("scoreExportDialog");
+    setWindowTitle("Export as Score macro");
+    QFont font("MS Sans Serif");
+    font.setPixelSize(11);
+    setFont(font);
+    setFixedSize(233, 256);
+
+    hyphenCombo_ = DropDownList(this, "hyphenCombo", 134, 77, 83);
+    for (std::string_view item : exporting::kScoreHyphenItems)
+        hyphenCombo_->addItem(FromAscii(item));
+
+    fontCombo_ = DropDownList(this, "fontCombo", 89, 113, 128);
+    for (std::string_view item : exporting::kScoreFontItems)
+        fontCombo_->addItem(FromAscii(item));
+
+    goButton_ = new QPushButton("Go!", this);
+    goButton_->setObjectName("goButton");
+    goButton_->setGeometry(9, 218, 75, 25);
+    connect(goButton_, &QPushButton::clicked, this, &ScoreExportDialog::writeMacro);
+
+    cancelButton_ = new QPushButton("Cancel", this);
+    cancelButton_->setObjectName("cancelButton");
+    cancelButton_->setGeometry(142, 218, 75, 25);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+
+    modeGroup_ = new QGroupBox(this);
+    modeGroup_->setObjectName("modeGroup");
+    modeGroup_->setGeometry(5, 10, 212, 57);
+    modeButtons_ = new QButtonGroup(this);
+    const char* const modeButtonNames[] = {"exportInputButton", "exportOutputButton"};
+    static_assert(std::size(modeButtonNames) == exporting::kScoreModeItems.size());
+    for (int i = 0; i < static_cast<int>(exporting::kScoreModeItems.size()); ++i) {
+        auto* item = new QRadioButton(FromAscii(exporting::kScoreModeItems[i]), modeGroup_);
+        item->setObjectName(QString::fromLatin1(modeButtonNames[i]));
+        item->setGeometry(8, 10 + 20 * i, 196, 17);
+        modeButtons_->addButton(item, i);
+    }
+    setMode(exporting::ScoreMode::Output);
+
+    staffCombo_ = DropDownList(this, "staffCombo", 144, 150, 74);
+    for (const std::string& item : exporting::ScoreStaffItems())
+        staffCombo_->addItem(QString::fromStdString(item));
+
+    verticalPositionEdit_ =
+        new QLineEdit(FromAscii(exporting::kScoreDefaultVerticalPosition), this);
+    verticalPositionEdit_->setObjectName("verticalPositionEdit");
+    verticalPositionEdit_->setGeometry(184, 186, 33, 21);
+
+    hyphenLabel_ = Caption(this, "hyphenLabel", "Hyph. character:", 8, 80, hyphenCombo_);
+    fontLabel_ = Caption(this, "fontLabel", "Font:", 8, 117, fontCombo_);
+    staffLabel_ = Caption(this, "staffLabel", "Text staff number:", 8, 154, staffCombo_);
+    verticalPositionLabel_ = Caption(this, "verticalPositionLabel", "Vertical position of text:", 8,
+                                     191, verticalPositionEdit_);
+
+    setTabOrder(hyphenCombo_, fontCombo_);
+    setTabOrder(fontCombo_, goButton_);
+    setTabOrder(goButton_, cancelButton_);
+    setTabOrder(cancelButton_, modeButtons_->button(0));
+    setTabOrder(modeButtons_->button(0), modeButtons_->button(1));
+    setTabOrder(modeButtons_->button(1), staffCombo_);
+    setTabOrder(staffCombo_, verticalPositionEdit_);
+    WidenToFitTexts(*this);
+}
+
+void ScoreExportDialog::setPaneTexts(const QString& inputPane, const QString& resultPane) {
+    inputPane_ = inputPane;
+    resultPane_ = resultPane;
+}
+
+void ScoreExportDialog::resetLists() {
+    hyphenCombo_->setCurrentIndex(exporting::kScoreDefaultHyphen);
+    fontCombo_->setCurrentIndex(exporting::kScoreDefaultFont);
+    staffCombo_->setCurrentIndex(exporting::kScoreDefaultStaff);
+}
+
+exporting::ScoreMode ScoreExportDialog::mode() const {
+    return modeButtons_->checkedId() == static_cast<int>(exporting::ScoreMode::Input)
+               ? exporting::ScoreMode::Input
+               : exporting::ScoreMode::Output;
+}
+
+void ScoreExportDialog::setMode(exporting::ScoreMode mode) {
+    modeButtons_->button(static_cast<int>(mode))->setChecked(true);
+}
+
+void ScoreExportDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (QScreen* s = screen())
+        move(s->availableGeometry().center() - rect().center());
+    goButton_->setFocus();
+}
+
+exporting::ScoreMacroOptions ScoreExportDialog::chosenOptions() const {
+    exporting::ScoreMacroOptions options;
+    options.mode = mode();
+    options.hyphen = hyphenCombo_->currentIndex();
+    options.font = fontCombo_->currentIndex();
+    options.staff = staffCombo_->currentIndex();
+    options.verticalPosition = PaneToCore(verticalPositionEdit_->text()).bytes;
+    return options;
+}
+
+void ScoreExportDialog::writeMacro() {
+    const exporting::ScoreMacroOptions options = chosenOptions();
+    const text::Cp1251Text pane =
+        PaneToCore(options.mode == exporting::ScoreMode::Input ? inputPane_ : resultPane_);
+    if (exporting::IsBlankPane(pane.bytes)) {
+        platform_.beep();
+        return;
+    }
+    // Characters Windows-1251 cannot hold are written as "?": the macro is always Windows-1251.
+    const std::string macro = exporting::BuildScoreMacro(pane.bytes, options);
+
+    FileDialogRequest request;
+    request.filter = "Text file (*.txt);;Any file (*)";
+    request.defaultSuffix = "txt";
+    request.initialFile = saveFileName_;
+    request.confirmOverwrite = true;
+    const QString fileName = platform_.saveFileName(this, request);
+    if (!fileName.isEmpty()) {
+        saveFileName_ = fileName;
+        try {
+            exporting::WriteUserFile(QFile::encodeName(fileName).toStdString(), macro);
+        } catch (const IoError& e) {
+            // The dialog stays open for another try.
+            ReportIoError(platform_, this, e);
+            return;
+        }
+    }
+    accept();
+}
+
+} // namespace cantiva::ui

@@ -1,0 +1,163 @@
+#include "engine/hyphenation_run.h"
+#include "io/io_error.h"
+#include "support/cp1251.h"
+#include "support/temp_folder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace cantiva::engine {
+namespace {
+
+using dictionaries::DictionaryState;
+using dictionaries::Language;
+using test_support::MainSource;
+using test_support::TempFolder;
+using test_support::U;
+using test_support::W;
+
+class RecordingObserver : public RunObserver {
+public:
+    void information(std::string_view message) override { messages.emplace_back(message); }
+    void progressRange(int minimum, int maximum) override {
+        rangeMin = minimum;
+        rangeMax = maximum;
+    }
+    void progressPosition(int position) override { positions.push_back(position); }
+
+    std::vector<std::string> messages;
+    int rangeMin = -1, rangeMax = -1;
+    std::vector<int> positions;
+};
+
+class Run : public ::testing::Test {
+protected:
+    Run() {
+        std::vector<std::string> sections(33);
+        sections[1] = W("а1м");
+        folder.writeDictionaries(MainSource(Language::Russian, sections), W("при-мер"),
+                                 MainSource(Language::English, {"", "a1b"}),
+                                 MainSource(Language::Latin, {"", "a1b"}));
+        state.openAtStartup();
+    }
+    RunResult run(std::string_view utf8, bool logEnabled = false) {
+        return RunHyphenation(W(utf8), state, logEnabled, &observer);
+    }
+
+    TempFolder folder;
+    DictionaryState state{folder.path()};
+    RecordingObserver observer;
+};
+
+TEST_F(Run, JoinsWordsWithTheSeparatorsOfTheInput) {
+    struct Case {
+        const char* in;
+        const char* out;
+    } cases[] = {
+        {"Мама, мама!\r\nok", "Ма-ма, ма-ма!\r\nok\r\n"},
+        {"  мама   мама \r\n\r\n  мама\r\n", "ма-ма   ма-ма \r\n\r\n  ма-ма\r\n"},
+        {"мама-мама", "ма-ма-ма-ма\r\n"},
+        {"мама\xC2\xA0мама", "ма-ма\xC2\xA0ма-ма\r\n"},
+        {"мама-", "ма-ма-\r\n"},
+        {"мама\nмама", "ма-ма\r\nма-ма\r\n"}, // a lone line feed ends a line too
+        {"мама\rмама", "ма-ма\r\nма-ма\r\n"},
+        {"Пример!", "При-мер!\r\n"},
+        {"- - -", "- - -\r\n"},
+    };
+    for (const Case& c : cases) {
+        RunResult r = run(c.in);
+        EXPECT_EQ(r.status, RunStatus::Done) << c.in;
+        EXPECT_EQ(U(r.resultText), c.out) << c.in;
+    }
+}
+
+TEST_F(Run, StopsOnEmptyTextAndOnWordsLongerThan32) {
+    EXPECT_EQ(run(" \r\n \t").status, RunStatus::EmptyAfterTrim);
+    EXPECT_EQ(run("").status, RunStatus::EmptyAfterTrim);
+
+    std::string word32(32, 'x');
+    EXPECT_EQ(run("a " + word32).status, RunStatus::Done);
+    RunResult r = run("  a\r\n" + std::string(32, 'y') + "- b");
+    EXPECT_EQ(r.status, RunStatus::WordTooLong); // the hyphen that ends the token counts
+    EXPECT_EQ(r.wordStart, 5u);
+    EXPECT_EQ(r.wordLength, 33u);
+    EXPECT_TRUE(r.resultText.empty());
+}
+
+TEST_F(Run, ProgressRunsOverTheTokens) {
+    run("a b c");
+    EXPECT_EQ(observer.rangeMin, 0);
+    EXPECT_EQ(observer.rangeMax, 2);
+    EXPECT_EQ(observer.positions, (std::vector<int>{0, 1, 2}));
+}
+
+TEST_F(Run, LogIsWrittenOnlyWhenAllowedAndTheTextIsShortEnough) {
+    // Not allowed before a normal end; a normal end allows it.
+    EXPECT_TRUE(run("мама", true).log.empty());
+    EXPECT_TRUE(state.logAllowed);
+    EXPECT_EQ(run("мама", true).log.size(), 4u);
+    // A disabled log menu item clears it.
+    EXPECT_TRUE(run("мама", false).log.empty());
+    EXPECT_TRUE(state.logAllowed); // set again at the end
+    EXPECT_TRUE(run("мама", false).log.empty());
+
+    std::string exactly(16384, 'x');
+    exactly.replace(0, 4, "ok ");
+    state.logAllowed = true;
+    run(exactly, true);
+    EXPECT_TRUE(observer.messages.empty());
+    EXPECT_TRUE(state.logAllowed);
+
+    std::string longer = "мама";
+    for (int i = 0; i < 8190; ++i)
+        longer += " x";
+    longer += "y";
+    ASSERT_EQ(W(longer).size(), 16385u);
+    state.logAllowed = true;
+    RunResult r = run(longer, true);
+    EXPECT_EQ(observer.messages, (std::vector<std::string>{std::string(kTooLongForLogMessage)}));
+    EXPECT_TRUE(r.log.empty());
+}
+
+TEST_F(Run, StoppedRunsLeaveTheLogFlagAsTheyFoundIt) {
+    state.logAllowed = true;
+    EXPECT_EQ(run(std::string(33, 'z'), true).status, RunStatus::WordTooLong);
+    EXPECT_TRUE(state.logAllowed);
+    EXPECT_EQ(run(std::string(33, 'z'), false).status, RunStatus::WordTooLong);
+    EXPECT_FALSE(state.logAllowed);
+}
+
+TEST_F(Run, AnExceptionsFileThatCannotBeReadStopsTheRun) {
+    std::filesystem::remove(folder / "RHYPHEN.XCD");
+    EXPECT_THROW(state.loadExceptions(), IoError);
+    RunResult r = run("мама мама");
+    EXPECT_EQ(r.status, RunStatus::IoFailure);
+    EXPECT_EQ(r.ioCode, 2);
+    EXPECT_TRUE(r.resultText.empty());
+    EXPECT_FALSE(state.logAllowed);
+}
+
+TEST_F(Run, SameTextTwiceGivesTheSameResultInEveryLanguage) {
+    for (Language l : dictionaries::kAllLanguages) {
+        state.switchLanguage(l);
+        std::string first = run("abab Мама, abab!").resultText;
+        EXPECT_EQ(first, run("abab Мама, abab!").resultText);
+    }
+    state.switchLanguage(Language::Latin);
+    EXPECT_EQ(U(run("abab").resultText), "a-bab\r\n");
+}
+
+TEST_F(Run, HostileTextsFinish) {
+    std::string nuls("a\0b\0\0 c", 7);
+    // Control bytes at the ends of a word are trimmed like blanks; inside it they stay.
+    EXPECT_EQ(RunHyphenation(nuls, state, false, nullptr).resultText, std::string("a\0b c\r\n", 7));
+    std::string binary;
+    for (int i = 0; i < 4096; ++i)
+        binary += static_cast<char>((i * 37) % 256);
+    RunResult r = RunHyphenation(binary, state, false, nullptr);
+    EXPECT_TRUE(r.status == RunStatus::Done || r.status == RunStatus::WordTooLong);
+    EXPECT_EQ(RunHyphenation("\r\r\n\n", state, false, nullptr).status, RunStatus::EmptyAfterTrim);
+}
+
+} // namespace
+} // namespace cantiva::engine

@@ -1,0 +1,79 @@
+#include "engine/word_parts.h"
+#include "support/cp1251.h"
+
+#include <gtest/gtest.h>
+
+namespace cantiva::engine {
+namespace {
+
+using test_support::W;
+
+TEST(IsUpperLetter, HoldsForLatinAndRussianCapitalsOnly) {
+    for (std::string s : {std::string("A"), std::string("Z"), W("Ё"), W("А"), W("Я")})
+        EXPECT_TRUE(IsUpperLetter(s[0])) << test_support::U(s);
+    for (std::string s : {std::string("a"), std::string("1"), std::string("-"), W("ё"), W("а"),
+                          W("я"), W("Ђ"), W("Ї"), W("«")})
+        EXPECT_FALSE(IsUpperLetter(s[0])) << test_support::U(s);
+}
+
+TEST(Punctuation, LeadingTrailingAndStrip) {
+    EXPECT_EQ(TrailingPunctuation(W("word»,")), W("»,"));
+    EXPECT_EQ(LeadingPunctuation(W("«(word")), W("«("));
+    EXPECT_EQ(LeadingPunctuation("--"), "--");
+    EXPECT_EQ(TrailingPunctuation("--"), "--");
+    EXPECT_EQ(StripEnds("--", 2, 2), "");
+    EXPECT_EQ(StripEnds("(ab)", 1, 1), "ab");
+    EXPECT_EQ(StripEnds("ab", 0, 0), "ab");
+    EXPECT_FALSE(StartsWithPunctuation(""));
+    EXPECT_FALSE(EndsWithPunctuation(""));
+    EXPECT_TRUE(StartsWithPunctuation("'s"));
+    EXPECT_FALSE(EndsWithPunctuation("a\xA0"));
+}
+
+TEST(LinkedLetterCount, CountsAdjacentLettersOfTheLanguage) {
+    struct Case {
+        std::string word;
+        Language language;
+        int count;
+    } cases[] = {
+        {W("мама"), Language::Russian, 4}, {"it", Language::English, 2},
+        {"he'll", Language::English, 3},   {"he's", Language::English, 2},
+        {"a-b-c", Language::English, 1},   {"", Language::Russian, 1},
+        {"mama", Language::Russian, 1},    {"swim", Language::Latin, 2}, // w is no Latin letter
+        {W("ёж"), Language::Russian, 2},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(LinkedLetterCount(c.word, c.language), c.count) << test_support::U(c.word);
+}
+
+TEST(IsLanguageWord, EveryByteMustBeALetterOfTheLanguage) {
+    EXPECT_TRUE(IsLanguageWord("", Language::Latin));
+    EXPECT_TRUE(IsLanguageWord(W("ёлка"), Language::Russian));
+    EXPECT_FALSE(IsLanguageWord("wow", Language::Latin));
+    EXPECT_TRUE(IsLanguageWord("wow", Language::American));
+    EXPECT_FALSE(IsLanguageWord("don't", Language::English));
+    EXPECT_FALSE(IsLanguageWord(W("мама1"), Language::Russian));
+}
+
+TEST(FindClitic, OnlyAtTheEndInTableOrder) {
+    struct Case {
+        const char* word;
+        const char* clitic;
+    } cases[] = {
+        {"we're", "'re"},   {"it's", "'s"},   {"don't", ""},
+        {"she'd", "'d"},    {"we'll", "'ll"}, {"o'dell", ""}, // "'d" inside the word is no clitic
+        {"o'dell's", "'s"}, {"'s", "'s"},     {"", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FindClitic(c.word), c.clitic) << c.word;
+}
+
+TEST(FindYo, LowerCaseFirstThenUpperCase) {
+    EXPECT_EQ(FindYo(W("ёлка")), 1u);
+    EXPECT_EQ(FindYo(W("Ёлкаё")), 5u);
+    EXPECT_EQ(FindYo(W("Ёлка")), 1u);
+    EXPECT_EQ(FindYo(W("елка")), 0u);
+}
+
+} // namespace
+} // namespace cantiva::engine
