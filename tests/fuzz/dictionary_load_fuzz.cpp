@@ -2,10 +2,10 @@
 // divide words: no crash, no read outside the records, every character of the words kept.
 #include "dictionaries/dictionary_state.h"
 #include "dictionaries/language.h"
-#include "engine/run.h"
+#include "engine/hyphenation_run.h"
 #include "fuzz_check.h"
-#include "text/file_io.h"
-#include "text/io_error.h"
+#include "io/file_io.h"
+#include "io/io_error.h"
 
 using namespace cantiva;
 
@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.logAllowed = true;
     engine::RunResult run = engine::RunHyphenation(kWords, state, (data[0] & 4) != 0);
     if (run.status == engine::RunStatus::Done)
-        FUZZ_CHECK(fuzz::Kept(run.paneText) == fuzz::Kept(kWords));
+        FUZZ_CHECK(fuzz::Kept(run.resultText) == fuzz::Kept(kWords));
     else
         FUZZ_CHECK(run.status == engine::RunStatus::IoFailure &&
                    run.ioCode == io_code::kReadBeyondEnd);

@@ -3,8 +3,8 @@
 #include "dictionaries/compilers.h"
 #include "dictionaries/dict_record.h"
 #include "dictionaries/language.h"
+#include "io/file_io.h"
 #include "text/cp1251.h"
-#include "text/file_io.h"
 
 #include <unistd.h>
 

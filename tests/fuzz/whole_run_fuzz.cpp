@@ -1,7 +1,7 @@
 // The whole run over arbitrary bytes in each language: no crash, and every character of the
 // input comes back, apart from the hyphens added and the blanks the run trims.
 #include "dictionaries/dictionary_state.h"
-#include "engine/run.h"
+#include "engine/hyphenation_run.h"
 #include "fuzz_check.h"
 
 #include <array>
@@ -30,8 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     engine::RunResult run = engine::RunHyphenation(text, state, log);
     FUZZ_CHECK(run.status != engine::RunStatus::IoFailure);
     if (run.status == engine::RunStatus::Done) {
-        FUZZ_CHECK(run.paneText.ends_with("\r\n"));
-        FUZZ_CHECK(fuzz::Kept(run.paneText) == fuzz::Kept(text));
+        FUZZ_CHECK(run.resultText.ends_with("\r\n"));
+        FUZZ_CHECK(fuzz::Kept(run.resultText) == fuzz::Kept(text));
     }
     if (run.status == engine::RunStatus::WordTooLong)
         FUZZ_CHECK(run.wordStart + run.wordLength <= text.size() && run.wordLength > 32);
