@@ -1,35 +1,10 @@
 #include "cli/cli_io.h"
 #include "cli/commands.h"
-#include "dictionaries/compile_lock.h"
-#include "dictionaries/compilers.h"
-#include "io/file_io.h"
+#include "dictionaries/dictionary_compile.h"
 
-#include <algorithm>
 #include <filesystem>
 
 namespace cantiva::cli {
-namespace {
-
-using dictionaries::DictFile;
-
-// Compiles one source of the folder at the width of its longest trimmed line (at most 32) and
-// puts the compiled file in place through a fresh temporary of the ".pt0" kind, taking turns with
-// other compiles of the folder.
-void CompileOne(const std::filesystem::path& folder, dictionaries::Language language, bool main) {
-    dictionaries::CompileLock lock(folder);
-    const DictFile sourceKind = main ? DictFile::MainSource : DictFile::ExceptionsSource;
-    const DictFile targetKind = main ? DictFile::MainCompiled : DictFile::ExceptionsCompiled;
-    std::string source = ReadWholeFile(folder / dictionaries::FileName(language, sourceKind));
-    int width = std::min(dictionaries::LongestTrimmedLine(source), dictionaries::kMaxRecordWidth);
-    auto records = main ? dictionaries::CompileMainSource(source, language, width)
-                        : dictionaries::CompileExceptionSource(source, width);
-    ReplaceOptions options;
-    options.temporaryKind = dictionaries::FileName(language, DictFile::Temporary);
-    ReplaceFile(folder / dictionaries::FileName(language, targetKind),
-                dictionaries::EncodeRecords(records), options);
-}
-
-} // namespace
 
 int CompileCommand(const std::vector<std::string>& rawArgs) {
     Arguments args(rawArgs, {"--lang", "--dict-dir"}, {"--main", "--exceptions"});
@@ -41,10 +16,15 @@ int CompileCommand(const std::vector<std::string>& rawArgs) {
     bool exceptions = args.flag("--exceptions");
     if (!main && !exceptions)
         main = exceptions = true;
+    // The record width is the longest trimmed source line (at most 32); a missing compiled file
+    // is created.
+    const dictionaries::CompileSettings settings;
     if (main)
-        CompileOne(folder, language, true);
+        dictionaries::CompileDictionary(folder, language, dictionaries::DictionaryKind::Main,
+                                        settings);
     if (exceptions)
-        CompileOne(folder, language, false);
+        dictionaries::CompileDictionary(folder, language, dictionaries::DictionaryKind::Exceptions,
+                                        settings);
     return exit_status::kDone;
 }
 

@@ -17,8 +17,6 @@ struct DictionaryInfo {
     std::vector<std::string> lines; // the index or the exceptions, then maxLen and the count
 };
 
-enum class DictionaryKind { Main, Exceptions };
-
 // The letter index of `language` ("ABCrus [1]= 46, 0", …; Latin leaves out its closing entry),
 // then the longest trimmed pattern and the number of records, separators included.
 DictionaryInfo MainDictionaryInfo(Language language, const LetterIndexTable& index,

@@ -1,7 +1,8 @@
 #include "dictionaries/dictionary_state.h"
 
-#include "dictionaries/compile_lock.h"
 #include "dictionaries/compilers.h"
+#include "dictionaries/dictionary_compile.h"
+#include "dictionaries/exceptions_source.h"
 #include "dictionaries/missing_dictionary_error.h"
 #include "io/file_io.h"
 #include "io/io_error.h"
@@ -18,16 +19,6 @@ MissingDictionaryError Unopenable(Language l, DictFile kind, const IoError& e) {
     if (e.code() == io_code::kFileNotFound)
         return MissingDictionaryError(FileName(l, kind));
     return MissingDictionaryError(FileName(l, kind), IoErrorMessage(e.code()));
-}
-
-// Compiled files are replaced whole, through a fresh temporary of the ".pt0" kind, and only
-// while the old one is there.
-void ReplaceCompiledFile(const std::filesystem::path& target, std::string_view bytes,
-                         Language language) {
-    ReplaceOptions options;
-    options.temporaryKind = FileName(language, DictFile::Temporary);
-    options.targetMustExist = true;
-    ReplaceFile(target, bytes, options);
 }
 
 } // namespace
@@ -131,23 +122,34 @@ bool DictionaryState::switchLanguage(Language language) {
 }
 
 void DictionaryState::rebuildExceptions() {
-    CompileLock lock(folder_, compileWait);
-    std::string source = ReadWholeFile(pathOf(DictFile::ExceptionsSource));
-    int width = std::min(std::max(longestPattern_, LongestTrimmedLine(source)), kMaxRecordWidth);
-    std::string bytes = EncodeRecords(CompileExceptionSource(source, width));
-    ReplaceCompiledFile(pathOf(DictFile::ExceptionsCompiled), bytes, currentLanguage_);
+    const int width = CompileDictionary(folder_, currentLanguage_, DictionaryKind::Exceptions,
+                                        compileSettings({longestPattern_, true}));
     longestPattern_ = std::max(longestPattern_, width);
     loadExceptions();
 }
 
+void DictionaryState::saveExceptions(const std::vector<std::string>& entries,
+                                     const std::function<void()>& saved) {
+    SaveExceptionsSource(pathOf(DictFile::ExceptionsSource), entries);
+    if (saved)
+        saved();
+    rebuildExceptions();
+}
+
 void DictionaryState::rebuildMainDictionary() {
-    CompileLock lock(folder_, compileWait);
-    std::string source = ReadWholeFile(pathOf(DictFile::MainSource));
-    int width = std::min(longestPattern_, kMaxRecordWidth);
-    std::string bytes = EncodeRecords(CompileMainSource(source, currentLanguage_, width));
-    ReplaceCompiledFile(pathOf(DictFile::MainCompiled), bytes, currentLanguage_);
+    CompileDictionary(folder_, currentLanguage_, DictionaryKind::Main,
+                      compileSettings({longestPattern_, false}));
     patterns_.clear();
     loadMainDictionary();
+}
+
+CompileSettings DictionaryState::compileSettings(RecordWidth width) const {
+    CompileSettings settings;
+    settings.width = width;
+    // A compiled file the state has loaded is replaced only while it is there.
+    settings.targetMustExist = true;
+    settings.lockWait = compileWait;
+    return settings;
 }
 
 void DictionaryState::release() {

@@ -2,6 +2,7 @@
 
 #include "dictionaries/compile_lock.h"
 #include "dictionaries/dict_record.h"
+#include "dictionaries/dictionary_compile.h"
 #include "dictionaries/exception_dictionary.h"
 #include "dictionaries/language.h"
 #include "dictionaries/letter_index.h"
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -55,6 +57,12 @@ public:
     // keeps it. On failure nothing loaded changes and the old ".XCD" stays.
     void rebuildExceptions();
 
+    // The exceptions editor's "Save": the entries become the current language's ".XCP" (replaced
+    // whole), `saved` runs, then the source is compiled and reloaded as by rebuildExceptions().
+    // A failed save compiles nothing.
+    void saveExceptions(const std::vector<std::string>& entries,
+                        const std::function<void()>& saved = {});
+
     // Compiles the current language's ".TXT" into its ".PT" at width longestPattern (at most 32)
     // and reloads it. On failure nothing loaded changes and the old ".PT" stays.
     // Both compiles wait up to `compileWait` for another compile of the folder, then throw
@@ -82,6 +90,7 @@ public:
 
 private:
     void rebuildSearch();
+    CompileSettings compileSettings(RecordWidth width) const;
 
     std::filesystem::path folder_;
     Language currentLanguage_ = Language::Russian;

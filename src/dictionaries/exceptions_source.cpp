@@ -1,5 +1,6 @@
 #include "dictionaries/exceptions_source.h"
 
+#include "io/file_io.h"
 #include "text/cp1251.h"
 
 namespace cantiva::dictionaries {
@@ -12,6 +13,11 @@ std::string ExceptionsSourceText(const std::vector<std::string>& entries) {
         out += entries[i];
     }
     return out;
+}
+
+void SaveExceptionsSource(const std::filesystem::path& path,
+                          const std::vector<std::string>& entries) {
+    ReplaceFile(path, ExceptionsSourceText(entries));
 }
 
 } // namespace cantiva::dictionaries

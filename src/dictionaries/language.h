@@ -34,6 +34,9 @@ inline int ClosingEntry(Language l) {
     return LanguageInfoOf(l).letterCount + 1;
 }
 
+// The two dictionaries of a language: the patterns and the exceptions.
+enum class DictionaryKind { Main, Exceptions };
+
 // File names: base name plus ".TXT", ".PT", ".XCP", ".XCD" or ".pt0".
 enum class DictFile { MainSource, MainCompiled, ExceptionsSource, ExceptionsCompiled, Temporary };
 std::string FileName(Language l, DictFile f);

@@ -1,10 +1,6 @@
 #include "ui/exceptions_editor.h"
 
-#include "dictionaries/compile_lock.h"
 #include "dictionaries/dictionary_state.h"
-#include "dictionaries/exceptions_source.h"
-#include "io/file_io.h"
-#include "io/io_error.h"
 #include "text/cp1251.h"
 #include "text/utf8_codec.h"
 #include "ui/exception_entry_dialog.h"
@@ -270,17 +266,9 @@ void ExceptionsEditor::closeKeepingChanges() {
 }
 
 void ExceptionsEditor::compilePendingAndClose() {
-    if (changesPending_) {
-        try {
-            state_.rebuildExceptions();
-        } catch (const dictionaries::DictionaryBusyError& e) {
-            platform_.error(this, QString::fromLatin1(e.what()));
-            return;
-        } catch (const IoError& e) {
-            ReportIoError(platform_, this, e);
-            return;
-        }
-    }
+    if (changesPending_ &&
+        !RunReportingFileErrors(platform_, this, [this] { state_.rebuildExceptions(); }))
+        return;
     QDialog::reject();
     changesPending_ = false;
 }
@@ -296,25 +284,12 @@ void ExceptionsEditor::keyPressEvent(QKeyEvent* event) {
 void ExceptionsEditor::saveAndCompile() {
     const std::string fileName =
         dictionaries::FileName(state_.currentLanguage(), DictFile::ExceptionsSource);
-    try {
-        // A failed write leaves the previous source whole.
-        ReplaceFile(state_.pathOf(DictFile::ExceptionsSource),
-                    dictionaries::ExceptionsSourceText(entries()));
-    } catch (const IoError& e) {
-        ReportIoError(platform_, this, e);
-        return;
-    }
-    platform_.information(this, QString::fromStdString("Changes in [" + fileName + "] saved"));
-    try {
-        state_.rebuildExceptions();
-    } catch (const dictionaries::DictionaryBusyError& e) {
-        platform_.error(this, QString::fromLatin1(e.what()));
-        return;
-    } catch (const IoError& e) {
-        ReportIoError(platform_, this, e);
-        return;
-    }
-    setChangesPending(false);
+    const QString savedMessage = QString::fromStdString("Changes in [" + fileName + "] saved");
+    // A failed save keeps the previous source whole and compiles nothing.
+    if (RunReportingFileErrors(platform_, this, [&] {
+            state_.saveExceptions(entries(), [&] { platform_.information(this, savedMessage); });
+        }))
+        setChangesPending(false);
 }
 
 } // namespace cantiva::ui

@@ -1,10 +1,8 @@
 // The main window's dictionary commands: the exceptions editor, the two compilations and the
 // dictionary information window.
-#include "dictionaries/compile_lock.h"
 #include "dictionaries/dictionary_info.h"
 #include "dictionaries/language.h"
 #include "dictionaries/missing_dictionary_error.h"
-#include "io/io_error.h"
 #include "ui/dictionary_info_dialog.h"
 #include "ui/exceptions_editor.h"
 #include "ui/io_error_report.h"
@@ -21,13 +19,7 @@ void MainWindow::editExceptions() {
 
 // No question first and no message after: the compiled exceptions are simply renewed.
 void MainWindow::rebuildExceptions() {
-    try {
-        state_.rebuildExceptions();
-    } catch (const dictionaries::DictionaryBusyError& e) {
-        platform_.error(this, QString::fromLatin1(e.what()));
-    } catch (const IoError& e) {
-        ReportIoError(platform_, this, e);
-    }
+    RunReportingFileErrors(platform_, this, [this] { state_.rebuildExceptions(); });
 }
 
 void MainWindow::rebuildMainDictionary() {
@@ -36,15 +28,10 @@ void MainWindow::rebuildMainDictionary() {
     if (!platform_.warningYesNo(this, question))
         return;
     try {
-        state_.rebuildMainDictionary();
+        if (!RunReportingFileErrors(platform_, this, [this] { state_.rebuildMainDictionary(); }))
+            return;
     } catch (const dictionaries::MissingDictionaryError& e) {
         closeForMissingDictionary(e);
-        return;
-    } catch (const dictionaries::DictionaryBusyError& e) {
-        platform_.error(this, QString::fromLatin1(e.what()));
-        return;
-    } catch (const IoError& e) {
-        ReportIoError(platform_, this, e);
         return;
     }
     showLoadWarning();

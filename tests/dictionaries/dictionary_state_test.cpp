@@ -164,6 +164,30 @@ TEST(DictionaryState, CompileExceptionsRaisesWidthAndReloads) {
     EXPECT_EQ(state.exceptionTexts()[0], std::string(32, 'a'));
 }
 
+// The editor's "Save": the source is written first, `saved` runs, then the compile; a failed
+// save neither says it saved nor compiles.
+TEST(DictionaryState, SaveExceptionsWritesTheSourceThenCompiles) {
+    TempFolder folder;
+    folder.writeDictionaries(MainSource(Language::Russian, {"", W("а1м")}), W("ма-ма"));
+    DictionaryState state(folder.path());
+    state.openAtStartup();
+    int savedCalls = 0;
+    state.saveExceptions({W("Рам-ка"), "ex-cep-tion"}, [&] {
+        ++savedCalls;
+        EXPECT_EQ(folder.read("RHYPHEN.XCP"), W("Рам-ка") + "\r\nex-cep-tion");
+        EXPECT_FALSE(state.exceptions().lookup(W("рамка")).has_value()); // not compiled yet
+    });
+    EXPECT_EQ(savedCalls, 1);
+    EXPECT_EQ(state.exceptions().lookup(W("рамка")).value(), W("рам-ка"));
+    EXPECT_FALSE(state.exceptions().lookup(W("мама")).has_value());
+
+    std::filesystem::remove(folder / "RHYPHEN.XCP");
+    std::filesystem::create_directory(folder / "RHYPHEN.XCP");
+    EXPECT_THROW(state.saveExceptions({W("па-па")}, [&] { ++savedCalls; }), IoError);
+    EXPECT_EQ(savedCalls, 1);
+    EXPECT_EQ(state.exceptions().lookup(W("рамка")).value(), W("рам-ка"));
+}
+
 TEST(DictionaryState, FailedCompilationsKeepTheOldFileAndState) {
     TempFolder folder;
     folder.writeDictionaries(MainSource(Language::Russian, {"", W("а1м")}), W("ма-ма"));
