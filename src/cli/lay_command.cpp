@@ -26,11 +26,6 @@ std::string RequiredOption(const Arguments& args, const std::string& name) {
     return *value;
 }
 
-// "1 syllable", "2 syllables".
-std::string Counted(std::size_t count, const std::string& noun) {
-    return std::to_string(count) + ' ' + noun + (count == 1 ? "" : "s");
-}
-
 } // namespace
 
 int LayCommand(const std::vector<std::string>& rawArgs) {
@@ -47,15 +42,7 @@ int LayCommand(const std::vector<std::string>& rawArgs) {
     const std::string text = DecodeInputAsUtf8(ReadInput(args.file()), EncodingOption(args));
 
     const notation::LayReport report = notation::LayLyricsOnFile(input, text, request, output);
-    PrintMessage("Laid " + Counted(static_cast<std::size_t>(report.laid), "syllable") +
-                 " on part " + report.part + ", voice " + std::to_string(request.voice) +
-                 ", verse " + std::to_string(request.verse) + ".");
-    if (!report.leftover.empty())
-        PrintMessage(Counted(report.leftover.size(), "syllable") +
-                     " left over, no notes for them: " + notation::DividedTextOf(report.leftover));
-    if (report.notesWithoutSyllable > 0)
-        PrintMessage(Counted(static_cast<std::size_t>(report.notesWithoutSyllable), "note") +
-                     " left without a syllable.");
+    PrintMessage(notation::LayReportText(report, request));
     return exit_status::kDone;
 }
 

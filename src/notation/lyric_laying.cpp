@@ -269,6 +269,22 @@ LayReport LayLyricsOnFile(const std::filesystem::path& input, std::string_view d
     return report;
 }
 
+std::string LayReportText(const LayReport& report, const LayRequest& request) {
+    auto counted = [](std::size_t count, const char* noun) {
+        return std::to_string(count) + ' ' + noun + (count == 1 ? "" : "s");
+    };
+    std::string text = "Laid " + counted(static_cast<std::size_t>(report.laid), "syllable") +
+                       " on part " + report.part + ", voice " + std::to_string(request.voice) +
+                       ", verse " + std::to_string(request.verse) + ".";
+    if (!report.leftover.empty())
+        text += "\n" + counted(report.leftover.size(), "syllable") +
+                " left over, no notes for them: " + DividedTextOf(report.leftover);
+    if (report.notesWithoutSyllable > 0)
+        text += "\n" + counted(static_cast<std::size_t>(report.notesWithoutSyllable), "note") +
+                " left without a syllable.";
+    return text;
+}
+
 std::filesystem::path LaidScorePath(const std::filesystem::path& input) {
     std::filesystem::path out = input;
     out.replace_filename(input.stem().string() + "-lyrics" + input.extension().string());

@@ -50,6 +50,10 @@ LayReport LayLyrics(ScoreContainer& score, std::string_view dividedUtf8, const L
 LayReport LayLyricsOnFile(const std::filesystem::path& input, std::string_view dividedUtf8,
                           const LayRequest& request, const std::filesystem::path& output);
 
+// What the user is told after laying: "Laid 24 syllables on part P1, voice 1, verse 1.", then a
+// line with the syllables left over (as divided text) or the notes left without one, if any.
+std::string LayReportText(const LayReport& report, const LayRequest& request);
+
 // Where the window offers to write the laid score: beside the original, "-lyrics" added to its
 // stem ("hymn.mxl" -> "hymn-lyrics.mxl").
 std::filesystem::path LaidScorePath(const std::filesystem::path& input);
