@@ -1,0 +1,96 @@
+#include "ui/lay_lyrics_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace cantiva::ui {
+namespace {
+
+constexpr int kHighestNumber = 99;
+
+QSpinBox* NumberSpin(QWidget* parent, const char* name) {
+    auto* spin = new QSpinBox(parent);
+    spin->setObjectName(QString::fromLatin1(name));
+    spin->setRange(1, kHighestNumber);
+    return spin;
+}
+
+} // namespace
+
+LayLyricsDialog::LayLyricsDialog(QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
+    setObjectName("layLyricsDialog");
+    setWindowTitle("Lay lyrics onto a MusicXML score");
+
+    scoreLabel_ = new QLabel(this);
+    scoreLabel_->setObjectName("scoreLabel");
+    partCombo_ = new QComboBox(this);
+    partCombo_->setObjectName("partCombo");
+    voiceSpin_ = NumberSpin(this, "voiceSpin");
+    verseSpin_ = NumberSpin(this, "verseSpin");
+    slurMelismaCheck_ = new QCheckBox("Slurs are melismas", this);
+    slurMelismaCheck_->setObjectName("slurMelismaCheck");
+    connect(partCombo_, &QComboBox::currentIndexChanged, this, &LayLyricsDialog::onPartChosen);
+
+    auto* buttons = new QDialogButtonBox(this);
+    okButton_ = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
+    okButton_->setObjectName("okButton");
+    okButton_->setDefault(true);
+    cancelButton_ = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+    cancelButton_->setObjectName("cancelButton");
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* form = new QFormLayout;
+    form->addRow("Score:", scoreLabel_);
+    form->addRow("&Part:", partCombo_);
+    form->addRow("&Voice:", voiceSpin_);
+    form->addRow("V&erse:", verseSpin_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(slurMelismaCheck_);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void LayLyricsDialog::setScore(const QString& fileName,
+                               const std::vector<notation::PartSummary>& parts) {
+    scoreLabel_->setText(QFileInfo(fileName).fileName());
+    parts_ = parts;
+    partCombo_->clear();
+    for (const notation::PartSummary& part : parts_) {
+        const QString id = QString::fromStdString(part.id);
+        partCombo_->addItem(part.name.empty() ? id
+                                              : QStringLiteral("%1 (%2)").arg(
+                                                    id, QString::fromStdString(part.name)));
+    }
+    onPartChosen(partCombo_->currentIndex());
+}
+
+void LayLyricsDialog::onPartChosen(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= parts_.size())
+        return;
+    const std::vector<int>& voices = parts_[static_cast<std::size_t>(index)].voices;
+    voiceSpin_->setValue(voices.empty() ? 1 : voices.front());
+}
+
+notation::LayRequest LayLyricsDialog::request() const {
+    notation::LayRequest request;
+    const int index = partCombo_->currentIndex();
+    if (index >= 0 && static_cast<std::size_t>(index) < parts_.size())
+        request.part = parts_[static_cast<std::size_t>(index)].id;
+    request.voice = voiceSpin_->value();
+    request.verse = verseSpin_->value();
+    request.slurMelisma = slurMelismaCheck_->isChecked();
+    return request;
+}
+
+} // namespace cantiva::ui
