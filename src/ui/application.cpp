@@ -5,7 +5,9 @@
 #include "ui/exception_entry_dialog.h"
 #include "ui/exceptions_editor.h"
 #include "ui/finale_export_dialog.h"
+#include "ui/lay_lyrics_dialog.h"
 #include "ui/main_window.h"
+#include "ui/notation_export_dialog.h"
 #include "ui/score_export_dialog.h"
 
 #include <QApplication>
@@ -24,8 +26,13 @@ int RunApplication(Platform& platform) {
     AboutDialog about(&mainWindow);
     ScoreExportDialog scoreExport(platform, &mainWindow);
     FinaleExportDialog finaleExport(&mainWindow);
-    mainWindow.setDialogs(
-        {&dictionaryInfo, &exceptionsEditor, &entryDialog, &about, &scoreExport, &finaleExport});
+    NotationExportDialog lilyPondExport(QStringLiteral("Export as LilyPond lyrics"),
+                                        QStringLiteral("lilyPondExportDialog"), &mainWindow);
+    NotationExportDialog gabcExport(QStringLiteral("Export as gabc"),
+                                    QStringLiteral("gabcExportDialog"), &mainWindow);
+    LayLyricsDialog layLyrics(&mainWindow);
+    mainWindow.setDialogs({&dictionaryInfo, &exceptionsEditor, &entryDialog, &about, &scoreExport,
+                           &finaleExport, &lilyPondExport, &gabcExport, &layLyrics});
 
     mainWindow.show();
     return QApplication::exec();

@@ -127,6 +127,15 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     resultFileRequest_.filter = QStringLiteral("Text file (*.txt);;All files (*)");
     resultFileRequest_.defaultSuffix = QStringLiteral("txt");
     resultFileRequest_.confirmOverwrite = true;
+    lilyPondFileRequest_.filter = QStringLiteral("LilyPond file (*.ly);;All files (*)");
+    lilyPondFileRequest_.defaultSuffix = QStringLiteral("ly");
+    lilyPondFileRequest_.confirmOverwrite = true;
+    gabcFileRequest_.filter = QStringLiteral("gabc file (*.gabc);;All files (*)");
+    gabcFileRequest_.defaultSuffix = QStringLiteral("gabc");
+    gabcFileRequest_.confirmOverwrite = true;
+    scoreFileRequest_.filter =
+        QStringLiteral("MusicXML score (*.musicxml *.xml *.mxl);;All files (*)");
+    scoreFileRequest_.confirmOverwrite = true;
 
     loadDictionaries();
     updateCaption();
@@ -228,6 +237,14 @@ void MainWindow::buildMenus() {
     actionExportFinale_ =
         AddMenuItem(file, "Export as &Finale Lyrics", "actionExportFinale", Qt::CTRL | Qt::Key_F,
                     this, guarded("export the Finale lyrics", &MainWindow::exportFinaleLyrics));
+    actionExportLilyPond_ =
+        AddMenuItem(file, "Export as Lily&Pond lyrics\u2026", "actionExportLilyPond", {}, this,
+                    guarded("export the LilyPond lyrics", &MainWindow::exportLilyPondLyrics));
+    actionExportGabc_ = AddMenuItem(file, "Export as &gabc\u2026", "actionExportGabc", {}, this,
+                                    guarded("export the gabc file", &MainWindow::exportGabc));
+    actionLayLyrics_ =
+        AddMenuItem(file, "&Lay lyrics onto a MusicXML score\u2026", "actionLayLyrics", {}, this,
+                    guarded("lay the lyrics onto the score", &MainWindow::layLyricsOntoScore));
     actionExit_ = AddMenuItem(file, "E&xit", "actionExit", {}, this,
                               guarded("close the window", [this] { close(); }));
 
@@ -261,6 +278,9 @@ void MainWindow::buildMenus() {
     actionResultSave_->setEnabled(false);
     actionExportScore_->setEnabled(false);
     actionExportFinale_->setEnabled(false);
+    actionExportLilyPond_->setEnabled(false);
+    actionExportGabc_->setEnabled(false);
+    actionLayLyrics_->setEnabled(false);
 }
 
 void MainWindow::applyTabOrder() {
@@ -352,6 +372,9 @@ void MainWindow::onResultChanged() {
     actionResultSave_->setEnabled(hasResult);
     actionExportScore_->setEnabled(hasResult);
     actionExportFinale_->setEnabled(hasResult);
+    actionExportLilyPond_->setEnabled(hasResult);
+    actionExportGabc_->setEnabled(hasResult);
+    actionLayLyrics_->setEnabled(hasResult);
     actionHyphenate_->setEnabled(hasResult);
 }
 

@@ -4,6 +4,8 @@
 #include "ui/platform.h"
 
 #include <QMainWindow>
+#include <string>
+#include <string_view>
 
 class QAction;
 class QGroupBox;
@@ -24,6 +26,8 @@ class DictionaryInfoDialog;
 class ExceptionEntryDialog;
 class ExceptionsEditor;
 class FinaleExportDialog;
+class LayLyricsDialog;
+class NotationExportDialog;
 class ScoreExportDialog;
 
 // The dialogs the main window opens modally. The application creates them after the main window
@@ -35,6 +39,9 @@ struct MainWindowDialogs {
     AboutDialog* about = nullptr;
     ScoreExportDialog* scoreExport = nullptr;
     FinaleExportDialog* finaleExport = nullptr;
+    NotationExportDialog* lilyPondExport = nullptr;
+    NotationExportDialog* gabcExport = nullptr;
+    LayLyricsDialog* layLyrics = nullptr;
 };
 
 // The main window: input and result panes, the language group, the log list and the menus. It
@@ -44,6 +51,7 @@ struct MainWindowDialogs {
 //   main_window.cpp              this window's own commands (panes, languages, runs, open, about)
 //   main_window_dictionaries.cpp the exceptions editor, the two rebuilds and the information window
 //   main_window_exports.cpp      saving the result and the SCORE and Finale exports
+//   main_window_notation.cpp     LilyPond lyrics, gabc, lyrics laid onto a MusicXML score
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -87,6 +95,11 @@ public slots:
     void exportScoreMacro();
     void exportFinaleLyrics();
 
+    // Defined in main_window_notation.cpp.
+    void exportLilyPondLyrics();
+    void exportGabc();
+    void layLyricsOntoScore();
+
 protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -118,6 +131,10 @@ private:
 
     // The program closes because a compiled main dictionary cannot be opened: the error box,
     // then the window closes and the event loop ends with status 0.
+    // The LilyPond or gabc text of the result pane, to the clipboard or a file as the dialog says.
+    void exportNotationText(NotationExportDialog* dialog, FileDialogRequest& fileRequest,
+                            std::string (*exportText)(std::string_view));
+
     void closeForMissingDictionary(const dictionaries::MissingDictionaryError& error);
 
     Platform& platform_;
@@ -125,6 +142,9 @@ private:
     MainWindowDialogs dialogs_;
     FileDialogRequest openSourceRequest_;
     FileDialogRequest resultFileRequest_;
+    FileDialogRequest lilyPondFileRequest_;
+    FileDialogRequest gabcFileRequest_;
+    FileDialogRequest scoreFileRequest_; // the score to lay lyrics on, and where the result goes
     bool activated_ = false;
     bool centred_ = false;
 
@@ -148,6 +168,9 @@ private:
     QAction* actionResultSave_ = nullptr;
     QAction* actionExportScore_ = nullptr;
     QAction* actionExportFinale_ = nullptr;
+    QAction* actionExportLilyPond_ = nullptr;
+    QAction* actionExportGabc_ = nullptr;
+    QAction* actionLayLyrics_ = nullptr;
     QAction* actionExit_ = nullptr;
     QAction* actionShowLog_ = nullptr;
     QAction* actionMainDictionaryRebuild_ = nullptr;
