@@ -7,7 +7,8 @@
 - Patterns with the same key are merged, keeping the larger digit at every gap.
 - The '.' section comes first, then one "%" line per index letter, in index order, each
   followed by the patterns whose key starts with that letter, sorted.
-- Lines are at most 32 characters; Windows-1251, CR LF.
+- Lines are at most 32 characters; Windows-1251 (Windows-1252 for German, French, Italian
+  and Spanish), CR LF.
 """
 
 from engine_model import split_pattern
@@ -72,10 +73,10 @@ def layout(merged, index):
     return lines
 
 
-def source_bytes(lines):
-    return "".join(line + "\r\n" for line in lines).encode("cp1251")
+def source_bytes(lines, encoding="cp1251"):
+    return "".join(line + "\r\n" for line in lines).encode(encoding)
 
 
-def exceptions_bytes(words):
+def exceptions_bytes(words, encoding="cp1251"):
     """The exceptions source: one divided word a line, CR LF between lines."""
-    return "\r\n".join(words).encode("cp1251")
+    return "\r\n".join(words).encode(encoding)

@@ -45,16 +45,17 @@ def translation(letters):
     lines = [" 1 1"]
     for c in letters:
         up = c.upper()
-        lines.append(f" {c} {up} " if up != c else f" {c} ")
+        lines.append(f" {c} {up} " if up != c and len(up) == 1 else f" {c} ")  # ß has no capital
     return "\n".join(lines) + "\n"
 
 
-def run_patgen(words, letters, levels=DEFAULT_LEVELS, patgen="patgen", workdir=None):
-    """words: divided words ("се-стра"); letters: the alphabet they use.  Returns the list
-    of pattern strings patgen wrote, in its order."""
+def run_patgen(words, letters, levels=DEFAULT_LEVELS, patgen="patgen", workdir=None, encoding=None):
+    """words: divided words ("се-стра"); letters: the alphabet they use; encoding: the 8-bit
+    code page they pass through patgen in (by default Windows-1251 or ASCII).  Returns the
+    list of pattern strings patgen wrote, in its order."""
     if shutil.which(patgen) is None:
         raise SystemExit(f"{patgen} not found: install the Debian package texlive-binaries")
-    enc = _encoding(letters)
+    enc = encoding or _encoding(letters)
     known = set(letters) | {"-"}
     for w in words:
         if not set(w) <= known:
