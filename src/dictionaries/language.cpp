@@ -9,10 +9,14 @@ constexpr std::string_view kRussianAlphabet =
     "\xF0\xF1\xF2\xF3\xF4\xF5\xF6\xF7\xF8\xF9\xFA\xFB\xFC\xFD\xFE\xFF";
 
 constexpr std::array<LanguageInfo, 4> kLanguages = {{
-    {"RHYPHEN", "Russian ", " Russian ", kRussianAlphabet, 32, "ru"},
-    {"EHYPHEN", "English ", " English ", "abcdefghijklmnopqrstuvwxyz", 26, "en"},
-    {"LHYPHEN", "Latin ", " Latin ", "abcdefghijklmnopqrstuvxyz", 25, "la"},
-    {"UHYPHEN", "American ", " American ", "abcdefghijklmnopqrstuvwxyz", 26, "us"},
+    {"RHYPHEN", "Russian ", " Russian ", kRussianAlphabet, 32, "ru", &text::kWindows1251,
+     text::FoldRussianLetters},
+    {"EHYPHEN", "English ", " English ", "abcdefghijklmnopqrstuvwxyz", 26, "en",
+     &text::kWindows1251, text::FoldLatinLetters},
+    {"LHYPHEN", "Latin ", " Latin ", "abcdefghijklmnopqrstuvxyz", 25, "la", &text::kWindows1251,
+     text::FoldLatinLetters},
+    {"UHYPHEN", "American ", " American ", "abcdefghijklmnopqrstuvwxyz", 26, "us",
+     &text::kWindows1251, text::FoldLatinLetters},
 }};
 
 } // namespace

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "text/code_page.h"
+#include "text/letter_folding.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -17,7 +20,9 @@ constexpr int IndexOf(Language l) {
     return static_cast<int>(l);
 }
 
-// The constants of one dictionary language.
+// The constants of one dictionary language. The language, not the core, decides how its text is
+// read: `codePage` is the code page of its dictionaries (and of the core text a run divides), and
+// `fold` reads a written character that the code page cannot hold as dictionary letters.
 struct LanguageInfo {
     std::string_view baseName;      // "RHYPHEN"
     std::string_view languageName;  // caption name, with one trailing blank: "Russian "
@@ -25,6 +30,8 @@ struct LanguageInfo {
     std::string_view indexAlphabet; // the index letters in section order (Windows-1251)
     int letterCount;                // L: 32, 26, 25, 26
     std::string_view cliName;       // ru, en, la, us
+    const text::CodePage* codePage; // Windows-1251 for all four
+    text::FoldFunction fold;
 };
 
 const LanguageInfo& LanguageInfoOf(Language l);

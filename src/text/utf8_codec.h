@@ -1,29 +1,48 @@
 #pragma once
 
+#include "text/code_page.h"
+
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
+// Unicode text (UTF-8) to and from the core's 8-bit text. Every front end converts here, so the
+// window and the command line read and write alike.
 namespace cantiva::text {
 
-// Windows-1251 leaves 0x98 undefined; it stands in for every character the code page cannot hold,
-// so that such characters travel through the core unchanged and in place.
-inline constexpr char kForeignPlaceholder = '\x98';
+inline constexpr char kForeignPlaceholder = kWindows1251.placeholder();
 
-struct Cp1251Text {
+// Text in an 8-bit code page. Each placeholder byte of `bytes` stands for the next entry of
+// `foreign`: the UTF-8 of a character the code page cannot hold, or one byte of input that was not
+// valid UTF-8. Whatever keeps the placeholders in order keeps every character.
+struct CodePageText {
     std::string bytes;
-    // What each placeholder of `bytes` stands for, in order: UTF-8 of the character, or the raw
-    // byte of input that was not valid UTF-8.
     std::vector<std::string> foreign;
 };
+using Cp1251Text = CodePageText;
 
-Cp1251Text Utf8ToCp1251(std::string_view utf8);
+CodePageText Utf8ToCodePage(std::string_view utf8, const CodePage& codePage);
 
 // Puts the foreign characters back in order; placeholders beyond the list become U+FFFD.
-std::string Cp1251ToUtf8(std::string_view bytes, const std::vector<std::string>& foreign = {});
+std::string CodePageToUtf8(std::string_view bytes, const std::vector<std::string>& foreign,
+                           const CodePage& codePage);
+
+inline CodePageText Utf8ToCp1251(std::string_view utf8) {
+    return Utf8ToCodePage(utf8, kWindows1251);
+}
+inline std::string Cp1251ToUtf8(std::string_view bytes,
+                                const std::vector<std::string>& foreign = {}) {
+    return CodePageToUtf8(bytes, foreign, kWindows1251);
+}
 
 // UTF-8 of one Windows-1251 byte (0x98 gives U+FFFD).
 std::string_view Cp1251CharToUtf8(unsigned char c);
+
+// Length of the well-formed UTF-8 sequence at the start of `s` and its code point; 0 if none.
+std::size_t DecodeCodePoint(std::string_view s, char32_t& cp);
+
+void AppendUtf8(std::string& out, char32_t cp);
 
 // True when `s` is well-formed UTF-8.
 bool IsValidUtf8(std::string_view s);
