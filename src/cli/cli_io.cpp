@@ -35,13 +35,14 @@ std::string ReadInput(const std::optional<std::string>& file) {
     return ReadAll(STDIN_FILENO);
 }
 
-text::Cp1251Text DecodeInput(std::string bytes, Encoding encoding) {
+text::CodePageText DecodeInput(std::string bytes, Encoding encoding,
+                               const text::CodePage& codePage) {
     if (encoding == Encoding::Cp1251)
         return {std::move(bytes), {}};
     std::string_view utf8 = bytes;
     if (utf8.starts_with(text::kUtf8Bom))
         utf8.remove_prefix(text::kUtf8Bom.size());
-    return text::Utf8ToCp1251(utf8);
+    return text::Utf8ToCodePage(utf8, codePage);
 }
 
 std::string DecodeInputAsUtf8(std::string bytes, Encoding encoding) {
@@ -54,11 +55,11 @@ std::string DecodeInputAsUtf8(std::string bytes, Encoding encoding) {
     return bytes;
 }
 
-std::string EncodeOutput(std::string_view cp1251, const std::vector<std::string>& foreign,
-                         Encoding encoding) {
+std::string EncodeOutput(std::string_view bytes, const std::vector<std::string>& foreign,
+                         Encoding encoding, const text::CodePage& codePage) {
     if (encoding == Encoding::Cp1251)
-        return std::string(cp1251);
-    return text::Cp1251ToUtf8(cp1251, foreign);
+        return std::string(bytes);
+    return text::CodePageToUtf8(bytes, foreign, codePage);
 }
 
 void WriteStdout(std::string_view bytes) {

@@ -21,13 +21,14 @@ std::string DictDirOption(const Arguments& args);
 std::string ReadInput(const std::optional<std::string>& file);
 
 // Input bytes as the core's text: UTF-8 is converted (a leading byte-order mark dropped) with
-// the characters Windows-1251 cannot hold kept aside; cp1251 is taken byte for byte.
-text::Cp1251Text DecodeInput(std::string bytes, Encoding encoding);
+// the characters the code page cannot hold kept aside; cp1251 is taken byte for byte.
+text::CodePageText DecodeInput(std::string bytes, Encoding encoding,
+                               const text::CodePage& codePage = text::kWindows1251);
 // Input bytes as UTF-8 for the notation formats: cp1251 is converted, UTF-8 loses a leading
 // byte-order mark. UTF-8 that is not well formed is wrong usage.
 std::string DecodeInputAsUtf8(std::string bytes, Encoding encoding);
-std::string EncodeOutput(std::string_view cp1251, const std::vector<std::string>& foreign,
-                         Encoding encoding);
+std::string EncodeOutput(std::string_view bytes, const std::vector<std::string>& foreign,
+                         Encoding encoding, const text::CodePage& codePage = text::kWindows1251);
 
 // Writes all of `bytes` to standard output; throws IoError when it cannot.
 void WriteStdout(std::string_view bytes);

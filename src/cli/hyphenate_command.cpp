@@ -47,16 +47,16 @@ int HyphenateCommand(const std::vector<std::string>& rawArgs) {
     PrintLoadWarning(state);
     state.logAllowed = logFile.has_value();
 
-    text::Cp1251Text input = DecodeInput(ReadInput(args.file()), encoding);
+    const text::CodePage& codePage = *dictionaries::Info(language).codePage;
+    text::CodePageText input = DecodeInput(ReadInput(args.file()), encoding, codePage);
     LogNoticeObserver observer(logFile.has_value());
-    engine::RunResult run =
-        engine::RunHyphenation(input.bytes, state, logFile.has_value(), &observer);
+    engine::RunResult run = engine::RunHyphenation(input, state, logFile.has_value(), &observer);
 
     int status = exit_status::kStopped;
     switch (run.status) {
     case engine::RunStatus::Done:
         if (encoding == Encoding::Utf8)
-            run.resultText = EncodeOutput(run.resultText, input.foreign, encoding);
+            run.resultText = EncodeOutput(run.resultText, input.foreign, encoding, codePage);
         WriteStdout(args.flag("--lf") ? CrLfToLf(run.resultText) : run.resultText);
         status = exit_status::kDone;
         break;
@@ -81,7 +81,7 @@ int HyphenateCommand(const std::vector<std::string>& rawArgs) {
             lines += '\n';
         }
         try {
-            ReplaceFile(*logFile, EncodeOutput(lines, {}, encoding));
+            ReplaceFile(*logFile, EncodeOutput(lines, {}, encoding, codePage));
         } catch (const IoError& e) {
             PrintFailure(DescribeIoError(e));
             return exit_status::kStopped;

@@ -1,8 +1,11 @@
 #include "engine/hyphenation_run.h"
 
+#include "engine/folded_word.h"
 #include "engine/word_tokens.h"
 #include "io/io_error.h"
 #include "text/cp1251.h"
+
+#include <algorithm>
 
 namespace cantiva::engine {
 namespace {
@@ -31,10 +34,10 @@ std::string_view WordOf(const WordToken& token, std::size_t& offsetInToken) {
     return word;
 }
 
-} // namespace
-
-RunResult RunHyphenation(std::string_view inputText, dictionaries::DictionaryState& state,
-                         bool logEnabled, RunObserver* observer) {
+// A run over `inputText`; with `foreign`, its placeholders stand for those characters in order and
+// each word holding one is folded by its language.
+RunResult Run(std::string_view inputText, const std::vector<std::string>& foreign,
+              dictionaries::DictionaryState& state, bool logEnabled, RunObserver* observer) {
     RunResult result;
     std::string_view trimmed = text::TrimView(inputText);
     if (trimmed.empty()) {
@@ -57,6 +60,8 @@ RunResult RunHyphenation(std::string_view inputText, dictionaries::DictionarySta
     LogLines* log = state.logAllowed ? &result.log : nullptr;
     std::string text;
     text.reserve(trimmed.size() + trimmed.size() / 4 + 2);
+    const char placeholder = dictionaries::Info(context.language).codePage->placeholder();
+    std::size_t nextForeign = 0;
     int tokenIndex = 0;
     bool stopped = false;
     try {
@@ -72,7 +77,19 @@ RunResult RunHyphenation(std::string_view inputText, dictionaries::DictionarySta
                 stopped = true;
                 return;
             }
-            AppendHyphenatedWord(text, word, context, log);
+            if (foreign.empty()) {
+                AppendHyphenatedWord(text, word, context, log);
+            } else {
+                // Every placeholder lies inside a word: trimming and separators never take one.
+                const auto held =
+                    static_cast<std::size_t>(std::count(word.begin(), word.end(), placeholder));
+                const std::size_t first = std::min(nextForeign, foreign.size());
+                const std::size_t count = std::min(held, foreign.size() - first);
+                AppendWrittenWord(text, word,
+                                  std::span<const std::string>(foreign).subspan(first, count),
+                                  context, log);
+                nextForeign += held;
+            }
             text += SeparatorText(token.separator);
             if (observer)
                 observer->progressPosition(tokenIndex);
@@ -95,6 +112,18 @@ RunResult RunHyphenation(std::string_view inputText, dictionaries::DictionarySta
     result.resultText = std::move(text);
     state.logAllowed = true;
     return result;
+}
+
+} // namespace
+
+RunResult RunHyphenation(std::string_view inputText, dictionaries::DictionaryState& state,
+                         bool logEnabled, RunObserver* observer) {
+    return Run(inputText, {}, state, logEnabled, observer);
+}
+
+RunResult RunHyphenation(const text::CodePageText& input, dictionaries::DictionaryState& state,
+                         bool logEnabled, RunObserver* observer) {
+    return Run(input.bytes, input.foreign, state, logEnabled, observer);
 }
 
 } // namespace cantiva::engine

@@ -2,6 +2,7 @@
 
 #include "dictionaries/dictionary_state.h"
 #include "engine/hyphenate_word.h"
+#include "text/utf8_codec.h"
 
 #include <cstddef>
 #include <string>
@@ -35,7 +36,7 @@ enum class RunStatus {
 
 struct RunResult {
     RunStatus status = RunStatus::Done;
-    std::string resultText; // the result text followed by CR LF
+    std::string resultText; // the result text followed by CR LF; its placeholders are the input's
     LogLines log;
     std::size_t wordStart = 0;
     std::size_t wordLength = 0;
@@ -46,6 +47,12 @@ struct RunResult {
 // (reading and setting state.logAllowed), divides every token's word and joins the results with
 // the separators of the input.
 RunResult RunHyphenation(std::string_view inputText, dictionaries::DictionaryState& state,
+                         bool logEnabled, RunObserver* observer = nullptr);
+
+// The same over Unicode text held in the current language's code page (text::Utf8ToCodePage):
+// every word is divided as its language folds it, and resultText keeps the placeholders of
+// `input`, so input.foreign turns it back into Unicode with every character in place.
+RunResult RunHyphenation(const text::CodePageText& input, dictionaries::DictionaryState& state,
                          bool logEnabled, RunObserver* observer = nullptr);
 
 } // namespace cantiva::engine

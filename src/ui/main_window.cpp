@@ -425,10 +425,11 @@ void MainWindow::startHyphenation() {
 void MainWindow::runHyphenation() {
     BusyCursor busy(platform_);
     const QString paneText = PaneText(*inputPane_);
-    const text::Cp1251Text input = PaneToCore(paneText);
+    const text::CodePage& codePage = *dictionaries::Info(state_.currentLanguage()).codePage;
+    const text::CodePageText input = PaneToCore(paneText, codePage);
     WindowRunObserver observer(this, platform_, progressBar_);
     const engine::RunResult run =
-        engine::RunHyphenation(input.bytes, state_, actionShowLog_->isEnabled(), &observer);
+        engine::RunHyphenation(input, state_, actionShowLog_->isEnabled(), &observer);
 
     // The log lines written before a stop stay as well.
     for (const std::string& line : run.log) {
@@ -439,7 +440,7 @@ void MainWindow::runHyphenation() {
 
     switch (run.status) {
     case engine::RunStatus::Done:
-        resultPane_->setPlainText(CoreToPane(run.resultText, input.foreign));
+        resultPane_->setPlainText(CoreToPane(run.resultText, input.foreign, codePage));
         break;
     case engine::RunStatus::EmptyAfterTrim:
         platform_.beep();

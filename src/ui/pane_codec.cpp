@@ -23,7 +23,7 @@ QString PaneText(const QPlainTextEdit& pane) {
     return raw;
 }
 
-text::Cp1251Text PaneToCore(const QString& paneText) {
+text::CodePageText PaneToCore(const QString& paneText, const text::CodePage& codePage) {
     // Only a line feed that does not already follow a carriage return gains one, so the byte count
     // stays what PanePositionOf walks.
     QString joined;
@@ -35,12 +35,13 @@ text::Cp1251Text PaneToCore(const QString& paneText) {
         joined += c;
     }
     const QByteArray utf8 = joined.toUtf8();
-    return text::Utf8ToCp1251(
-        std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    return text::Utf8ToCodePage(
+        std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), codePage);
 }
 
-QString CoreToPane(std::string_view bytes, const std::vector<std::string>& foreign) {
-    const std::string utf8 = text::Cp1251ToUtf8(bytes, foreign);
+QString CoreToPane(std::string_view bytes, const std::vector<std::string>& foreign,
+                   const text::CodePage& codePage) {
+    const std::string utf8 = text::CodePageToUtf8(bytes, foreign, codePage);
     return UnifyLineEnds(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 

@@ -20,12 +20,15 @@ namespace cantiva::ui {
 // non-breaking spaces kept (QPlainTextEdit::toPlainText would turn them into blanks).
 QString PaneText(const QPlainTextEdit& pane);
 
-// The pane's lines joined by CR LF, as Windows-1251 bytes plus the characters that do not fit.
-text::Cp1251Text PaneToCore(const QString& paneText);
+// The pane's lines joined by CR LF, as bytes of the code page (Windows-1251 unless a language's
+// dictionaries use another) plus the characters that do not fit.
+text::CodePageText PaneToCore(const QString& paneText,
+                              const text::CodePage& codePage = text::kWindows1251);
 
 // Core bytes back into pane text: CR LF, a lone CR and a lone LF each end a line; the placeholders
 // take back the characters of `foreign` in order.
-QString CoreToPane(std::string_view bytes, const std::vector<std::string>& foreign = {});
+QString CoreToPane(std::string_view bytes, const std::vector<std::string>& foreign = {},
+                   const text::CodePage& codePage = text::kWindows1251);
 
 // Where the core byte at `coreOffset` of PaneToCore(paneText).bytes sits in `paneText` (an offset
 // at or past the end gives the pane's length). Used to select a word the core pointed at.
