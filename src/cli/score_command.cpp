@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 #include "export/pane_text.h"
 #include "export/score_macro.h"
+#include "export/score_unwritable.h"
 
 #include <array>
 #include <charconv>
@@ -52,17 +53,26 @@ int ScoreCommand(const std::vector<std::string>& rawArgs) {
     options.font = PositionOption(args, "--font", options.font,
                                   static_cast<int>(exporting::kScoreFontItems.size()) - 1);
     options.staff = PositionOption(args, "--staff", options.staff, exporting::kScoreStaffCount);
-    if (std::optional<std::string> verticalPosition = args.value("--vpos")) {
+    text::CodePageText verticalPosition;
+    if (std::optional<std::string> value = args.value("--vpos")) {
         // The value goes into one line of the macro's header.
-        if (verticalPosition->find_first_of("\r\n") != std::string::npos)
+        if (value->find_first_of("\r\n") != std::string::npos)
             throw UsageError("--vpos must be one line");
-        options.verticalPosition = DecodeInput(*verticalPosition, encoding).bytes;
+        verticalPosition = DecodeInput(*value, encoding);
+        options.verticalPosition = verticalPosition.bytes;
     }
 
     text::Cp1251Text pane = DecodeInput(ReadInput(args.file()), encoding);
     // A blank pane exports nothing, as in the window.
     if (exporting::IsBlankPane(pane.bytes))
         return exit_status::kDone;
+    // Nothing is written that would lose a character; the message names them.
+    const std::vector<std::string> unwritable =
+        exporting::ScoreUnwritableCharacters({&pane.foreign, &verticalPosition.foreign});
+    if (!unwritable.empty()) {
+        PrintMessage(exporting::ScoreUnwritableMessage(unwritable) + " Nothing was written.");
+        return exit_status::kStopped;
+    }
     WriteStdout(EncodeOutput(exporting::BuildScoreMacro(pane.bytes, options), {}, encoding));
     return exit_status::kDone;
 }

@@ -1,6 +1,7 @@
 #include "ui/score_export_dialog.h"
 
 #include "export/pane_text.h"
+#include "export/score_unwritable.h"
 #include "export/user_file.h"
 #include "ui/designed_layout.h"
 #include "ui/io_error_report.h"
@@ -161,6 +162,15 @@ void ScoreExportDialog::writeMacro() {
         return;
     }
     // Characters Windows-1251 cannot hold are written as "?": the macro is always Windows-1251.
+    // The user hears which ones before anything is written, and may stop here.
+    const text::CodePageText verticalPosition = PaneToCore(verticalPositionEdit_->text());
+    const std::vector<std::string> unwritable =
+        exporting::ScoreUnwritableCharacters({&pane.foreign, &verticalPosition.foreign});
+    if (!unwritable.empty() &&
+        !platform_.warningYesNo(
+            this, QString::fromStdString(exporting::ScoreUnwritableMessage(unwritable) +
+                                         "\nThey will be written as \"?\". Write the macro?")))
+        return;
     const std::string macro = exporting::BuildScoreMacro(pane.bytes, options);
 
     FileDialogRequest request;

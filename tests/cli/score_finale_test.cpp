@@ -35,13 +35,33 @@ TEST(CliScore, WritesTheMacroForTheChosenOptions) {
          "TC 16 0  1.0 1.0 0\r\n_53le??su\r\n1\r\n2\r\n\r\n"
          "TC 16 0  1.0 1.0 0\r\n_53\r\n1\r\n\r\n"},
         {{"score", "--mode=input", "--vpos=ё", "--staff", "1"},
-         "ё ♪",
-         "T 1 10 ё 1.0 1.0 0\r\n_50ё ?\r\n"},
+         "ё",
+         "T 1 10 ё 1.0 1.0 0\r\n_50ё\r\n"},
         {{"score", "--encoding", "cp1251", "--mode", "input", "--vpos", W("ё")},
          W("ё\x98"),
          W("T 1 10 ё 1.0 1.0 0\r\n_50ё?\r\n")},
         {{"score"}, " \r\n\t\n", ""},
     });
+}
+
+TEST(CliScore, NamesTheCharactersItCannotHoldAndWritesNothing) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string input;
+        std::string characters;
+    } cases[] = {
+        {{"score"}, "Ký-ri-e ♪ Ký-ri-e", "ý (U+00FD), ♪ (U+266A)"},
+        {{"score", "--mode", "input", "--vpos", "é"}, "ле-су", "é (U+00E9)"},
+        {{"score"}, "ма\u0301-ма \xFF", "\u0301 (U+0301), byte 0xFF"},
+    };
+    for (const Case& c : cases) {
+        CliResult r = RunCli(c.args, c.input);
+        EXPECT_EQ(r.status, 1) << c.input;
+        EXPECT_EQ(r.out, "") << c.input;
+        EXPECT_EQ(r.err, "The SCORE macro is written in Windows-1251, which cannot hold these "
+                         "characters: " +
+                             c.characters + ". Nothing was written.\n");
+    }
 }
 
 TEST(CliFinale, BindsSpacesAndKeepsEverythingElse) {

@@ -343,16 +343,30 @@ TEST_F(ScoreGoTest, WritesTheMacroOfTheChosenPaneAndCloses) {
     pane("inputPane")->setPlainText(QString::fromUtf8("В лесу ♪"));
     showResult(QString::fromUtf8("В ле-су ро-ди-лась\n"));
     platform.saveFileAnswers = {file("out.txt"), file("in.txt")};
+    platform.yesNoAnswers = {true};
     EXPECT_FALSE(openAndGo(1));
     EXPECT_EQ(folder.read("out.txt"),
               "TC 1 0 -4 1.0 1.0 0\r\n_50V le!!su/ro!!di!!las!h\r\n1\r\n2\r\n3\r\n4\r\n5\r\n\r\n");
     EXPECT_FALSE(openAndGo(0));
     EXPECT_EQ(folder.read("in.txt"), "T 1 10 -4 1.0 1.0 0\r\n_50V lesu ?\r\n");
-    EXPECT_EQ(platform.transcript(), (Lines{"modal: scoreExportDialog", kScoreSaveDialog,
-                                            "modal: scoreExportDialog", kScoreSaveDialog}));
+    EXPECT_EQ(platform.transcript(),
+              (Lines{"modal: scoreExportDialog", kScoreSaveDialog, "modal: scoreExportDialog",
+                     "yes-no: The SCORE macro is written in Windows-1251, which cannot hold these "
+                     "characters: ♪ (U+266A).\nThey will be written as \"?\". Write the macro?",
+                     kScoreSaveDialog}));
     EXPECT_EQ(platform.fileRequests[1].initialFile, file("out.txt"));
     EXPECT_EQ(platform.fileRequests[1].defaultSuffix, "txt");
     EXPECT_TRUE(platform.fileRequests[1].confirmOverwrite);
+}
+
+TEST_F(ScoreGoTest, CharactersTheMacroCannotHoldAreNamedAndNoWritesNothing) {
+    showResult(QString::fromUtf8("Ký-ri-e\ne-lé-i-son 😀"));
+    EXPECT_TRUE(openAndGo(1)); // the question answers "No": the dialog stays open
+    EXPECT_EQ(platform.transcript(),
+              (Lines{"modal: scoreExportDialog",
+                     "yes-no: The SCORE macro is written in Windows-1251, which cannot hold these "
+                     "characters: ý (U+00FD), é (U+00E9), 😀 (U+1F600).\nThey will be written as "
+                     "\"?\". Write the macro?"}));
 }
 
 TEST_F(ScoreGoTest, BlankPaneBeepsAndStaysOpenCancelledSaveCloses) {
