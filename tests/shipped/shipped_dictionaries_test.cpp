@@ -1,6 +1,7 @@
 #include "dictionaries/dictionary_state.h"
 #include "dictionaries/language.h"
 #include "engine/hyphenate_word.h"
+#include "engine/run.h"
 #include "support/cp1251.h"
 #include "text/cp1251.h"
 
@@ -129,6 +130,25 @@ TEST(ShippedWords, RealWordsDivideAsSung) {
             }
         }
     }
+}
+
+} // namespace
+} // namespace cantiva
+
+namespace cantiva {
+namespace {
+
+// Printed chant texts: accents and ligatures are read as their plain letters, and kept.
+TEST(ShippedLatin, DividesAccentedChantText) {
+    dictionaries::DictionaryState state(kReadyFolder);
+    state.openLanguage(dictionaries::Language::Latin);
+    const text::CodePageText input = text::Utf8ToCp1251(
+        "Kýrie eléison. Glória in excélsis Deo. Ave María, grátia plena, Dóminus tecum. Pleni "
+        "sunt cæli et terra.");
+    const engine::RunResult run = engine::RunHyphenation(input, state, false);
+    EXPECT_EQ(text::Cp1251ToUtf8(run.paneText, input.foreign),
+              "Ký-ri-e e-lé-i-son. Gló-ri-a in ex-cél-sis De-o. A-ve Ma-rí-a, grá-ti-a ple-na, "
+              "Dó-mi-nus te-cum. Ple-ni sunt cæ-li et ter-ra.\r\n");
 }
 
 } // namespace
