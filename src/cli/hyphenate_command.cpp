@@ -47,7 +47,7 @@ int HyphenateCommand(const std::vector<std::string>& rawArgs) {
     PrintLoadWarning(state);
     state.logAllowed = logFile.has_value();
 
-    const text::CodePage& codePage = *dictionaries::Info(language).codePage;
+    const text::CodePage& codePage = *dictionaries::LanguageInfoOf(language).codePage;
     text::CodePageText input = DecodeInput(ReadInput(args.file()), encoding, codePage);
     LogNoticeObserver observer(logFile.has_value());
     engine::RunResult run = engine::RunHyphenation(input, state, logFile.has_value(), &observer);

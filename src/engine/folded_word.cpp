@@ -94,7 +94,7 @@ bool ReadCuts(std::string_view divided, const FoldedWord& folded, std::vector<bo
 void AppendWrittenWord(std::string& out, std::string_view word,
                        std::span<const std::string> foreign, const WordContext& context,
                        LogLines* log) {
-    const dictionaries::LanguageInfo& language = dictionaries::Info(context.language);
+    const dictionaries::LanguageInfo& language = dictionaries::LanguageInfoOf(context.language);
     if (word.find(language.codePage->placeholder()) == std::string_view::npos) {
         AppendHyphenatedWord(out, word, context, log);
         return;

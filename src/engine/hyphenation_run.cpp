@@ -60,7 +60,7 @@ RunResult Run(std::string_view inputText, const std::vector<std::string>& foreig
     LogLines* log = state.logAllowed ? &result.log : nullptr;
     std::string text;
     text.reserve(trimmed.size() + trimmed.size() / 4 + 2);
-    const char placeholder = dictionaries::Info(context.language).codePage->placeholder();
+    const char placeholder = dictionaries::LanguageInfoOf(context.language).codePage->placeholder();
     std::size_t nextForeign = 0;
     int tokenIndex = 0;
     bool stopped = false;

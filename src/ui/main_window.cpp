@@ -425,7 +425,8 @@ void MainWindow::startHyphenation() {
 void MainWindow::runHyphenation() {
     BusyCursor busy(platform_);
     const QString paneText = PaneText(*inputPane_);
-    const text::CodePage& codePage = *dictionaries::Info(state_.currentLanguage()).codePage;
+    const text::CodePage& codePage =
+        *dictionaries::LanguageInfoOf(state_.currentLanguage()).codePage;
     const text::CodePageText input = PaneToCore(paneText, codePage);
     WindowRunObserver observer(this, platform_, progressBar_);
     const engine::RunResult run =

@@ -9,9 +9,9 @@ namespace {
 using Kind = Fold::Kind;
 
 TEST(LetterFolding, EachLanguageReadsItsWrittenLetters) {
-    const FoldFunction latin = dictionaries::Info(dictionaries::Language::Latin).fold;
-    const FoldFunction english = dictionaries::Info(dictionaries::Language::English).fold;
-    const FoldFunction russian = dictionaries::Info(dictionaries::Language::Russian).fold;
+    const FoldFunction latin = dictionaries::LanguageInfoOf(dictionaries::Language::Latin).fold;
+    const FoldFunction english = dictionaries::LanguageInfoOf(dictionaries::Language::English).fold;
+    const FoldFunction russian = dictionaries::LanguageInfoOf(dictionaries::Language::Russian).fold;
     struct Case {
         FoldFunction fold;
         char32_t cp;

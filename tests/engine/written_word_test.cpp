@@ -9,13 +9,13 @@ namespace {
 
 using dictionaries::DictionaryState;
 using dictionaries::Language;
-using testing::MainSource;
-using testing::TempFolder;
-using testing::W;
+using test_support::MainSource;
+using test_support::TempFolder;
+using test_support::W;
 
 // The sections of a source by first letter, from UTF-8 patterns such as "a1e".
 std::vector<std::string> Sections(Language language, const std::vector<std::string>& patterns) {
-    const auto& info = dictionaries::Info(language);
+    const auto& info = dictionaries::LanguageInfoOf(language);
     std::vector<std::string> sections(static_cast<std::size_t>(info.letterCount) + 1);
     for (const std::string& utf8 : patterns) {
         std::string p = W(utf8);
@@ -37,12 +37,12 @@ protected:
             MainSource(Language::Latin, Sections(Language::Latin, {"a1e", "e1l", "o1r", "i1a",
                                                                    "a1v", "i1v", "e1s"})),
             MainSource(Language::American, Sections(Language::American, {"a1f", "o1e"})));
-        state.open();
+        state.openAtStartup();
     }
 
     std::string divide(Language language, std::string_view utf8) {
         state.openLanguage(language);
-        const text::CodePage& codePage = *dictionaries::Info(language).codePage;
+        const text::CodePage& codePage = *dictionaries::LanguageInfoOf(language).codePage;
         const text::CodePageText input = text::Utf8ToCodePage(utf8, codePage);
         const RunResult r = RunHyphenation(input, state, false);
         EXPECT_EQ(r.status, RunStatus::Done) << utf8;

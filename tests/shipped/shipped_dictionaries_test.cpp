@@ -1,7 +1,7 @@
 #include "dictionaries/dictionary_state.h"
 #include "dictionaries/language.h"
 #include "engine/hyphenate_word.h"
-#include "engine/run.h"
+#include "engine/hyphenation_run.h"
 #include "support/cp1251.h"
 #include "text/cp1251.h"
 
@@ -146,7 +146,7 @@ TEST(ShippedLatin, DividesAccentedChantText) {
         "Kýrie eléison. Glória in excélsis Deo. Ave María, grátia plena, Dóminus tecum. Pleni "
         "sunt cæli et terra.");
     const engine::RunResult run = engine::RunHyphenation(input, state, false);
-    EXPECT_EQ(text::Cp1251ToUtf8(run.paneText, input.foreign),
+    EXPECT_EQ(text::Cp1251ToUtf8(run.resultText, input.foreign),
               "Ký-ri-e e-lé-i-son. Gló-ri-a in ex-cél-sis De-o. A-ve Ma-rí-a, grá-ti-a ple-na, "
               "Dó-mi-nus te-cum. Ple-ni sunt cæ-li et ter-ra.\r\n");
 }
