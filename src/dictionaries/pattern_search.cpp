@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <optional>
 
 namespace cantiva::dictionaries {
 namespace {
@@ -20,8 +21,26 @@ void AppendWeights(std::string_view text, std::vector<PatternSearch::Weight>& ou
 
 } // namespace
 
+// Nodes this deep or shallower get a dense row of children: every walk passes through them.
+constexpr int kDenseDepth = 2;
+// The hash table has at least this many slots, and at least twice as many as there are nodes.
+constexpr std::size_t kMinimumSlots = 16;
+// Windows are at least two characters long, so shorter keys never match.
+constexpr std::size_t kShortestKey = 2;
+
+struct PatternSearch::BuildNode {
+    std::vector<std::pair<unsigned char, std::uint32_t>> children;
+    std::vector<std::uint32_t> records;
+    int depth = 0;
+};
+
 PatternSearch::PatternSearch(const std::vector<DictRecord>& records, const LetterIndexTable& table,
                              int letterCount) {
+    indexTexts(records);
+    layOut(buildTrie(records, table, letterCount));
+}
+
+void PatternSearch::indexTexts(const std::vector<DictRecord>& records) {
     texts_.reserve(records.size());
     weightStart_.reserve(records.size() + 1);
     for (const DictRecord& r : records) {
@@ -30,27 +49,23 @@ PatternSearch::PatternSearch(const std::vector<DictRecord>& records, const Lette
         AppendWeights(texts_.back(), flatWeights_);
     }
     weightStart_.push_back(static_cast<std::uint32_t>(flatWeights_.size()));
+}
 
-    // Build the trie with per-node record lists, keeping record order.
-    struct BuildNode {
-        std::vector<std::pair<unsigned char, std::uint32_t>> children;
-        std::vector<std::uint32_t> records;
-        int depth = 0;
-    };
+// Record order is kept in every node's list. Numbers the key bytes in symbol_ as they appear.
+std::vector<PatternSearch::BuildNode>
+PatternSearch::buildTrie(const std::vector<DictRecord>& records, const LetterIndexTable& table,
+                         int letterCount) {
     std::vector<BuildNode> build(1);
-    std::vector<SectionRange> sections(256);
-    std::vector<bool> sectionKnown(256, false);
+    std::vector<std::optional<SectionRange>> sections(256);
     int symbols = 0;
     for (std::uint32_t r = 0; r < records.size(); ++r) {
         std::string_view key = text::TrimView(records[r].key);
-        if (key.size() < 2)
-            continue; // windows are at least two characters long
+        if (key.size() < kShortestKey)
+            continue;
         auto c0 = static_cast<unsigned char>(key[0]);
-        if (!sectionKnown[c0]) {
+        if (!sections[c0])
             sections[c0] = FindSection(table, letterCount, c0, records.size());
-            sectionKnown[c0] = true;
-        }
-        if (r < sections[c0].first || r > sections[c0].last)
+        if (r < sections[c0]->first || r > sections[c0]->last)
             continue;
         std::uint32_t node = 0;
         for (char ch : key) {
@@ -60,22 +75,24 @@ PatternSearch::PatternSearch(const std::vector<DictRecord>& records, const Lette
                                    [c](const auto& kid) { return kid.first == c; });
             if (it != kids.end()) {
                 node = it->second;
-            } else {
-                auto next = static_cast<std::uint32_t>(build.size());
-                kids.emplace_back(c, next);
-                int depth = build[node].depth + 1;
-                build.emplace_back();
-                build.back().depth = depth;
-                node = next;
-                if (symbol_[c] == 0)
-                    symbol_[c] = static_cast<std::uint16_t>(++symbols);
+                continue;
             }
+            auto next = static_cast<std::uint32_t>(build.size());
+            kids.emplace_back(c, next);
+            const int depth = build[node].depth + 1;
+            build.emplace_back();
+            build.back().depth = depth;
+            node = next;
+            if (symbol_[c] == 0)
+                symbol_[c] = static_cast<std::uint16_t>(++symbols);
         }
         build[node].records.push_back(r);
     }
+    rowWidth_ = static_cast<std::size_t>(symbols) + 1;
+    return build;
+}
 
-    // Number the nodes breadth first, so the shallow ones, which every walk passes through,
-    // come first and find their children in a dense row.
+void PatternSearch::layOut(const std::vector<BuildNode>& build) {
     std::vector<std::uint32_t> order{0};
     for (std::size_t k = 0; k < order.size(); ++k)
         for (auto [c, kid] : build[order[k]].children)
@@ -84,13 +101,11 @@ PatternSearch::PatternSearch(const std::vector<DictRecord>& records, const Lette
     for (std::uint32_t k = 0; k < order.size(); ++k)
         id[order[k]] = k;
 
-    constexpr int kDenseDepth = 2;
     denseNodes_ = 0;
     while (denseNodes_ < order.size() && build[order[denseNodes_]].depth <= kDenseDepth)
         ++denseNodes_;
-    rowWidth_ = static_cast<std::size_t>(symbols) + 1;
     dense_.assign(denseNodes_ * rowWidth_, 0);
-    std::size_t capacity = std::bit_ceil(std::max<std::size_t>(16, build.size() * 2));
+    const std::size_t capacity = std::bit_ceil(std::max(kMinimumSlots, build.size() * 2));
     slotKeys_.assign(capacity, 0);
     slotValues_.assign(capacity, 0);
     mask_ = capacity - 1;
@@ -110,9 +125,8 @@ PatternSearch::PatternSearch(const std::vector<DictRecord>& records, const Lette
 }
 
 void PatternSearch::addChild(std::uint32_t node, unsigned char c, std::uint32_t childNode) {
-    std::uint64_t key = (static_cast<std::uint64_t>(node) << 8 | c) + 1;
-    std::uint64_t h = (key * 0x9E3779B97F4A7C15ULL) >> 20;
-    std::uint64_t i = h & mask_;
+    const std::uint64_t key = SlotKey(node, c);
+    std::uint64_t i = SlotHash(key) & mask_;
     while (slotKeys_[i] != 0)
         i = (i + 1) & mask_;
     slotKeys_[i] = key;

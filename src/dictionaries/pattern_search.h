@@ -44,6 +44,24 @@ private:
         std::uint32_t matchEnd = 0;
     };
 
+    struct BuildNode; // a trie node while the index is built
+
+    // The trimmed texts of the records and the weights each spreads.
+    void indexTexts(const std::vector<DictRecord>& records);
+    // The trie of the keys that lie in their section, with the records each key ends.
+    std::vector<BuildNode> buildTrie(const std::vector<DictRecord>& records,
+                                     const LetterIndexTable& table, int letterCount);
+    // The trie laid out for the search: nodes numbered breadth first, the shallow ones with a
+    // dense row of children, the deeper ones in the hash table.
+    void layOut(const std::vector<BuildNode>& build);
+
+    // The hash table's slot key of (node, byte); never 0, which marks an empty slot.
+    static std::uint64_t SlotKey(std::uint32_t node, unsigned char c) {
+        return (static_cast<std::uint64_t>(node) << 8 | c) + 1;
+    }
+    // Fibonacci hashing: the key times 2^64 divided by the golden ratio, its high bits.
+    static std::uint64_t SlotHash(std::uint64_t key) { return (key * 0x9E3779B97F4A7C15ULL) >> 20; }
+
     std::uint32_t child(std::uint32_t node, unsigned char c) const;
     void addChild(std::uint32_t node, unsigned char c, std::uint32_t child);
 
@@ -70,9 +88,8 @@ inline std::uint32_t PatternSearch::child(std::uint32_t node, unsigned char c) c
         return 0;
     if (node < denseNodes_)
         return dense_[node * rowWidth_ + sym];
-    std::uint64_t key = (static_cast<std::uint64_t>(node) << 8 | c) + 1;
-    std::uint64_t h = (key * 0x9E3779B97F4A7C15ULL) >> 20;
-    for (std::uint64_t i = h & mask_;; i = (i + 1) & mask_) {
+    const std::uint64_t key = SlotKey(node, c);
+    for (std::uint64_t i = SlotHash(key) & mask_;; i = (i + 1) & mask_) {
         if (slotKeys_[i] == key)
             return slotValues_[i];
         if (slotKeys_[i] == 0)

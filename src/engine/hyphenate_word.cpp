@@ -125,82 +125,119 @@ void AppendWithCaseOf(std::string& out, std::string_view exceptionText, std::str
     }
 }
 
-void AppendHyphenatedWord(std::string& out, std::string_view word, const WordContext& context,
-                          LogLines* log) {
-    const Language language = context.language;
+std::string RestoredLetters(std::string_view written) {
+    std::string letters(written.size(), '\0');
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        const char lower = text::LowerChar(written[i]);
+        letters[i] = IsUpperLetter(written[i]) ? text::UpperChar(lower) : lower;
+    }
+    return letters;
+}
 
-    // 1. Punctuation at both ends.
-    std::string_view leading =
-        StartsWithPunctuation(word) ? LeadingPunctuation(word) : std::string_view{};
-    std::string_view trailing =
-        EndsWithPunctuation(word) ? TrailingPunctuation(word) : std::string_view{};
-    // 2. The case of each letter is read from `stripped` itself when it is put back.
-    const std::string_view stripped = StripEnds(word, leading.size(), trailing.size());
+std::string InsertHyphens(std::string_view letters, const GapWeights& weights) {
+    std::string hyphenated;
+    hyphenated.reserve(2 * letters.size());
+    for (std::size_t i = 1; i <= letters.size(); ++i) {
+        // Hyphenation opportunities happen where the weights are odd. Letter i sits at position
+        // i + 1 of the dotted word, so its gap is weights[i + 1]; the first letter never takes a
+        // hyphen before it.
+        if (i >= 2 && i + 1 < weights.size() && weights[i + 1] % 2 == 1)
+            hyphenated += '-';
+        hyphenated += letters[i - 1];
+    }
+    return hyphenated;
+}
 
-    // 3. Lower case, kept as the dotted word ".core." so the core is a part of it.
+namespace {
+
+// The word without the punctuation at its ends, which comes back unchanged around the result.
+struct PunctuatedWord {
+    std::string_view leading;
+    std::string_view stripped; // the case of each letter is read from here when put back
+    std::string_view trailing;
+};
+
+PunctuatedWord SplitPunctuation(std::string_view word) {
+    PunctuatedWord parts;
+    parts.leading = StartsWithPunctuation(word) ? LeadingPunctuation(word) : std::string_view{};
+    parts.trailing = EndsWithPunctuation(word) ? TrailingPunctuation(word) : std::string_view{};
+    parts.stripped = StripEnds(word, parts.leading.size(), parts.trailing.size());
+    return parts;
+}
+
+// ".core.": the stripped word lower-cased between two dots, the form the patterns match.
+std::string DottedLowerCase(std::string_view stripped) {
     std::string dotted(stripped.size() + 2, '.');
     for (std::size_t i = 0; i < stripped.size(); ++i)
         dotted[i + 1] = text::LowerChar(stripped[i]);
-    auto core = [&dotted] { return std::string_view(dotted).substr(1, dotted.size() - 2); };
+    return dotted;
+}
 
-    // 4. Exceptions, first record in file order.
-    if (auto exception = context.exceptions.lookup(core())) {
+std::string_view CoreOf(const std::string& dotted) {
+    return std::string_view(dotted).substr(1, dotted.size() - 2);
+}
+
+// An English clitic at the end of the core leaves the dotted word; it is put back after.
+std::string_view DropClitic(std::string& dotted) {
+    const std::string_view clitic = FindClitic(CoreOf(dotted));
+    if (!clitic.empty()) {
+        dotted.resize(dotted.size() - 1 - clitic.size());
+        dotted += '.';
+    }
+    return clitic;
+}
+
+void LogWeights(const std::string& dotted, const GapWeights& weights, LogLines* log) {
+    if (!log)
+        return;
+    log->push_back(dotted);
+    log->push_back(WeightLine(weights, dotted.size()));
+    log->emplace_back(kLogRule);
+}
+
+} // namespace
+
+void AppendHyphenatedWord(std::string& out, std::string_view word, const WordContext& context,
+                          LogLines* log) {
+    const Language language = context.language;
+    const PunctuatedWord parts = SplitPunctuation(word);
+    std::string dotted = DottedLowerCase(parts.stripped);
+
+    // An exception wins over the patterns: the first record in file order.
+    if (auto exception = context.exceptions.lookup(CoreOf(dotted))) {
         if (log) {
             log->push_back("Exception: " + std::string(*exception));
             log->emplace_back(kLogRule);
         }
-        out += leading;
-        AppendWithCaseOf(out, *exception, stripped);
-        out += trailing;
+        out += parts.leading;
+        AppendWithCaseOf(out, *exception, parts.stripped);
+        out += parts.trailing;
         return;
     }
 
-    // 5. Eligibility, English clitics.
-    if (LinkedLetterCount(core(), language) < 3) {
+    if (LinkedLetterCount(CoreOf(dotted), language) < kMinimumLinkedLetters) {
         out += word;
         return;
     }
-    std::string_view clitic;
-    if (IsEnglish(language)) {
-        clitic = FindClitic(core());
-        if (!clitic.empty()) {
-            dotted.resize(dotted.size() - 1 - clitic.size());
-            dotted += '.';
-        }
-    }
-    if (!IsLanguageWord(core(), language)) {
+    const std::string_view clitic = IsEnglish(language) ? DropClitic(dotted) : std::string_view{};
+    if (!IsLanguageWord(CoreOf(dotted), language)) {
         out += word;
         return;
     }
 
-    // 6. Patterns. Every ё is matched as е and put back afterwards.
-    for (char& c : dotted)
-        if (c == kYo)
-            c = kYe;
-    GapWeights weights = ComputeWeights(dotted, context, log);
-    if (log) {
-        log->push_back(dotted);
-        log->push_back(WeightLine(weights, dotted.size()));
-        log->emplace_back(kLogRule);
-    }
+    // Every ё is matched as е; the letters as written come back afterwards.
+    std::replace(dotted.begin(), dotted.end(), kYo, kYe);
+    const GapWeights weights = ComputeWeights(dotted, context, log);
+    LogWeights(dotted, weights, log);
 
-    // The lower-cased letters come back from the original: ё and the case are restored at once.
-    const std::size_t k = dotted.size() - 2;
-    std::string hyphenated(2 * k, '\0');
-    std::size_t length = 0;
-    for (std::size_t i = 1; i <= k; ++i) {
-        if (i >= 2 && i + 1 < weights.size() && weights[i + 1] % 2 == 1)
-            hyphenated[length++] = '-';
-        char c = text::LowerChar(stripped[i - 1]);
-        hyphenated[length++] = IsUpperLetter(stripped[i - 1]) ? text::UpperChar(c) : c;
-    }
-    hyphenated.resize(length);
+    std::string hyphenated =
+        InsertHyphens(RestoredLetters(parts.stripped.substr(0, dotted.size() - 2)), weights);
     JoinFinalLetterInPlace(hyphenated, language);
     JoinInitialLetterInPlace(hyphenated, language);
-    out += leading;
+    out += parts.leading;
     out += hyphenated;
     out += clitic;
-    out += trailing;
+    out += parts.trailing;
 }
 
 std::string HyphenateWord(std::string_view word, const WordContext& context, LogLines* log) {

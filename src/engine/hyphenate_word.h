@@ -32,8 +32,16 @@ using LogLines = std::vector<std::string>;
 
 inline constexpr std::string_view kLogRule = "-------------------";
 
+// A word with fewer linked letters than this stays whole.
+inline constexpr int kMinimumLinkedLetters = 3;
+
 // Weights per gap of a dotted word: weights[p] belongs to the gap before character p (from 1).
-using GapWeights = std::array<std::uint8_t, 72>;
+// A pattern's weights reach a few places past the end of the longest word (32 letters).
+inline constexpr std::size_t kGapSlots = 72;
+using GapWeights = std::array<std::uint8_t, kGapSlots>;
+// Example: ComputeWeights(".мама.") gives 0 0 0 1 0 0 (positions 1 to 6) when а1м is the one
+// pattern: the odd 1 stands in the gap before the second "м", the third letter, so
+// InsertHyphens("мама", weights) gives "ма-ма".
 
 // The weights of the dotted word `dotted`; with `log`, the matching patterns' texts are added in
 // window length, start, record order.
@@ -41,6 +49,14 @@ GapWeights ComputeWeights(std::string_view dotted, const WordContext& context, L
 
 // "0 0 0 1 0 0 ": weights 1..n, each followed by a blank.
 std::string WeightLine(const GapWeights& weights, std::size_t n);
+
+// The letters of a word as the result writes them: lower case, but for the capitals IsUpperLetter
+// knows (A–Z, Ё, А–Я), which stay capitals.
+std::string RestoredLetters(std::string_view written);
+
+// `letters` (the core of the dotted word, as written) with a hyphen before every letter whose
+// gap weight is odd; never before the first letter.
+std::string InsertHyphens(std::string_view letters, const GapWeights& weights);
 
 // Join rules: undo a break that leaves one letter alone at the end, then at the start.
 std::string JoinFinalLetter(std::string_view hyphenated, Language language);
