@@ -111,6 +111,12 @@ def with_consonantal_v(word):
     return "".join(out)
 
 
+def with_consonantal_j(word):
+    """The spelling with j for a consonantal i (eius -> ejus, iam -> jam)."""
+    cons = consonant_flags(word)
+    return "".join("j" if c == "i" and cons[k] else c for k, c in enumerate(word))
+
+
 if __name__ == "__main__":
     for line in sys.stdin:
         print(hyphenate(line.strip().lower()))

@@ -22,12 +22,17 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+import edge_patterns  # noqa: E402
 import engine_form  # noqa: E402
 import engine_model  # noqa: E402
+import en_engraved  # noqa: E402
 import en_syllables  # noqa: E402
+import la_engraved  # noqa: E402
 import la_syllables  # noqa: E402
 import languages  # noqa: E402
+import liang  # noqa: E402
 import patgen_driver  # noqa: E402
+import ru_engraved  # noqa: E402
 import ru_syllables  # noqa: E402
 import wordlists  # noqa: E402
 
@@ -42,13 +47,18 @@ def ru_right(divided):
 
 class Russian:
     lang, index = "ru", languages.RUSSIAN_INDEX
+    vowels = languages.RU_VOWELS
 
     def words(self, args):
+        ru_engraved.use_patterns(os.path.join(args.texlive_dir, ru_engraved.TEX_FILE))
         forms = {languages.normalise_ru(w) for w in wordlists.russian_forms()}
         return sorted(w for w in forms if ru_syllables.is_word(w))
 
     def reference(self, word):
-        return ru_syllables.hyphenate(word)
+        return ru_engraved.hyphenate(word)
+
+    def inhibiting_patterns(self):
+        return ru_engraved.inhibiting_patterns()
 
     def right(self, word, divided):
         return ru_right(divided)
@@ -60,49 +70,101 @@ class Russian:
 
 
 class English:
+    """The CMU words the Moby Hyphenator divides, directly or as a stem with an ending, as
+    scores engrave them (en_engraved.py).  A division that disagrees with every CMU syllable
+    count of its word is left out, and so are Moby's words the CMU lacks (rare and technical
+    words: with them patgen runs out of room and learns less of the common ones)."""
+
     lang, index = "en", languages.ENGLISH_INDEX
-    levels = patgen_driver.ENGLISH_LEVELS
+    vowels = languages.EN_VOWELS
+    levels = patgen_driver.ENGRAVED_ENGLISH_LEVELS
 
     def words(self, args):
         if not os.path.exists(args.cmu):
             raise SystemExit(f"{args.cmu} not found: npm install --prefix DIR cmu-pronouncing-dictionary "
                              "and pass --cmu DIR/node_modules/cmu-pronouncing-dictionary")
+        if not os.path.exists(args.moby):
+            raise SystemExit(f"{args.moby} not found: pass --moby PATH/mhyph.txt")
         self.cmu = wordlists.cmu_dictionary(args.cmu)
-        return sorted(w for w in self.cmu if en_syllables.is_word(w))
+        self.moby = en_engraved.Moby(args.moby)
+        self.refs = {}
+        for word in self.cmu:
+            if not en_syllables.is_word(word):
+                continue
+            ref = self.moby.divide(word)
+            if ref is not None and self._count_right(word, self.moby.divide(word, glide=False)):
+                self.refs[word] = ref
+        # Moby's two-word compounds, written together as lyrics often are (night-all).
+        for first, second in self.moby.compounds:
+            if min(len(first), len(second)) >= 3 and first in self.refs and second in self.refs:
+                self.refs.setdefault(first + second, self.refs[first] + "-" + self.refs[second])
+        # The elided forms of hymns (wand-ring, ev-ry), from the words the CMU confirms.
+        for word in [w for w in self.refs if w in self.cmu]:
+            for form in en_engraved.elided_forms(self.refs[word]):
+                if form.replace("-", "") not in self.cmu:
+                    self.refs.setdefault(form.replace("-", ""), form)
+        # Songs drop the g of -ing (look-in, danc-in) where that makes no other word.
+        for word in [w for w in self.refs if w in self.cmu and self.refs[w].endswith("-ing")]:
+            if word[:-1] not in self.cmu and word[:-1] not in self.moby.words:
+                self.refs.setdefault(word[:-1], self.refs[word][:-1])
+        # The archaic endings of hymns (lead-eth, giv-est), on the verbs: the CMU lacks them.
+        for word in list(self.refs):
+            if word + "ing" in self.refs or word[:-1] + "ing" in self.refs and word.endswith("e"):
+                for ending in ("eth", "est"):
+                    form = word[:-1] + ending if word.endswith("e") else word + ending
+                    ref = self.moby.divide(form)
+                    if form not in self.cmu and ref is not None:
+                        self.refs[form] = ref
+        return sorted(self.refs)
 
     def reference(self, word):
-        return en_syllables.hyphenate(word, self.cmu[word])
+        return self.refs[word]
 
-    def right(self, word, divided):
+    def _count_right(self, word, divided):
         counts = {sum(p[-1].isdigit() for p in pron.split()) for pron in self.cmu[word]}
         return len(divided.split("-")) in counts
+
+    def right(self, word, divided):
+        return word not in self.cmu or self._count_right(word, divided)
+
+    def misplaced(self, word, divided):
+        """English spelling leaves patterns unsure where to cut (pow-er, ev-er, ma-ny): a
+        training word they cut elsewhere than the reference becomes an exception."""
+        return divided != self.refs[word]
 
     def trains_on(self, word):
         return True
 
     def may_be_exception(self, word, reference):
-        """Not letter-by-letter spellings (c-d-rom) nor Mc names (m-ca-dam): a fragment
-        without a vowel letter reads badly under a note."""
-        return all(set(f) & en_syllables.VOWEL_LETTERS for f in reference.split("-"))
+        """Only words of the CMU (not the forms made here), and not letter-by-letter
+        spellings (c-d-rom) nor Mc names (m-ca-dam): a fragment without a vowel letter reads
+        badly under a note."""
+        return word in self.cmu and all(set(f) & en_syllables.VOWEL_LETTERS
+                                        for f in reference.split("-"))
 
 
 class Latin:
     lang, index = "la", languages.LATIN_INDEX
+    vowels = la_syllables.VOWELS
 
     def words(self, args):
+        la_engraved.use_patterns(os.path.join(args.texlive_dir, la_engraved.TEX_FILE))
         data = args.collatinus or wordlists.find_collatinus()
         lemmas = wordlists.latin_words(data, lemmas_only=True)
         self.real = set(lemmas) | {la_syllables.with_consonantal_v(w) for w in lemmas}
+        self.real |= {la_syllables.with_consonantal_j(w) for w in self.real}
         base = wordlists.latin_words(data)
         words = set(base)
         words.update(la_syllables.with_consonantal_v(w) for w in base)
+        # The books print j for a consonantal i (e-jus, cu-jus); train on both spellings.
+        words.update([la_syllables.with_consonantal_j(w) for w in words])
         # Enclitics (-que, -ne, -ve) on a fixed share of the words.
         words.update(w + e for w in base for e in ("que", "ne", "ve")
                      if wordlists.held_out(w + e, 8, salt="enclitic"))
         return sorted(w for w in words if la_syllables.is_word(w))
 
     def reference(self, word):
-        return la_syllables.hyphenate(word)
+        return la_engraved.hyphenate(word)
 
     def right(self, word, divided):
         return len(word) < 3 or len(divided.split("-")) == len(la_syllables.nuclei(word))
@@ -126,14 +188,21 @@ def build(maker, args, log):
     log(f"{maker.lang}: {len(words)} words, {len(learn)} to patgen, {len(test)} held out")
     levels = getattr(maker, "levels", patgen_driver.DEFAULT_LEVELS)
     patterns = patgen_driver.run_patgen([maker.reference(w) for w in learn], maker.index, levels)
+    if getattr(maker, "vowels", None):
+        patterns += edge_patterns.edge_patterns(words, maker.vowels)
+    patterns += getattr(maker, "inhibiting_patterns", list)()
     lines = engine_form.layout(engine_form.engine_patterns(patterns, maker.index), maker.index)
     model = engine_model.PatternSet([line for line in lines if line != "%"])
 
-    # Exceptions: training words (sampled for patgen or not) the patterns divide wrongly.
+    # Exceptions: words of the list (held out of patgen or not) the patterns divide wrongly;
+    # the held-out figure below measures the patterns alone.
     may_be_exception = getattr(maker, "may_be_exception", lambda word, ref: True)
     exceptions = {}
-    for word in train:
-        if 3 <= len(word) <= MAX_EXCEPTION_LENGTH and not maker.right(word, engine_model.divide(word, model, maker.lang)):
+    misplaced = getattr(maker, "misplaced", lambda word, divided: False)
+    for word in words:
+        divided = engine_model.divide(word, model, maker.lang)
+        if 3 <= len(word) <= MAX_EXCEPTION_LENGTH and (not maker.right(word, divided)
+                                                       or misplaced(word, divided)):
             ref = maker.reference(word)
             if maker.right(word, ref) and may_be_exception(word, ref):
                 exceptions[word] = ref
@@ -158,6 +227,10 @@ def main():
     ap.add_argument("--lang", default="ru,en,la")
     ap.add_argument("--cmu", default="/tmp/lyrics-npm/node_modules/cmu-pronouncing-dictionary")
     ap.add_argument("--collatinus", default=None)
+    ap.add_argument("--moby", default="/work/shared/data/moby-hyphenator/mhyph.txt",
+                    help="the Moby Hyphenator II list (mhyph.txt, UTF-8)")
+    ap.add_argument("--texlive-dir", default=liang.DEFAULT_TEXLIVE_DIR,
+                    help="the hyph-utf8 pattern files (hyph-*.pat.txt)")
     ap.add_argument("--report", default=None, help="also write the held-out figures here")
     args = ap.parse_args()
     report = []

@@ -12,7 +12,9 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 import engine_form  # noqa: E402
 import engine_model  # noqa: E402
 import languages  # noqa: E402
+import liang  # noqa: E402
 import regenerate  # noqa: E402
+import ru_engraved  # noqa: E402
 import wordlists  # noqa: E402
 
 RU = languages.RUSSIAN_INDEX
@@ -127,8 +129,10 @@ class WordListTest(unittest.TestCase):
 class ExceptionChoiceTest(unittest.TestCase):
     def test_english_exceptions_have_a_vowel_in_every_fragment(self):
         english = regenerate.English()
+        english.cmu = {w: [] for w in ("ambrosia", "mcadam", "cdrom", "rhythm")}
         cases = [("ambrosia", "am-bro-sia", True), ("mcadam", "m-ca-dam", False),
-                 ("cdrom", "c-d-rom", False), ("rhythm", "rhy-thm", False)]
+                 ("cdrom", "c-d-rom", False), ("rhythm", "rhy-thm", False),
+                 ("nightall", "night-all", False)]  # a form made here, not a CMU word
         for word, ref, expected in cases:
             with self.subTest(word=word):
                 self.assertEqual(english.may_be_exception(word, ref), expected)
@@ -149,6 +153,7 @@ class RegenerationTest(unittest.TestCase):
                  "картина касса это окно сестра встать майор поэт земля вода голова").split()
 
         def words(self, args):
+            ru_engraved.use_patterns(liang.Patterns({}))  # the rules alone
             words = self.WORDS + [w + "ми" for w in self.WORDS] + [w + "ой" for w in self.WORDS]
             return sorted({languages.normalise_ru(w) for w in words})
 
@@ -166,7 +171,7 @@ class RegenerationTest(unittest.TestCase):
         for word in train:
             with self.subTest(word=word):
                 self.assertTrue(regenerate.ru_right(engine_model.divide(word, model, "ru", table)))
-        self.assertEqual(engine_model.divide("истина", model, "ru", table), "и-сти-на")
+        self.assertEqual(engine_model.divide("истина", model, "ru", table), "ис-ти-на")
         self.assertEqual(engine_model.divide("объём", model, "ru", table), "объ-ём")
 
         folder = tempfile.mkdtemp()

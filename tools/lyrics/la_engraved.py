@@ -1,0 +1,70 @@
+"""Latin division as the Solesmes chant books engrave it.
+
+The liturgical TeX patterns (hyph-la-x-liturgic, Beccari and Roux with the Monastery of
+Solesmes) write the convention down: ae, oe and au are one nucleus, other vowels stand
+alone (e-le-i-son), j and a consonantal i are consonants (cu-jus), a single consonant and
+x go right (di-xit), gn, sc and sp go right (a-gnus, su-sci-pe), st is split (chris-te),
+and compounds are cut by their parts (quon-i-am, sic-ut).  Their cut is kept between two
+nuclei (la_syllables.py finds them) where they make exactly one; the rules above fill in
+where they make none (near the ends of a word, where TeX wants no short fragment).
+"""
+
+import os
+
+import la_syllables
+import liang
+
+TEX_FILE = "hyph-la-x-liturgic.pat.txt"
+RIGHT_PAIRS = frozenset(["gn", "sc", "sp"])
+_patterns = None
+
+
+def use_patterns(source):
+    """source: a hyph-utf8 pattern file, or a liang.Patterns."""
+    global _patterns
+    _patterns = source if isinstance(source, liang.Patterns) else liang.Patterns.load(source)
+
+
+def _tex():
+    if _patterns is None:
+        use_patterns(os.path.join(liang.DEFAULT_TEXLIVE_DIR, TEX_FILE))
+    return _patterns
+
+
+def split_cluster(cluster):
+    """Letters of the consonants between two nuclei that go left, by rule."""
+    units = la_syllables._units(cluster)
+    if len(units) <= 1:
+        return 0
+    if len(units) == 2 and (units[0] + units[1] in RIGHT_PAIRS
+                            or (units[1] in la_syllables.LIQUIDS and units[0][0] in la_syllables.STOPS)):
+        return 0
+    return la_syllables.split_cluster(cluster)
+
+
+def syllables(word):
+    spans = la_syllables.nuclei(word)
+    if len(spans) < 2:
+        return [word]
+    tex = set(_tex().cuts(word.replace("j", "i")))
+    cuts = []
+    for (_, a_end), (b_start, _) in zip(spans, spans[1:]):
+        inside = [c for c in tex if a_end <= c <= b_start]
+        if len(inside) == 1:
+            cuts.append(inside[0])
+        else:
+            cuts.append(a_end + split_cluster(word[a_end:b_start]))
+    bounds = [0] + cuts + [len(word)]
+    return [word[i:j] for i, j in zip(bounds, bounds[1:])]
+
+
+# Where the books part from the patterns: the oblique forms of potens are not cut as a
+# compound (om-ni-pot-ens, but om-ni-po-ten-tem), archangelus is (arch-an-ge-lus).
+CORRECTIONS = (("pot-en-t", "po-ten-t"), ("ar-chan", "arch-an"))
+
+
+def hyphenate(word):
+    divided = "-".join(syllables(word))
+    for wrong, right in CORRECTIONS:
+        divided = divided.replace(wrong, right)
+    return divided
