@@ -41,7 +41,7 @@ def _move_consonant(sylls, is_stem):
     out = list(sylls)
     word = "".join(sylls)
     stem = word[:-len(out[-1])] if out else ""
-    if len(out) >= 2 and not (is_stem(stem) or is_stem(stem + "e")):
+    if len(out) >= 2 and not (len(stem) >= 4 and (is_stem(stem) or is_stem(stem + "e"))):
         left, right = out[-2], out[-1]
         if (right in FINAL_Y and left[-1] not in VOWELS and left[-1] != "x"
                 and any(c in VOWELS for c in left[:-1])):

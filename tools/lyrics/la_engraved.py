@@ -63,6 +63,11 @@ def syllables(word):
 CORRECTIONS = (("pot-en-t", "po-ten-t"), ("ar-chan", "arch-an"))
 
 
+# The same corrections as engine patterns, for the TeX set: o-t and h-a cut, t-e and r-c,
+# c-h not (digits above those the set gives these gaps).
+CORRECTION_PATTERNS = ("po5t6ent", ".ar6c6h5an")
+
+
 def hyphenate(word):
     divided = "-".join(syllables(word))
     for wrong, right in CORRECTIONS:

@@ -21,8 +21,10 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
 import edge_patterns  # noqa: E402
+import import_patterns  # noqa: E402
 import engine_form  # noqa: E402
 import engine_model  # noqa: E402
 import en_engraved  # noqa: E402
@@ -173,6 +175,17 @@ class Latin:
         """Only real words: the stems with endings that train the patterns are not all words."""
         return word in self.real
 
+    def patterns(self, args):
+        """The liturgical TeX patterns themselves, as the importer converts them: they are the
+        books' convention, and patgen learns their compounds (sic-ut, ad-es-se) less well."""
+        profile = import_patterns.PROFILES["la"]
+        raw = import_patterns.read_words(os.path.join(args.texlive_dir, la_engraved.TEX_FILE))
+        return ([p.text() for p in import_patterns.convert_patterns(raw, profile)]
+                + list(la_engraved.CORRECTION_PATTERNS))
+
+    def misplaced(self, word, divided):
+        return word in self.real and divided != la_engraved.hyphenate(word)
+
     def trains_on(self, word):
         return len(word) <= 6 or wordlists.held_out(word, 25, salt="sample")
 
@@ -187,7 +200,10 @@ def build(maker, args, log):
     learn = [w for w in train if maker.trains_on(w)]
     log(f"{maker.lang}: {len(words)} words, {len(learn)} to patgen, {len(test)} held out")
     levels = getattr(maker, "levels", patgen_driver.DEFAULT_LEVELS)
-    patterns = patgen_driver.run_patgen([maker.reference(w) for w in learn], maker.index, levels)
+    if hasattr(maker, "patterns"):
+        patterns = maker.patterns(args)
+    else:
+        patterns = patgen_driver.run_patgen([maker.reference(w) for w in learn], maker.index, levels)
     if getattr(maker, "vowels", None):
         patterns += edge_patterns.edge_patterns(words, maker.vowels)
     patterns += getattr(maker, "inhibiting_patterns", list)()

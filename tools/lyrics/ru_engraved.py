@@ -15,12 +15,15 @@ import ru_syllables
 VOWELS = ru_syllables.VOWELS
 SIGNS = ru_syllables.SIGNS
 # Consonants that begin a syllable together with л or р (сла-ва, и-гра-ю; but от-ро-ка,
-# слов-лю), and the other pair that does (тво-рец); STOPS keep their л or р even against
-# the TeX patterns.
+# слов-лю), and the other pair that does (тво-рец); the velars keep their л or р even
+# where the TeX patterns cut (при-кло-нить), the others follow them (об-ле-чё).
 OBSTRUENTS = frozenset("бгзкпсфх")
-STOPS = frozenset("бгкпфх")
+STOPS = frozenset("гкх")
 LIQUIDS = frozenset("лр")
 ONSETS = frozenset(["тв"])
+# Prefixes that end in a vowel stay whole where the patterns cut after them (пре-ста,
+# на-ста-нет, до-сто-ин), though a cluster is otherwise split (мес-то).
+OPEN_PREFIXES = frozenset(["до", "на", "пре", "при"])
 TEX_FILE = "hyph-ru.pat.txt"
 _patterns = None
 
@@ -78,7 +81,8 @@ def syllables(word):
             if word[k] in SIGNS:
                 lo = k + 1
         inside = [c for c in tex if lo <= c < b or c == lo == b]
-        if inside and _trust_tex(word[a + 1:b], max(inside) - a - 1):
+        at_prefix = word[:a + 1] in OPEN_PREFIXES and max(inside, default=0) == a + 1
+        if inside and (at_prefix or _trust_tex(word[a + 1:b], max(inside) - a - 1)):
             cuts.append(max(inside))
         else:
             cuts.append(a + 1 + split_cluster(word[a + 1:b]))

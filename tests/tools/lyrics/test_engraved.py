@@ -61,8 +61,10 @@ class RussianTest(unittest.TestCase):
                 self.assertEqual(ru_engraved.hyphenate(word), expected)
 
     def test_pattern_cuts(self):
-        ru_engraved.use_patterns(patterns("з1с", ".от1", "г1р", ".вос1к"))
+        ru_engraved.use_patterns(patterns("з1с", ".от1", "г1р", ".вос1к", ".на1", "е1ст"))
         cases = {
+            "настанет": "на-ста-нет",           # an open prefix stays whole
+            "место": "мес-то",                  # elsewhere the cluster is split
             "безсмертный": "без-смерт-ный",     # a prefix the patterns know
             "воскресе": "вос-кре-се",
             "отрок": "от-рок",                  # a cut inside an onset of т
