@@ -82,39 +82,115 @@ struct RealWord {
     const char* expected;
 };
 
-// Words a singer meets, divided as sung; they show the conversion's steps at work: one-letter
-// patterns expanded (Russian, Latin), ё matched as е, æ kept together (Latin), the join rules.
+// Words a singer meets, divided as engraved scores divide them, a few of each convention
+// the dictionaries follow; the first ones also show the conversion at work (ё matched as е,
+// the join rules, punctuation kept).
 const RealWord kRealWords[] = {
     {Language::Russian, "Мама", "Ма-ма"},
-    {Language::Russian, "молоко", "мо-ло-ко"},
-    {Language::Russian, "сегодня", "се-го-дня"},
-    {Language::Russian, "здравствуйте", "здра-вствуй-те"},
     {Language::Russian, "Россия", "Рос-си-я"},
-    {Language::Russian, "подъезд", "подъ-езд"},
-    {Language::Russian, "Ёлочка", "Ё-ло-чка"},
-    {Language::Russian, "Это", "Э-то"},
-    {Language::Russian, "истина", "и-сти-на"},
-    {Language::Russian, "семья", "семь-я"},
+    {Language::Russian, "Ёлочка", "Ё-лоч-ка"},
     {Language::Russian, "(небо)", "(не-бо)"},
-    {Language::English, "music", "mu-sic"},
-    {Language::English, "beautiful", "beau-ti-ful"},
-    {Language::English, "wonderful", "won-der-ful"},
+    // Every syllable marked, one-letter ones too.
+    {Language::Russian, "Это", "Э-то"},
+    {Language::Russian, "поэт", "по-эт"},
+    {Language::Russian, "моя", "мо-я"},
+    // A single consonant goes right.
+    {Language::Russian, "молоко", "мо-ло-ко"},
+    {Language::Russian, "дорога", "до-ро-га"},
+    // Clusters are split.
+    {Language::Russian, "окно", "ок-но"},
+    {Language::Russian, "ветка", "вет-ка"},
+    {Language::Russian, "сегодня", "се-год-ня"},
+    {Language::Russian, "истина", "ис-ти-на"},
+    {Language::Russian, "честный", "чест-ный"},
+    {Language::Russian, "кукла", "ку-кла"},
+    // Prefixes stay whole.
+    {Language::Russian, "разбить", "раз-бить"},
+    {Language::Russian, "подписать", "под-пи-сать"},
+    {Language::Russian, "рассказ", "рас-сказ"},
+    {Language::Russian, "воспеть", "вос-петь"},
+    {Language::Russian, "доступный", "до-ступ-ный"},
+    {Language::Russian, "прекрасный", "пре-крас-ный"},
+    // й, ь, ъ stay on the left.
+    {Language::Russian, "семья", "семь-я"},
+    {Language::Russian, "подъезд", "подъ-езд"},
+    {Language::Russian, "здравствуйте", "здрав-ствуй-те"},
+    // Church Slavonic forms.
+    {Language::Russian, "яко", "я-ко"},
+    {Language::Russian, "еси", "е-си"},
+
     {Language::English, "Christmas", "Christ-mas"},
-    {Language::American, "yesterday", "yes-ter-day"},
-    {Language::American, "table", "ta-ble"},
+    {Language::English, "You", "You"},
+    {Language::English, "stretch", "stretch"},
+    {Language::American, "thought", "thought"},
+    // Every syllable marked.
     {Language::American, "about", "a-bout"},
     {Language::American, "over", "o-ver"},
-    {Language::English, "You", "You"},
+    {Language::English, "arise", "a-rise"},
+    {Language::English, "beyond", "be-yond"},
+    // After a short stressed vowel the consonant goes left, after a long one right.
+    {Language::English, "cover", "cov-er"},
+    {Language::English, "planet", "plan-et"},
+    {Language::American, "relish", "rel-ish"},
+    {Language::English, "music", "mu-sic"},
+    {Language::American, "tulip", "tu-lip"},
+    {Language::English, "vapor", "va-por"},
+    // Except before a final y.
     {Language::English, "many", "ma-ny"},
+    // Endings stay whole, the archaic ones too.
+    {Language::English, "walking", "walk-ing"},
+    {Language::American, "hopping", "hop-ping"},
+    {Language::English, "wooden", "wood-en"},
+    {Language::English, "cometh", "com-eth"},
+    {Language::American, "giving", "giv-ing"},
+    // Vowel pairs are not cut.
+    {Language::English, "beautiful", "beau-ti-ful"},
+    {Language::English, "previous", "pre-vious"},
+    {Language::American, "dubious", "du-bious"},
+    // ng is not one consonant; a stop with l goes right.
+    {Language::English, "anger", "an-ger"},
+    {Language::American, "ginger", "gin-ger"},
+    {Language::American, "table", "ta-ble"},
+    {Language::English, "jungle", "jun-gle"},
+    {Language::English, "wonderful", "won-der-ful"},
+    {Language::American, "yesterday", "yes-ter-day"},
+
     {Language::Latin, "rosa", "ro-sa"},
     {Language::Latin, "Dominus", "Do-mi-nus"},
-    {Language::Latin, "gloria", "glo-ri-a"},
     {Language::Latin, "Kyrie", "Ky-ri-e"},
-    {Language::Latin, "eleison", "e-le-i-son"},
-    {Language::Latin, "caelum", "cae-lum"},
+    {Language::Latin, "gloria", "glo-ri-a"},
     {Language::Latin, "praeclara", "prae-cla-ra"},
     {Language::Latin, "coelestis", "coe-les-tis"},
+    // ae, oe, au are one nucleus; every other vowel stands alone.
+    {Language::Latin, "caelum", "cae-lum"},
+    {Language::Latin, "aeternus", "ae-ter-nus"},
+    {Language::Latin, "poena", "poe-na"},
+    {Language::Latin, "eleison", "e-le-i-son"},
+    {Language::Latin, "meus", "me-us"},
+    {Language::Latin, "puer", "pu-er"},
+    // j and a consonantal i are consonants.
+    {Language::Latin, "ejus", "e-jus"},
     {Language::Latin, "eius", "e-ius"},
+    {Language::Latin, "jejunium", "je-ju-ni-um"},
+    {Language::Latin, "trajicere", "tra-ji-ce-re"},
+    // A single consonant and x go right, gn, sc and a stop with r too.
+    {Language::Latin, "maxime", "ma-xi-me"},
+    {Language::Latin, "dixit", "di-xit"},
+    {Language::Latin, "agnus", "a-gnus"},
+    {Language::Latin, "pugnare", "pu-gna-re"},
+    {Language::Latin, "crescere", "cre-sce-re"},
+    {Language::Latin, "cognoscere", "co-gno-sce-re"},
+    {Language::Latin, "scribere", "scri-be-re"},
+    // st is split.
+    {Language::Latin, "fenestra", "fe-nes-tra"},
+    {Language::Latin, "vestis", "ves-tis"},
+    // Compounds are cut by their parts.
+    {Language::Latin, "quoniam", "quon-i-am"},
+    {Language::Latin, "adoramus", "ad-o-ra-mus"},
+    {Language::Latin, "abire", "ab-i-re"},
+    {Language::Latin, "archangelorum", "arch-an-ge-lo-rum"},
+    // ... but not the inflected potens.
+    {Language::Latin, "potentibus", "po-ten-ti-bus"},
     {Language::Latin, "sanguis", "san-guis"},
 };
 
