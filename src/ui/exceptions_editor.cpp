@@ -1,6 +1,9 @@
 #include "ui/exceptions_editor.h"
 
 #include "dictionaries/dictionary_state.h"
+#include "dictionaries/exceptions_source.h"
+#include "io/file_io.h"
+#include "io/io_error.h"
 #include "text/cp1251.h"
 #include "text/utf8_codec.h"
 #include "ui/exception_entry_dialog.h"
@@ -65,6 +68,15 @@ bool EntryLess(const QString& a, const QString& b) {
 }
 
 constexpr int kItemHeight = 13;
+
+// The exceptions source as it is on disk now, or nothing when it cannot be read.
+std::optional<std::string> SourceOnDisk(const dictionaries::DictionaryState& state) {
+    try {
+        return ReadWholeFile(state.pathOf(DictFile::ExceptionsSource));
+    } catch (const IoError&) {
+        return std::nullopt;
+    }
+}
 
 QListWidgetItem* NewItem(const QString& entry) {
     auto* item = new QListWidgetItem(entry);
@@ -179,6 +191,8 @@ void ExceptionsEditor::reloadEntries() {
         "]"));
     for (const std::string& entry : state_.exceptionTexts())
         addEntry(ToQString(text::TrimView(entry)));
+    savedEntries_ = entries();
+    loadedSource_ = SourceOnDisk(state_);
     entryList_->setFocus();
     entryList_->setCurrentRow(entryList_->count() > 0 ? 0 : -1);
     saveButton_->setEnabled(false);
@@ -256,16 +270,42 @@ void ExceptionsEditor::toggleSorted() {
         sortEntries();
 }
 
+void ExceptionsEditor::reject() {
+    if (confirmClose())
+        QDialog::reject();
+}
+
+bool ExceptionsEditor::confirmClose() {
+    if (!hasUnsavedChanges())
+        return true;
+    const QString text = QString::fromStdString(
+        "Save the changes to [" +
+        dictionaries::FileName(state_.currentLanguage(), DictFile::ExceptionsSource) + "]?");
+    switch (platform_.question(this, text, {"Save", "Discard", "Cancel"})) {
+    case 0:
+        return save();
+    case 1:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void ExceptionsEditor::closeAndForgetChanges() {
+    if (!confirmClose())
+        return;
     QDialog::reject();
     setChangesPending(false);
 }
 
 void ExceptionsEditor::closeKeepingChanges() {
-    QDialog::reject();
+    if (confirmClose())
+        QDialog::reject();
 }
 
 void ExceptionsEditor::compilePendingAndClose() {
+    if (!confirmClose())
+        return;
     if (changesPending_ &&
         !RunReportingFileErrors(platform_, this, [this] { state_.rebuildExceptions(); }))
         return;
@@ -282,14 +322,44 @@ void ExceptionsEditor::keyPressEvent(QKeyEvent* event) {
 }
 
 void ExceptionsEditor::saveAndCompile() {
+    save();
+}
+
+bool ExceptionsEditor::save() {
     const std::string fileName =
         dictionaries::FileName(state_.currentLanguage(), DictFile::ExceptionsSource);
+    // Another copy of the program, or the user by hand, may have changed the file meanwhile.
+    if (SourceOnDisk(state_) != loadedSource_) {
+        const QString text = QString::fromStdString(
+            "[" + fileName +
+            "] was changed on disk since the editor loaded it, by another copy of Cantiva or "
+            "by hand.\n\nReload it (your changes here are lost), or overwrite it with this list?");
+        switch (platform_.question(this, text, {"Reload", "Overwrite", "Cancel"})) {
+        case 0:
+            RunReportingFileErrors(platform_, this, [this] { state_.rebuildExceptions(); });
+            reloadEntries();
+            setChangesPending(false);
+            return false;
+        case 1:
+            break;
+        default:
+            return false;
+        }
+    }
     const QString savedMessage = QString::fromStdString("Changes in [" + fileName + "] saved");
+    const std::vector<std::string> list = entries();
     // A failed save keeps the previous source whole and compiles nothing.
-    if (RunReportingFileErrors(platform_, this, [&] {
-            state_.saveExceptions(entries(), [&] { platform_.information(this, savedMessage); });
-        }))
-        setChangesPending(false);
+    const bool done = RunReportingFileErrors(platform_, this, [&] {
+        state_.saveExceptions(list, [&] {
+            savedEntries_ = list;
+            loadedSource_ = dictionaries::ExceptionsSourceText(list);
+            platform_.information(this, savedMessage);
+        });
+    });
+    if (!done)
+        return false;
+    setChangesPending(false);
+    return true;
 }
 
 } // namespace cantiva::ui

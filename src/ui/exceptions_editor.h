@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QListWidget>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,11 +68,22 @@ public:
     void closeAndForgetChanges();
     void closeKeepingChanges();
 
+    // The list differs from what was loaded or last saved.
+    bool hasUnsavedChanges() const { return entries() != savedEntries_; }
+
+    // Every way of closing comes here: with unsaved changes the user chooses Save, Discard or
+    // Cancel (Cancel keeps the editor open).
+    void reject() override;
+
 protected:
     // Esc belongs to the list only; elsewhere in the editor it does nothing.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Asks about unsaved changes; true when the editor may close.
+    bool confirmClose();
+    // Saves; false when it did not (cancelled, reloaded or failed).
+    bool save();
     void compilePendingAndClose();
     void addEntry(const QString& entry);
     void sortEntries();
@@ -82,6 +94,8 @@ private:
     ExceptionEntryDialog* entryDialog_ = nullptr;
     bool changesPending_ = false;
     bool sorted_ = false;
+    std::vector<std::string> savedEntries_;   // as loaded or last saved
+    std::optional<std::string> loadedSource_; // the exceptions source file then
 
     QMenuBar* menuBar_;
     QAction* actionAdd_;

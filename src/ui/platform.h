@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QDialog;
 class QWidget;
@@ -12,6 +13,7 @@ struct FileDialogRequest {
     QString filter;        // Qt form: "Text file (*.txt);;All files (*.*)"
     QString defaultSuffix; // "txt", or empty
     QString initialFile;   // the name remembered from the last use, or empty
+    QString folder;        // the folder the dialog opens in (a relative initialFile is in it)
     bool confirmOverwrite = false;
 };
 
@@ -27,6 +29,9 @@ public:
     virtual void information(QWidget* parent, const QString& text) = 0;  // information box, OK
     virtual void warning(QWidget* parent, const QString& text) = 0;      // warning box, OK
     virtual void message(QWidget* parent, const QString& text) = 0;      // plain box, OK
+    // A question with the given buttons, the first the default: the index of the button pressed,
+    // or the last (the cancelling one) when the box is closed otherwise.
+    virtual int question(QWidget* parent, const QString& text, const QStringList& buttons) = 0;
     virtual void beep() = 0;
 
     // The hourglass while a command works; calls nest.

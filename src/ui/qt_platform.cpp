@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace cantiva::ui {
 namespace {
@@ -32,6 +33,8 @@ QString RunFileDialog(QWidget* parent, const FileDialogRequest& request,
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     dialog.setSizeGripEnabled(true);
+    if (!request.folder.isEmpty())
+        dialog.setDirectory(request.folder);
     if (!request.initialFile.isEmpty())
         dialog.selectFile(request.initialFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -63,6 +66,24 @@ void QtPlatform::warning(QWidget* parent, const QString& text) {
 
 void QtPlatform::message(QWidget* parent, const QString& text) {
     ShowBox(parent, QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+int QtPlatform::question(QWidget* parent, const QString& text, const QStringList& buttons) {
+    QMessageBox box(QMessageBox::Question, kApplicationTitle, text, QMessageBox::NoButton, parent);
+    QList<QAbstractButton*> added;
+    for (qsizetype i = 0; i < buttons.size(); ++i) {
+        const auto role = i + 1 == buttons.size() ? QMessageBox::RejectRole
+                          : i == 0                ? QMessageBox::AcceptRole
+                                                  : QMessageBox::DestructiveRole;
+        added << box.addButton(buttons[i], role);
+    }
+    if (!added.isEmpty()) {
+        box.setDefaultButton(qobject_cast<QPushButton*>(added.first()));
+        box.setEscapeButton(added.last());
+    }
+    box.exec();
+    const auto pressed = added.indexOf(box.clickedButton());
+    return pressed < 0 ? static_cast<int>(buttons.size()) - 1 : static_cast<int>(pressed);
 }
 
 void QtPlatform::beep() {

@@ -13,6 +13,7 @@ public:
     void information(QWidget* parent, const QString& text) override;
     void warning(QWidget* parent, const QString& text) override;
     void message(QWidget* parent, const QString& text) override;
+    int question(QWidget* parent, const QString& text, const QStringList& buttons) override;
     void beep() override;
 
     void pushBusyCursor() override;

@@ -359,10 +359,11 @@ TEST_F(ExceptionsEditorTest, EscInTheListAfterAnEditRebuildsFromTheUnchangedSour
     dialogSteps = {Type("ав-то-мат")};
     editor->editCurrentEntry();
     editor->setResult(QDialog::Accepted);
+    platform.questionAnswers = {1}; // Discard
 
     QTest::keyClick(entryList(), Qt::Key_Escape);
 
-    EXPECT_EQ(editor->result(), QDialog::Rejected); // closed
+    EXPECT_EQ(editor->result(), QDialog::Rejected); // closed, the change discarded when asked
     EXPECT_FALSE(editor->changesPending());
     EXPECT_EQ(source(), "ав-то\r\nмо-ло-ко"); // the list was not written
     EXPECT_EQ(loadedExceptions(), (Lines{"ав-то", "мо-ло-ко"}));
@@ -377,27 +378,95 @@ TEST_F(ExceptionsEditorTest, EscWithoutChangesOnlyCloses) {
     EXPECT_EQ(loadedExceptions(), Lines{"ав-то"}); // not rebuilt
 }
 
-TEST_F(ExceptionsEditorTest, CloseAndExitDropChangesWithoutAsking) {
-    for (bool byExit : {false, true}) {
+// Unsaved changes are never dropped silently: every way of closing asks Save / Discard / Cancel.
+TEST_F(ExceptionsEditorTest, EveryWayOfClosingAsksAboutUnsavedChanges) {
+    struct Way {
+        const char* name;
+        std::function<void()> close;
+    } ways[] = {
+        {"Close", [this] { closeButton()->click(); }},
+        {"Exit", [this] { action("actionExit")->trigger(); }},
+        {"Esc", [this] { QTest::keyClick(entryList(), Qt::Key_Escape); }},
+        {"window close button", [this] { editor->close(); }},
+    };
+    enum Answer { kSave, kDiscard, kCancel };
+    for (const Way& way : ways) {
+        for (Answer answer : {kSave, kDiscard, kCancel}) {
+            SCOPED_TRACE(std::string(way.name) + " answered " + std::to_string(answer));
+            load("ав-то");
+            editor->editCurrentLanguage();
+            dialogSteps = {Type("мо-ло-ко")};
+            editor->addNewEntry();
+            platform.clearRecord();
+            platform.questionAnswers = {answer};
+            editor->show();
+            editor->setResult(QDialog::Accepted);
+            way.close();
+            ASSERT_EQ(platform.texts(ScriptedPlatform::Kind::Question),
+                      Lines{"Save the changes to [RHYPHEN.XCP]? [Save|Discard|Cancel]"});
+            const bool closed = answer != kCancel;
+            EXPECT_EQ(editor->isVisible(), !closed);
+            EXPECT_EQ(editor->result(), closed ? QDialog::Rejected : QDialog::Accepted);
+            EXPECT_EQ(source(), answer == kSave ? "ав-то\r\nмо-ло-ко" : "ав-то");
+            EXPECT_EQ(editor->hasUnsavedChanges(), answer != kSave); // until it is opened again
+            editor->hide();
+        }
+    }
+    // Without changes nothing is asked.
+    load("ав-то");
+    editor->editCurrentLanguage();
+    platform.clearRecord();
+    closeButton()->click();
+    EXPECT_TRUE(platform.calls.empty());
+}
+
+// Two copies of the program edit one folder: the second save sees the first and asks.
+TEST_F(ExceptionsEditorTest, SavingOverAFileChangedOnDiskAsksToReloadOrOverwrite) {
+    enum Answer { kReload, kOverwrite, kCancel };
+    struct Case {
+        Answer answer;
+        const char* source;
+        Lines listedAfter;
+    } cases[] = {
+        {kReload, "ав-то\r\nмо-ло-ко", {"ав-то", "мо-ло-ко"}},
+        {kOverwrite, "ав-то\r\nпа-па", {"ав-то", "па-па"}},
+        {kCancel, "ав-то\r\nмо-ло-ко", {"ав-то", "па-па"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answer);
         load("ав-то");
+        DictionaryState otherState(folder.path());
+        otherState.openAtStartup();
+        ScriptedPlatform otherPlatform;
+        ExceptionEntryDialog otherEntryDialog(otherPlatform);
+        ExceptionsEditor other(otherPlatform, otherState);
+        other.setEntryDialog(otherEntryDialog);
+        otherPlatform.onModal = [&](QDialog& dialog) {
+            if (&dialog == &otherEntryDialog)
+                Type("мо-ло-ко")(otherEntryDialog);
+            return dialog.result();
+        };
         editor->editCurrentLanguage();
-        dialogSteps = {Type("мо-ло-ко")};
+        other.editCurrentLanguage();
+        other.addNewEntry();
+        other.saveAndCompile();
+        EXPECT_EQ(otherPlatform.count(ScriptedPlatform::Kind::Question), 0);
+
+        dialogSteps = {Type("па-па")};
         editor->addNewEntry();
         platform.clearRecord();
-        editor->setResult(QDialog::Accepted);
-        if (byExit)
-            action("actionExit")->trigger();
-        else
-            closeButton()->click();
-        EXPECT_EQ(editor->result(), QDialog::Rejected) << byExit;
-        EXPECT_TRUE(platform.calls.empty()) << byExit;
-        EXPECT_EQ(source(), "ав-то") << byExit;
-        // "Close" forgets the change; "Exit" leaves the record as it was.
-        EXPECT_EQ(editor->changesPending(), byExit);
-        EXPECT_EQ(saveEnabled(), byExit);
-        editor->editCurrentLanguage();
-        EXPECT_EQ(listed(), Lines{"ав-то"}) << byExit;
-        EXPECT_FALSE(saveEnabled()) << byExit;
+        platform.questionAnswers = {c.answer};
+        editor->saveAndCompile();
+        EXPECT_EQ(platform.texts(ScriptedPlatform::Kind::Question),
+                  Lines{"[RHYPHEN.XCP] was changed on disk since the editor loaded it, by another "
+                        "copy of Cantiva or by hand.\n\nReload it (your changes here are lost), "
+                        "or overwrite it with this list? [Reload|Overwrite|Cancel]"});
+        EXPECT_EQ(source(), c.source);
+        EXPECT_EQ(listed(), c.listedAfter);
+        EXPECT_EQ(editor->hasUnsavedChanges(), c.answer == kCancel);
+        if (c.answer != kCancel) {
+            EXPECT_EQ(loadedExceptions(), c.listedAfter); // what the next run uses
+        }
     }
 }
 
@@ -412,6 +481,7 @@ TEST_F(ExceptionsEditorTest, AFailedSaveKeepsTheOldSourceAndThePendingChange) {
     std::filesystem::path keep = folder / "RHYPHEN.XCP" / "keep";
     folder.write("RHYPHEN.XCP/keep", "x");
     platform.clearRecord();
+    platform.questionAnswers = {1}; // it changed on disk: overwrite
 
     editor->saveAndCompile();
 

@@ -27,6 +27,8 @@ const char* KindName(ScriptedPlatform::Kind kind) {
         return "clipboard";
     case Kind::Modal:
         return "modal";
+    case Kind::Question:
+        return "question";
     }
     return "?";
 }
@@ -92,6 +94,17 @@ void ScriptedPlatform::warning(QWidget*, const QString& text) {
 
 void ScriptedPlatform::message(QWidget*, const QString& text) {
     record(Kind::Message, text);
+}
+
+int ScriptedPlatform::question(QWidget*, const QString& text, const QStringList& buttons) {
+    record(Kind::Question,
+           text + QStringLiteral(" [") + buttons.join(QLatin1Char('|')) + QLatin1Char(']'));
+    const int cancel = static_cast<int>(buttons.size()) - 1;
+    if (questionAnswers.empty())
+        return cancel;
+    const int answer = questionAnswers.front();
+    questionAnswers.pop_front();
+    return answer;
 }
 
 void ScriptedPlatform::beep() {

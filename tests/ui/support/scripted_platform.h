@@ -36,6 +36,7 @@ public:
         SaveFile,
         Clipboard,
         Modal,
+        Question,
     };
     struct Call {
         Kind kind;
@@ -44,6 +45,7 @@ public:
 
     // Answers, consumed front first.
     std::deque<bool> yesNoAnswers;
+    std::deque<int> questionAnswers; // button indexes; empty: the last (cancelling) button
     std::deque<QString> openFileAnswers;
     std::deque<QString> saveFileAnswers;
     std::function<int(QDialog&)> onModal;
@@ -69,6 +71,7 @@ public:
     void information(QWidget* parent, const QString& text) override;
     void warning(QWidget* parent, const QString& text) override;
     void message(QWidget* parent, const QString& text) override;
+    int question(QWidget* parent, const QString& text, const QStringList& buttons) override;
     void beep() override;
     void pushBusyCursor() override;
     void popBusyCursor() override;
@@ -82,7 +85,8 @@ private:
 };
 
 // The name transcript() uses for a kind: "error", "yes-no", "information", "warning", "message",
-// "beep", "open-file", "save-file", "clipboard", "modal".
+// "beep", "open-file", "save-file", "clipboard", "modal", "question" (its text, then the
+// buttons in brackets: "… [Save|Discard|Cancel]").
 const char* KindName(ScriptedPlatform::Kind kind);
 
 } // namespace cantiva::test_support
