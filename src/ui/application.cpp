@@ -14,7 +14,7 @@
 
 namespace cantiva::ui {
 
-int RunApplication(Platform& platform) {
+int RunApplication(Platform& platform, const QString& file) {
     MainWindow mainWindow(platform);
     if (mainWindow.startupFailed())
         return 0;
@@ -35,6 +35,8 @@ int RunApplication(Platform& platform) {
                            &finaleExport, &lilyPondExport, &gabcExport, &layLyrics});
 
     mainWindow.show();
+    if (!file.isEmpty())
+        mainWindow.openFile(file);
     return QApplication::exec();
 }
 

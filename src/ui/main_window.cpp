@@ -9,22 +9,32 @@
 #include "ui/memory_guard.h"
 #include "ui/menu_item.h"
 #include "ui/pane_codec.h"
+#include "ui/stretching_area.h"
+#include "ui/window_settings.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTextCursor>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <type_traits>
@@ -43,13 +53,19 @@ QString FromCore(std::string_view cp1251) {
     return CoreToPane(cp1251);
 }
 
-// The window font: the designer's "MS Sans Serif" 8 pt, fixed at 11 pixels so the layout does
-// not grow with the desktop's font settings; fontconfig picks the nearest sans serif face.
-QFont WindowFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
+constexpr int kStatusMilliseconds = 5000;
+
+// The one local file of a drop, or empty when the drop is not exactly one local file.
+QString DroppedFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1)
+        return {};
+    const QUrl url = data->urls().constFirst();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+bool IsUndoKey(QEvent* event) {
+    return (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+           static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo);
 }
 
 QPlainTextEdit* MakePane(QWidget* parent, const char* name, QRect geometry, bool readOnly) {
@@ -93,12 +109,13 @@ public:
         painted_ = minimum;
     }
     // The run keeps the event loop waiting, so the bar is painted by hand, about once a percent.
+    // Setting the bar's value costs as much as dividing a word, so it moves only that often.
     void progressPosition(int position) override {
+        if (position - painted_ < paintStep_ && position != bar_->maximum())
+            return;
+        painted_ = position;
         bar_->setValue(position);
-        if (position - painted_ >= paintStep_) {
-            painted_ = position;
-            bar_->repaint();
-        }
+        bar_->repaint();
     }
 
 private:
@@ -116,8 +133,8 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     setObjectName(QStringLiteral("mainWindow"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    setFont(WindowFont());
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    setAcceptDrops(true);
     buildControls();
     buildMenus();
     applyTabOrder();
@@ -127,6 +144,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     resultFileRequest_.filter = QStringLiteral("Text file (*.txt);;All files (*)");
     resultFileRequest_.defaultSuffix = QStringLiteral("txt");
     resultFileRequest_.confirmOverwrite = true;
+    finaleFileRequest_ = resultFileRequest_;
     lilyPondFileRequest_.filter = QStringLiteral("LilyPond file (*.ly);;All files (*)");
     lilyPondFileRequest_.defaultSuffix = QStringLiteral("ly");
     lilyPondFileRequest_.confirmOverwrite = true;
@@ -139,6 +157,8 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
 
     loadDictionaries();
     updateCaption();
+    if (!startupFailed())
+        restoreSettings();
 }
 
 MainWindow::~MainWindow() {
@@ -157,15 +177,11 @@ template <class Command> auto MainWindow::guarded(const char* task, Command comm
 }
 
 void MainWindow::buildControls() {
-    auto* client = new QWidget(this);
+    auto* client = new StretchingArea(QSize(kClientWidth, kClientHeight), this);
     client->setObjectName(QStringLiteral("clientArea"));
-    client->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(client);
-    // The client area fixes the window's size: single border, no resizing, no maximise.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     inputPane_ = MakePane(client, "inputPane", {7, 1, 405, 170}, false);
-    inputPane_->setFont(WindowFont());
     resultPane_ = MakePane(client, "resultPane", {7, 181, 405, 170}, true);
 
     languageGroup_ = new QGroupBox(QStringLiteral("Select dictionary"), client);
@@ -184,8 +200,9 @@ void MainWindow::buildControls() {
     logList_->setGeometry(419, 86, 209, 237);
     logList_->setUniformItemSizes(true);
 
-    clearButton_ = MakeButton(client, "clearButton", "Clear", {419, 328, 102, 25});
-    quitButton_ = MakeButton(client, "quitButton", "Quit", {528, 328, 101, 24});
+    hyphenateButton_ = MakeButton(client, "hyphenateButton", "Hyphenate", {419, 328, 67, 25});
+    clearButton_ = MakeButton(client, "clearButton", "Clear", {490, 328, 67, 25});
+    quitButton_ = MakeButton(client, "quitButton", "Quit", {561, 328, 67, 25});
 
     progressBar_ = new QProgressBar(client);
     progressBar_->setObjectName(QStringLiteral("progressBar"));
@@ -194,8 +211,38 @@ void MainWindow::buildControls() {
     progressBar_->setValue(0);
     progressBar_->setTextVisible(false);
 
+    // The panes share the extra height, the log takes all of it; the right column and the
+    // buttons keep their width.
+    client->follow(inputPane_, {0, 0, 1, 0.5});
+    client->follow(resultPane_, {0, 0.5, 1, 0.5});
+    client->follow(languageGroup_, {1, 0, 0, 0});
+    client->follow(logList_, {1, 0, 0, 1});
+    for (QWidget* button : {hyphenateButton_, clearButton_, quitButton_})
+        client->follow(button, {1, 1, 0, 0});
+    client->follow(progressBar_, {0, 1, 1, 0});
+
+    const std::pair<QWidget*, const char*> accessibleNames[] = {
+        {inputPane_, "Lyrics to divide"},
+        {resultPane_, "Divided lyrics"},
+        {languageGroup_, "Dictionary"},
+        {logList_, "Hyphenation log"},
+        {hyphenateButton_, "Hyphenate"},
+        {clearButton_, "Clear both panes"},
+        {quitButton_, "Quit"},
+        {progressBar_, "Progress"},
+    };
+    for (auto [widget, name] : accessibleNames)
+        widget->setAccessibleName(QString::fromLatin1(name));
+    inputPane_->installEventFilter(this);
+    resultPane_->installEventFilter(this);
+    inputPane_->viewport()->installEventFilter(this);
+    resultPane_->viewport()->installEventFilter(this);
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+
     connect(inputPane_, &QPlainTextEdit::textChanged, this, &MainWindow::onInputChanged);
     connect(resultPane_, &QPlainTextEdit::textChanged, this, &MainWindow::onResultChanged);
+    connect(hyphenateButton_, &QPushButton::clicked, this,
+            guarded("hyphenate the text", &MainWindow::startHyphenation));
     connect(clearButton_, &QPushButton::clicked, this, &MainWindow::clearPanes);
     connect(quitButton_, &QPushButton::clicked, this, &MainWindow::close);
     const std::pair<QRadioButton*, Language> languageButtons[] = {
@@ -218,7 +265,7 @@ void MainWindow::buildMenus() {
     // The panes must not take the menu shortcuts (Insert above all) for themselves.
     bar->setNativeMenuBar(false);
 
-    QMenu* file = bar->addMenu(QStringLiteral("File"));
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("menuFile"));
     actionHyphenate_ =
         AddMenuItem(file, "&Hyphenate", "actionHyphenate", QKeySequence(Qt::Key_Insert), this,
@@ -245,10 +292,20 @@ void MainWindow::buildMenus() {
     actionLayLyrics_ =
         AddMenuItem(file, "&Lay lyrics onto a MusicXML score\u2026", "actionLayLyrics", {}, this,
                     guarded("lay the lyrics onto the score", &MainWindow::layLyricsOntoScore));
-    actionExit_ = AddMenuItem(file, "E&xit", "actionExit", {}, this,
+    actionExit_ = AddMenuItem(file, "E&xit", "actionExit", Qt::CTRL | Qt::Key_Q, this,
                               guarded("close the window", [this] { close(); }));
+    // Insert is missing on many laptops.
+    actionHyphenate_->setShortcuts(
+        {QKeySequence(Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_Return)});
+    connect(actionHyphenate_, &QAction::enabledChanged, hyphenateButton_, &QWidget::setEnabled);
+    // Ctrl+Z after Clear, wherever the focus is; the input pane passes it on (eventFilter).
+    auto* undoClearAction = new QAction(this);
+    undoClearAction->setObjectName(QStringLiteral("actionUndoClear"));
+    undoClearAction->setShortcut(QKeySequence::Undo);
+    connect(undoClearAction, &QAction::triggered, this, &MainWindow::undoClear);
+    addAction(undoClearAction);
 
-    QMenu* options = bar->addMenu(QStringLiteral("Options"));
+    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("menuOptions"));
     actionShowLog_ = AddMenuItem(options, "&Show hyphenation log", "actionShowLog", {}, this,
                                  guarded("change the log setting", &MainWindow::onLogToggled));
@@ -270,11 +327,12 @@ void MainWindow::buildMenus() {
                     guarded("show the dictionary information", &MainWindow::showExceptionsInfo));
 
     // "About" is a command of the bar itself, without a drop-down.
-    actionAbout_ = bar->addAction(QStringLiteral("About"));
+    actionAbout_ = bar->addAction(QStringLiteral("&About"));
     actionAbout_->setObjectName(QStringLiteral("actionAbout"));
     connect(actionAbout_, &QAction::triggered, this, &MainWindow::showAboutDialog);
 
     actionHyphenate_->setEnabled(false);
+    hyphenateButton_->setEnabled(false);
     actionResultSave_->setEnabled(false);
     actionExportScore_->setEnabled(false);
     actionExportFinale_->setEnabled(false);
@@ -286,7 +344,8 @@ void MainWindow::buildMenus() {
 void MainWindow::applyTabOrder() {
     QWidget* order[] = {quitButton_,  logList_,        russianButton_, englishButton_,
                         latinButton_, americanButton_, frenchButton_,  germanButton_,
-                        progressBar_, inputPane_,      resultPane_,    clearButton_};
+                        progressBar_, inputPane_,      resultPane_,    hyphenateButton_,
+                        clearButton_};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
 }
@@ -307,6 +366,67 @@ void MainWindow::loadDictionaries() {
 void MainWindow::showLoadWarning() {
     if (std::optional<std::string> warning = state_.takeLoadWarning())
         platform_.warning(this, FromCore(*warning));
+}
+
+void MainWindow::restoreSettings() {
+    if (const QByteArray geometry = settings::MainWindowGeometry(); !geometry.isEmpty())
+        centred_ = restoreGeometry(geometry); // a remembered place is kept, not centred
+    if (const auto language = settings::Language();
+        language && *language != state_.currentLanguage())
+        switchLanguage(*language);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!startupFailed())
+        settings::SetMainWindowGeometry(saveGeometry());
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::showStatus(const QString& text) {
+    statusBar()->showMessage(text, kStatusMilliseconds);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString file = DroppedFile(event->mimeData());
+    if (file.isEmpty())
+        return;
+    event->acceptProposedAction();
+    guarded("open the file", [this, file] { openFile(file); })();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: {
+        // A dropped file is opened, not pasted into a pane as its name.
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (DroppedFile(drop->mimeData()).isEmpty())
+            break;
+        drop->acceptProposedAction();
+        if (event->type() == QEvent::Drop)
+            guarded("open the file",
+                    [this, file = DroppedFile(drop->mimeData())] { openFile(file); })();
+        return true;
+    }
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+        if (IsUndoKey(event) && cleared_) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress)
+                undoClear();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -364,6 +484,7 @@ void MainWindow::checkLanguageButton(Language language) {
 }
 
 void MainWindow::onInputChanged() {
+    cleared_.reset();
     actionHyphenate_->setEnabled(!inputPane_->document()->isEmpty());
 }
 
@@ -379,9 +500,25 @@ void MainWindow::onResultChanged() {
 }
 
 void MainWindow::clearPanes() {
+    ClearedPanes cleared{PaneText(*inputPane_), PaneText(*resultPane_)};
     inputPane_->clear();
     resultPane_->clear();
     inputPane_->setFocus();
+    if (cleared.input.isEmpty() && cleared.result.isEmpty())
+        return;
+    cleared_ = std::move(cleared);
+    showStatus(QStringLiteral("Cleared. Ctrl+Z brings the text back"));
+}
+
+bool MainWindow::undoClear() {
+    if (!cleared_)
+        return false;
+    const ClearedPanes cleared = std::move(*cleared_);
+    cleared_.reset();
+    ShowPaneText(*inputPane_, cleared.input);
+    ShowPaneText(*resultPane_, cleared.result);
+    inputPane_->setFocus();
+    return true;
 }
 
 void MainWindow::onLogToggled() {
@@ -395,10 +532,16 @@ void MainWindow::showAboutDialog() {
 }
 
 void MainWindow::openSource() {
+    openSourceRequest_.folder = settings::OpenFolder();
     const QString name = platform_.openFileName(this, openSourceRequest_);
     if (name.isEmpty())
         return;
-    openSourceRequest_.initialFile = name;
+    openSourceRequest_.initialFile = QFileInfo(name).fileName();
+    settings::RememberOpenedFile(name);
+    openFile(name);
+}
+
+void MainWindow::openFile(const QString& name) {
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) {
         platform_.error(this, QStringLiteral("Cannot open file %1").arg(name));
@@ -409,8 +552,9 @@ void MainWindow::openSource() {
         platform_.error(this, QStringLiteral("Failed to Load Stream"));
         return;
     }
-    inputPane_->setPlainText(FileBytesToPane(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+    ShowPaneText(*inputPane_, FileBytesToPane(std::string_view(
+                                  bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+    showStatus(QStringLiteral("Opened %1").arg(QFileInfo(name).fileName()));
 }
 
 void MainWindow::startHyphenation() {
@@ -441,7 +585,7 @@ void MainWindow::runHyphenation() {
 
     switch (run.status) {
     case engine::RunStatus::Done:
-        resultPane_->setPlainText(CoreToPane(run.resultText, input.foreign, codePage));
+        ShowPaneText(*resultPane_, CoreToPane(run.resultText, input.foreign, codePage));
         break;
     case engine::RunStatus::EmptyAfterTrim:
         platform_.beep();
@@ -487,6 +631,7 @@ void MainWindow::switchLanguage(Language language) {
     updateCaption();
     inputPane_->setFocus();
     checkLanguageButton(state_.currentLanguage());
+    settings::SetLanguage(state_.currentLanguage());
 }
 
 void MainWindow::refuseLanguage() {

@@ -4,6 +4,7 @@
 #include "ui/platform.h"
 
 #include <QMainWindow>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,7 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QMimeData;
 
 namespace cantiva::dictionaries {
 class MissingDictionaryError;
@@ -73,6 +75,14 @@ public:
     // shared by "Save result to file" and the Finale export.
     const FileDialogRequest& openSourceRequest() const { return openSourceRequest_; }
     const FileDialogRequest& resultFileRequest() const { return resultFileRequest_; }
+    const FileDialogRequest& finaleFileRequest() const { return finaleFileRequest_; }
+
+    // Reads a text file into the input pane, as "Open source" does once a file is chosen (the
+    // file argument and a dropped file come here too).
+    void openFile(const QString& fileName);
+
+    // A short message in the status bar that goes away after a few seconds.
+    void showStatus(const QString& text);
 
     // Starts a run for the current language: a beep when the input pane is empty.
     void startHyphenation();
@@ -103,6 +113,11 @@ public slots:
 protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    // The panes hand dropped files and Ctrl+Z after Clear to the window.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
@@ -114,6 +129,12 @@ private:
     // The warning of the main dictionary just loaded (empty, cut short), if any.
     void showLoadWarning();
     void loadDictionaries();
+    void restoreSettings();
+    // The save dialog of one export, in the last folder saved to, proposing that export's own
+    // last name; remembers both. Empty when cancelled.
+    QString chooseSaveFile(FileDialogRequest& request);
+    // Brings back the text of both panes as it was before Clear; false when there is none.
+    bool undoClear();
 
     // Puts the caption, the radio button and the focus in place for the first activation and
     // disables the log and main-dictionary items while logging is not allowed.
@@ -145,8 +166,14 @@ private:
     FileDialogRequest lilyPondFileRequest_;
     FileDialogRequest gabcFileRequest_;
     FileDialogRequest scoreFileRequest_; // the score to lay lyrics on, and where the result goes
+    FileDialogRequest finaleFileRequest_;
     bool activated_ = false;
     bool centred_ = false;
+    struct ClearedPanes {
+        QString input;
+        QString result;
+    };
+    std::optional<ClearedPanes> cleared_; // until the input pane changes again
 
     QPlainTextEdit* inputPane_ = nullptr;
     QPlainTextEdit* resultPane_ = nullptr;
@@ -158,6 +185,7 @@ private:
     QRadioButton* frenchButton_ = nullptr;
     QRadioButton* germanButton_ = nullptr;
     QListWidget* logList_ = nullptr;
+    QPushButton* hyphenateButton_ = nullptr;
     QPushButton* clearButton_ = nullptr;
     QPushButton* quitButton_ = nullptr;
     QProgressBar* progressBar_ = nullptr;

@@ -17,9 +17,13 @@ void MainWindow::editExceptions() {
         dialogs_.exceptionsEditor->editCurrentLanguage();
 }
 
-// No question first and no message after: the compiled exceptions are simply renewed.
+// No question first and no message box after: the compiled exceptions are simply renewed, and the
+// status bar says so.
 void MainWindow::rebuildExceptions() {
-    RunReportingFileErrors(platform_, this, [this] { state_.rebuildExceptions(); });
+    if (!RunReportingFileErrors(platform_, this, [this] { state_.rebuildExceptions(); }))
+        return;
+    showStatus(QStringLiteral("Exceptions dictionary rebuilt: %1 entries")
+                   .arg(state_.exceptionTexts().size()));
 }
 
 void MainWindow::rebuildMainDictionary() {

@@ -9,10 +9,12 @@
 #include "ui/main_window.h"
 #include "ui/pane_codec.h"
 #include "ui/score_export_dialog.h"
+#include "ui/window_settings.h"
 
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 
 namespace cantiva::ui {
@@ -24,6 +26,16 @@ std::filesystem::path LocalPath(const QString& fileName) {
 
 } // namespace
 
+QString MainWindow::chooseSaveFile(FileDialogRequest& request) {
+    request.folder = settings::SaveFolder();
+    const QString fileName = platform_.saveFileName(this, request);
+    if (fileName.isEmpty())
+        return {};
+    request.initialFile = QFileInfo(fileName).fileName();
+    settings::RememberSavedFile(fileName);
+    return fileName;
+}
+
 void MainWindow::saveResult() {
     // Not trimmed: a pane of line breaks or blanks alone is saved as it is.
     const QString paneText = PaneText(*resultPane_);
@@ -31,15 +43,15 @@ void MainWindow::saveResult() {
         platform_.beep();
         return;
     }
-    const QString fileName = platform_.saveFileName(this, resultFileRequest_);
+    const QString fileName = chooseSaveFile(resultFileRequest_);
     if (fileName.isEmpty())
         return;
-    resultFileRequest_.initialFile = fileName;
 
     const text::Cp1251Text core = PaneToCore(paneText);
     try {
         exporting::WriteUserFile(LocalPath(fileName),
                                  exporting::UserFileBytes(core.bytes, core.foreign));
+        showStatus(QStringLiteral("Result saved to %1").arg(QFileInfo(fileName).fileName()));
     } catch (const exporting::UserFileError& e) {
         if (e.stage() == exporting::UserFileError::Stage::Create)
             platform_.error(
@@ -78,16 +90,18 @@ void MainWindow::exportFinaleLyrics() {
     if (form->toClipboard()) {
         platform_.setClipboardText(
             QString::fromStdString(text::Cp1251ToUtf8(lyrics, core.foreign)));
+        showStatus(QStringLiteral("Finale lyrics copied to the clipboard"));
         return;
     }
 
-    const QString fileName = platform_.saveFileName(this, resultFileRequest_);
+    // Its own name: proposing the result file's would let Enter overwrite the saved result.
+    const QString fileName = chooseSaveFile(finaleFileRequest_);
     if (fileName.isEmpty())
         return;
-    resultFileRequest_.initialFile = fileName;
     try {
         exporting::WriteUserFile(LocalPath(fileName),
                                  exporting::UserFileBytes(lyrics, core.foreign));
+        showStatus(QStringLiteral("Finale lyrics saved to %1").arg(QFileInfo(fileName).fileName()));
     } catch (const IoError& e) {
         ReportIoError(platform_, this, e);
     }

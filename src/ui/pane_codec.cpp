@@ -82,3 +82,15 @@ QString FileBytesToPane(std::string_view fileBytes) {
 }
 
 } // namespace cantiva::ui
+
+namespace cantiva::ui {
+
+void ShowPaneText(QPlainTextEdit& pane, QString text) {
+    int line = 0;
+    for (QChar& c : text)
+        if (c == QLatin1Char('\n') && ++line % kLinesPerParagraph != 0)
+            c = QChar::LineSeparator;
+    pane.setPlainText(text);
+}
+
+} // namespace cantiva::ui

@@ -39,3 +39,15 @@ qsizetype PanePositionOf(const QString& paneText, std::size_t coreOffset);
 QString FileBytesToPane(std::string_view fileBytes);
 
 } // namespace cantiva::ui
+
+namespace cantiva::ui {
+
+// Puts `text` (lines ended by '\n') into a pane quickly: a text pane lays out and stores every
+// paragraph on its own, which makes a text of many short lines slow and large. Lines are joined
+// by line separators into paragraphs of kLinesPerParagraph lines; PaneText reads them back as
+// '\n', and positions stay the same.
+void ShowPaneText(QPlainTextEdit& pane, QString text);
+
+inline constexpr int kLinesPerParagraph = 64;
+
+} // namespace cantiva::ui

@@ -179,9 +179,13 @@ TEST_F(MainWindowExportsTest, SaveResultWhoseWriteFailsKeepsTheOldFile) {
     EXPECT_FALSE(folder.exists(".result.txt.part"));
 }
 
-TEST_F(MainWindowExportsTest, SaveDialogRemembersTheNameAcrossSaveAndFinale) {
+// Each export proposes its own last name (the Finale export never the result file's, so Enter
+// cannot overwrite the saved result), all in the last folder saved to, never the dictionaries'.
+TEST_F(MainWindowExportsTest, EachExportProposesItsOwnNameInTheLastSaveFolder) {
     showResult(QString::fromUtf8("в до-ме"));
-    platform.saveFileAnswers = {file("a.txt"), file("b.txt"), ""};
+    TempFolder elsewhere;
+    const QString other = QString::fromStdString((elsewhere / "b.txt").string());
+    platform.saveFileAnswers = {file("a.txt"), other, "", ""};
     platform.onModal = [this](QDialog&) {
         Child<QRadioButton>(*finale, "fileButton")->setChecked(true);
         return QDialog::Accepted;
@@ -189,11 +193,17 @@ TEST_F(MainWindowExportsTest, SaveDialogRemembersTheNameAcrossSaveAndFinale) {
     window->saveResult();
     window->exportFinaleLyrics();
     window->saveResult();
-    ASSERT_EQ(platform.fileRequests.size(), 3U);
+    window->exportFinaleLyrics();
+    ASSERT_EQ(platform.fileRequests.size(), 4U);
+    const QString dictionaries = QString::fromStdString(folder.path().string());
+    EXPECT_NE(platform.fileRequests[0].folder, dictionaries);
     EXPECT_EQ(platform.fileRequests[0].initialFile, "");
-    EXPECT_EQ(platform.fileRequests[1].initialFile, file("a.txt"));
-    EXPECT_EQ(platform.fileRequests[2].initialFile, file("b.txt"));
-    EXPECT_EQ(folder.read("b.txt"), W("в\u00A0до-ме\r\n"));
+    EXPECT_EQ(platform.fileRequests[1].initialFile, "");
+    EXPECT_EQ(platform.fileRequests[1].folder, dictionaries); // a.txt was saved there
+    EXPECT_EQ(platform.fileRequests[2].initialFile, "a.txt");
+    EXPECT_EQ(platform.fileRequests[2].folder, QString::fromStdString(elsewhere.path().string()));
+    EXPECT_EQ(platform.fileRequests[3].initialFile, "b.txt");
+    EXPECT_EQ(elsewhere.read("b.txt"), W("в\u00A0до-ме\r\n"));
 }
 
 TEST_F(MainWindowExportsTest, FinaleToClipboard) {

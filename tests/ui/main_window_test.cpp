@@ -193,7 +193,11 @@ TEST_F(MainWindowTest, CharactersOutsideTheCodePageSurviveInPlace) {
     };
     for (const Case& c : cases) {
         run(Q(c.input));
-        EXPECT_EQ(result()->document()->toRawText().replace(QChar::ParagraphSeparator, '\n'),
+        EXPECT_EQ(result()
+                      ->document()
+                      ->toRawText()
+                      .replace(QChar::ParagraphSeparator, '\n')
+                      .replace(QChar::LineSeparator, '\n'),
                   Q(c.result))
             << c.input;
     }
@@ -381,7 +385,9 @@ TEST_F(MainWindowTest, OpenSourceReadsUtf8OrWindows1251IntoTheInputOnly) {
     EXPECT_EQ(platform.count(ScriptedPlatform::Kind::Error), 0);
     const FileDialogRequest& request = platform.fileRequests.back();
     EXPECT_EQ(request.filter, Q("Text file (*.txt);;Exception dictionary (*.xcp);;All files (*)"));
-    EXPECT_EQ(request.initialFile, QString::fromStdString((folder / "utf8.txt").string()));
+    // The name opened last, in the folder it was opened from.
+    EXPECT_EQ(request.initialFile, Q("utf8.txt"));
+    EXPECT_EQ(request.folder, QString::fromStdString(folder.path().string()));
     EXPECT_FALSE(request.confirmOverwrite);
     EXPECT_EQ(window->resultFileRequest().filter, Q("Text file (*.txt);;All files (*)"));
     EXPECT_EQ(window->resultFileRequest().defaultSuffix, Q("txt"));
@@ -440,10 +446,10 @@ TEST_F(MainWindowTest, QuitExitAndAboutAndTheLogToggle) {
 
 TEST_F(MainWindowTest, TabOrderAndShortcuts) {
     open();
-    const std::vector<std::string> expected = {"quitButton",    "logList",      "russianButton",
-                                               "englishButton", "latinButton",  "americanButton",
-                                               "frenchButton",  "germanButton", "inputPane",
-                                               "resultPane",    "clearButton"};
+    const std::vector<std::string> expected = {"quitButton",    "logList",         "russianButton",
+                                               "englishButton", "latinButton",     "americanButton",
+                                               "frenchButton",  "germanButton",    "inputPane",
+                                               "resultPane",    "hyphenateButton", "clearButton"};
     std::vector<std::string> order;
     QWidget* w = child<QWidget>("quitButton");
     for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -468,7 +474,7 @@ TEST_F(MainWindowTest, TabOrderAndShortcuts) {
         {"actionExportFinale", QKeySequence(Qt::CTRL | Qt::Key_F)},
         {"actionMainDictionaryRebuild", QKeySequence(Qt::Key_F9)},
         {"actionExceptionsRebuild", QKeySequence(Qt::Key_F8)},
-        {"actionExit", QKeySequence()},
+        {"actionExit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
         {"actionShowLog", QKeySequence()},
     };
     for (const Shortcut& s : shortcuts)
@@ -482,19 +488,19 @@ TEST_F(MainWindowTest, LayoutOfTheClientArea) {
         QRect geometry; // within the client area, or within the group for the radio buttons
     };
     const Control controls[] = {
-        {"inputPane", {7, 1, 405, 170}},       {"resultPane", {7, 181, 405, 170}},
-        {"languageGroup", {419, 3, 209, 81}},  {"logList", {419, 86, 209, 237}},
-        {"clearButton", {419, 328, 102, 25}},  {"quitButton", {528, 328, 101, 24}},
-        {"progressBar", {8, 360, 622, 15}},    {"russianButton", {16, 17, 80, 17}},
-        {"englishButton", {17, 37, 80, 17}},   {"latinButton", {18, 57, 80, 17}},
-        {"americanButton", {104, 17, 97, 17}}, {"frenchButton", {104, 37, 97, 17}},
-        {"germanButton", {104, 57, 97, 17}},
+        {"inputPane", {7, 1, 405, 170}},         {"resultPane", {7, 181, 405, 170}},
+        {"languageGroup", {419, 3, 209, 81}},    {"logList", {419, 86, 209, 237}},
+        {"hyphenateButton", {419, 328, 67, 25}}, {"clearButton", {490, 328, 67, 25}},
+        {"quitButton", {561, 328, 67, 25}},      {"progressBar", {8, 360, 622, 15}},
+        {"russianButton", {16, 17, 80, 17}},     {"englishButton", {17, 37, 80, 17}},
+        {"latinButton", {18, 57, 80, 17}},       {"americanButton", {104, 17, 97, 17}},
+        {"frenchButton", {104, 37, 97, 17}},     {"germanButton", {104, 57, 97, 17}},
     };
     for (const Control& c : controls)
         EXPECT_EQ(child<QWidget>(c.name)->geometry(), c.geometry) << c.name;
     EXPECT_EQ(window->centralWidget()->size(), QSize(632, 382));
-    EXPECT_EQ(window->minimumSize(), window->maximumSize()); // a fixed border
-    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(window->centralWidget()->minimumSize(), QSize(632, 382)); // never smaller
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(child<QGroupBox>("languageGroup")->title(), Q("Select dictionary"));
     EXPECT_TRUE(result()->isReadOnly());
     EXPECT_FALSE(input()->isReadOnly());
