@@ -568,10 +568,10 @@ void MainWindow::startHyphenation() {
 
 void MainWindow::runHyphenation() {
     BusyCursor busy(platform_);
-    const QString paneText = PaneText(*inputPane_);
     const text::CodePage& codePage =
         *dictionaries::LanguageInfoOf(state_.currentLanguage()).codePage;
-    const text::CodePageText input = PaneToCore(paneText, codePage);
+    // The pane's text is not kept through the run: a long text would be held three times over.
+    const text::CodePageText input = PaneToCore(PaneText(*inputPane_), codePage);
     WindowRunObserver observer(this, platform_, progressBar_);
     const engine::RunResult run =
         engine::RunHyphenation(input, state_, actionShowLog_->isEnabled(), &observer);
@@ -592,6 +592,7 @@ void MainWindow::runHyphenation() {
         break;
     case engine::RunStatus::WordTooLong: {
         platform_.warning(this, FromCore(engine::kWordTooLongMessage));
+        const QString paneText = PaneText(*inputPane_);
         // The user's text stays; the offending word is selected so it can be fixed in place.
         QTextCursor cursor = inputPane_->textCursor();
         cursor.setPosition(static_cast<int>(PanePositionOf(paneText, run.wordStart)));
