@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QSettings>
 #include <QStandardPaths>
 #include <chrono>
 #include <cstdio>
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true); // the user's settings stay untouched
     QApplication app(argc, argv);
+    QSettings(QStringLiteral("Cantiva"), QStringLiteral("Cantiva")).clear(); // a first start
     if (argc < 3) {
         std::fprintf(stderr, "usage: window_run DICT_DIR TEXT_FILE [ru|en|la|us]\n");
         return 2;

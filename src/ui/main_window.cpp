@@ -200,9 +200,9 @@ void MainWindow::buildControls() {
     logList_->setGeometry(419, 86, 209, 237);
     logList_->setUniformItemSizes(true);
 
-    hyphenateButton_ = MakeButton(client, "hyphenateButton", "Hyphenate", {419, 328, 67, 25});
-    clearButton_ = MakeButton(client, "clearButton", "Clear", {490, 328, 67, 25});
-    quitButton_ = MakeButton(client, "quitButton", "Quit", {561, 328, 67, 25});
+    hyphenateButton_ = MakeButton(client, "hyphenateButton", "Hyphenate", {419, 328, 81, 25});
+    clearButton_ = MakeButton(client, "clearButton", "Clear", {504, 328, 60, 25});
+    quitButton_ = MakeButton(client, "quitButton", "Quit", {568, 328, 60, 25});
 
     progressBar_ = new QProgressBar(client);
     progressBar_->setObjectName(QStringLiteral("progressBar"));

@@ -183,8 +183,8 @@ TEST_F(MainWindowDesktopTest, ResizingGrowsPanesAndLogAndKeepsTheControlsInOrder
     } controls[] = {
         {"inputPane", {7, 1, 605, 220}},         {"resultPane", {7, 231, 605, 220}},
         {"languageGroup", {619, 3, 209, 81}},    {"logList", {619, 86, 209, 337}},
-        {"hyphenateButton", {619, 428, 67, 25}}, {"clearButton", {690, 428, 67, 25}},
-        {"quitButton", {761, 428, 67, 25}},      {"progressBar", {8, 460, 822, 15}},
+        {"hyphenateButton", {619, 428, 81, 25}}, {"clearButton", {704, 428, 60, 25}},
+        {"quitButton", {768, 428, 60, 25}},      {"progressBar", {8, 460, 822, 15}},
     };
     for (const Control& c : controls)
         EXPECT_EQ(child<QWidget>(c.name)->geometry(), c.geometry) << c.name;

@@ -490,8 +490,8 @@ TEST_F(MainWindowTest, LayoutOfTheClientArea) {
     const Control controls[] = {
         {"inputPane", {7, 1, 405, 170}},         {"resultPane", {7, 181, 405, 170}},
         {"languageGroup", {419, 3, 209, 81}},    {"logList", {419, 86, 209, 237}},
-        {"hyphenateButton", {419, 328, 67, 25}}, {"clearButton", {490, 328, 67, 25}},
-        {"quitButton", {561, 328, 67, 25}},      {"progressBar", {8, 360, 622, 15}},
+        {"hyphenateButton", {419, 328, 81, 25}}, {"clearButton", {504, 328, 60, 25}},
+        {"quitButton", {568, 328, 60, 25}},      {"progressBar", {8, 360, 622, 15}},
         {"russianButton", {16, 17, 80, 17}},     {"englishButton", {17, 37, 80, 17}},
         {"latinButton", {18, 57, 80, 17}},       {"americanButton", {104, 17, 97, 17}},
         {"frenchButton", {104, 37, 97, 17}},     {"germanButton", {104, 57, 97, 17}},

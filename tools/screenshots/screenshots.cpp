@@ -1,0 +1,90 @@
+// The user guide's screenshots, grabbed from the real windows on Qt's offscreen platform:
+//   screenshots DICT_DIR OUT_DIR
+// The dictionaries are copied nowhere: the program reads them from DICT_DIR as usual.
+#include "ui/exception_entry_dialog.h"
+#include "ui/exceptions_editor.h"
+#include "ui/finale_export_dialog.h"
+#include "ui/main_window.h"
+#include "ui/platform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <cstdio>
+#include <filesystem>
+
+namespace {
+
+class QuietPlatform final : public cantiva::ui::Platform {
+public:
+    void error(QWidget*, const QString&) override {}
+    bool warningYesNo(QWidget*, const QString&) override { return false; }
+    void information(QWidget*, const QString&) override {}
+    void warning(QWidget*, const QString&) override {}
+    void message(QWidget*, const QString&) override {}
+    int question(QWidget*, const QString&, const QStringList& b) override {
+        return static_cast<int>(b.size()) - 1;
+    }
+    void beep() override {}
+    void pushBusyCursor() override {}
+    void popBusyCursor() override {}
+    QString openFileName(QWidget*, const cantiva::ui::FileDialogRequest&) override { return {}; }
+    QString saveFileName(QWidget*, const cantiva::ui::FileDialogRequest&) override { return {}; }
+    void setClipboardText(const QString&) override {}
+    int showModal(QDialog& dialog) override {
+        dialog.show();
+        QApplication::processEvents();
+        return QDialog::Accepted;
+    }
+};
+
+void Save(QWidget& widget, const QString& file) {
+    QApplication::processEvents();
+    if (!widget.grab().save(file))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    QSettings(QStringLiteral("Cantiva"), QStringLiteral("Cantiva")).clear(); // a first start
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: screenshots DICT_DIR OUT_DIR\n");
+        return 2;
+    }
+    const QDir out(QFile::decodeName(std::filesystem::absolute(argv[2]).c_str()));
+    std::filesystem::current_path(argv[1]);
+    QuietPlatform platform;
+
+    cantiva::ui::MainWindow window(platform);
+    window.resize(760, 460);
+    window.show();
+    window.findChild<QPlainTextEdit*>("inputPane")
+        ->setPlainText(QString::fromUtf8("Ночь тиха, над рекой\n"
+                                         "Колокольчики звенели,\n"
+                                         "и луна золотая\n"
+                                         "проплывает над землёй."));
+    window.startHyphenation();
+    window.showStatus(QStringLiteral("Opened song.txt"));
+    Save(window, out.filePath("main-window.png"));
+
+    cantiva::ui::ExceptionsEditor editor(platform, window.state(), &window);
+    editor.reloadEntries();
+    editor.show();
+    Save(editor, out.filePath("exceptions-editor.png"));
+    editor.hide();
+
+    cantiva::ui::FinaleExportDialog finale(&window);
+    finale.show();
+    Save(finale, out.filePath("finale-export.png"));
+    return 0;
+}
