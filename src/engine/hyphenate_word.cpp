@@ -236,7 +236,7 @@ void AppendHyphenatedWord(std::string& out, std::string_view word, const WordCon
     JoinInitialLetterInPlace(hyphenated, language);
     out += parts.leading;
     out += hyphenated;
-    out += clitic;
+    out += parts.stripped.substr(parts.stripped.size() - clitic.size()); // the clitic as written
     out += parts.trailing;
 }
 

@@ -125,13 +125,13 @@ TEST(HyphenateWord, EnglishCliticsAndJoinRules) {
         const char* in;
         const char* out;
     } cases[] = {
-        {"we're", "we're"},   // hyphenated as "we" (too short to divide) plus 're
-        {"SHE'S", "SHE's"},   // the clitic is written from the table, in lower case
-        {"IT'S", "IT'S"},     // it's links only two letters
-        {"spring", "spring"}, // s-pring joins at the start
-        {"about", "a-bout"},  // a vowel may stand alone at the start
-        {"idea", "ide-a"},    // and at the end after a vowel or consonant
-        {"raj", "raj"},       // a lone consonant at the end is joined
+        {"we're", "we're"},                     // hyphenated as "we" (too short to divide) plus 're
+        {"SHE'S", "SHE'S"},                     // the clitic keeps its case as written
+        {"she'Re", "she'Re"}, {"IT'S", "IT'S"}, // it's links only two letters
+        {"spring", "spring"},                   // s-pring joins at the start
+        {"about", "a-bout"},                    // a vowel may stand alone at the start
+        {"idea", "ide-a"},                      // and at the end after a vowel or consonant
+        {"raj", "raj"},                         // a lone consonant at the end is joined
         {"o'dell", "o'dell"}, // letters after an inner apostrophe are never dropped
         {"don't", "don't"},
     };
