@@ -16,7 +16,12 @@ done
 
 mkdir -p "$work/dicts"
 [ -f "$work/ru.cp1251.txt" ] || python3 bench/make_corpus.py "$work" --megabytes "$megabytes"
-[ -f "$work/ru.utf8.txt" ] || iconv -f cp1251 -t utf-8 "$work/ru.cp1251.txt" >"$work/ru.utf8.txt"
+# The same Russian text in UTF-8, cut at a line end near the same size.
+if [ ! -f "$work/ru.utf8.txt" ]; then
+    iconv -f cp1251 -t utf-8 "$work/ru.cp1251.txt" >"$work/ru.utf8.whole"
+    head -c "$((megabytes * 1048576))" "$work/ru.utf8.whole" | sed '$d' >"$work/ru.utf8.txt"
+    rm "$work/ru.utf8.whole"
+fi
 cp dictionaries/*.TXT dictionaries/*.XCP "$work/dicts/"
 for lang in ru en la us; do "$cli" compile --lang "$lang" --dict-dir "$work/dicts"; done
 

@@ -52,12 +52,17 @@ int HyphenateCommand(const std::vector<std::string>& rawArgs) {
     LogNoticeObserver observer(logFile.has_value());
     engine::RunResult run = engine::RunHyphenation(input, state, logFile.has_value(), &observer);
 
+    // The input is not needed any more: a large text is held twice at most (result and output).
+    std::string().swap(input.bytes);
+
     int status = exit_status::kStopped;
     switch (run.status) {
     case engine::RunStatus::Done:
         if (encoding == Encoding::Utf8)
             run.resultText = EncodeOutput(run.resultText, input.foreign, encoding, codePage);
-        WriteStdout(args.flag("--lf") ? CrLfToLf(run.resultText) : run.resultText);
+        if (args.flag("--lf"))
+            run.resultText = CrLfToLf(run.resultText);
+        WriteStdout(run.resultText);
         status = exit_status::kDone;
         break;
     case engine::RunStatus::EmptyAfterTrim:
