@@ -13,6 +13,14 @@ QString UnifyLineEnds(QString text) {
     return text;
 }
 
+// QString::fromUtf8 drops a leading byte-order mark; in a pane it is a character of the text.
+QString FromUtf8KeepingMark(std::string_view utf8) {
+    QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    if (utf8.starts_with(text::kUtf8Bom))
+        text.prepend(QChar(0xFEFF));
+    return text;
+}
+
 } // namespace
 
 QString PaneText(const QPlainTextEdit& pane) {
@@ -41,8 +49,7 @@ text::CodePageText PaneToCore(const QString& paneText, const text::CodePage& cod
 
 QString CoreToPane(std::string_view bytes, const std::vector<std::string>& foreign,
                    const text::CodePage& codePage) {
-    const std::string utf8 = text::CodePageToUtf8(bytes, foreign, codePage);
-    return UnifyLineEnds(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    return UnifyLineEnds(FromUtf8KeepingMark(text::CodePageToUtf8(bytes, foreign, codePage)));
 }
 
 qsizetype PanePositionOf(const QString& paneText, std::size_t coreOffset) {
@@ -71,7 +78,7 @@ QString FileBytesToPane(std::string_view fileBytes) {
         std::string_view body = fileBytes;
         if (body.substr(0, text::kUtf8Bom.size()) == text::kUtf8Bom)
             body.remove_prefix(text::kUtf8Bom.size());
-        decoded = QString::fromUtf8(body.data(), static_cast<qsizetype>(body.size()));
+        decoded = FromUtf8KeepingMark(body);
     } else {
         decoded = CoreToPane(fileBytes);
     }

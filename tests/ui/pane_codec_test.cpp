@@ -40,6 +40,17 @@ TEST(PaneCodec, ForeignCharactersTravelAsPlaceholdersAndComeBackInPlace) {
     EXPECT_EQ(CoreToPane(core.bytes, core.foreign), pane);
 }
 
+// A U+FEFF the user typed or opened is text: it survives the round trip, even at the start.
+TEST(PaneCodec, ALeadingByteOrderMarkCharacterIsKept) {
+    const QString mark(QChar(0xFEFF)); // built by hand: QString::fromUtf8 would drop it
+    for (const QString& pane : {mark + Q("мама"), mark + mark + Q("x\n") + mark}) {
+        text::Cp1251Text core = PaneToCore(pane);
+        EXPECT_EQ(CoreToPane(core.bytes, core.foreign), pane);
+    }
+    EXPECT_EQ(FileBytesToPane("\xEF\xBB\xBF\xEF\xBB\xBFok"),
+              mark + Q("ok")); // the file's mark goes
+}
+
 TEST(PaneCodec, CoreLineEndsBecomePaneLineEnds) {
     EXPECT_EQ(CoreToPane("a\r\nb\rc\nd\r\n"), Q("a\nb\nc\nd\n"));
 }
