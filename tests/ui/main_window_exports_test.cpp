@@ -21,6 +21,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
+#include <new>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -214,6 +215,17 @@ TEST_F(MainWindowExportsTest, FinaleToClipboard) {
         platform.transcript(),
         (Lines{"modal: finaleExportDialog",
                "clipboard: " + std::string("Я\u00A0б ска-зал\u00A0— ♪\r\n\r\nс\u00A0то-бой\r\n")}));
+}
+
+// Running out of memory inside a command is a message; the window and its texts stay.
+TEST_F(MainWindowExportsTest, OutOfMemoryInACommandIsReportedAndChangesNothing) {
+    showResult(QString::fromUtf8("ма-ма"));
+    platform.onModal = [](QDialog&) -> int { throw std::bad_alloc(); };
+    action("actionExportFinale")->trigger();
+    EXPECT_EQ(platform.transcript(),
+              (Lines{"modal: finaleExportDialog",
+                     "error: Not enough memory to export the Finale lyrics"}));
+    EXPECT_EQ(pane("resultPane")->toPlainText(), QString::fromUtf8("ма-ма"));
 }
 
 TEST_F(MainWindowExportsTest, FinaleBlankPaneAndCancelExportNothing) {
