@@ -122,6 +122,78 @@ void PatternSearch::layOut(const std::vector<BuildNode>& build) {
                 addChild(k, c, id[kid]);
         }
     }
+    buildAutomaton(build, order);
+}
+
+void PatternSearch::buildAutomaton(const std::vector<BuildNode>& build,
+                                   const std::vector<std::uint32_t>& order) {
+    const std::size_t states = order.size();
+    step_.assign(states * rowWidth_, 0);
+    std::vector<std::uint32_t> fail(states, 0);
+    reachStart_.assign(states + 1, 0);
+    reachWeights_.clear();
+    // A weight's gap lies between 2 - (longest key) and 2 + (largest offset) from its window's end.
+    int largestOffset = 0;
+    for (const Weight& w : flatWeights_)
+        largestOffset = std::max<int>(largestOffset, w.offset);
+    for (const BuildNode& b : build)
+        longestKey_ = std::max(longestKey_, b.depth);
+    const int reach = longestKey_;
+    std::vector<std::uint8_t> byGap(static_cast<std::size_t>(reach + largestOffset + 3));
+    // Breadth first, so a state's suffix state and its row are complete before the state's own.
+    for (std::uint32_t k = 0; k < states; ++k) {
+        const BuildNode& b = build[order[k]];
+        std::uint32_t* row = &step_[k * rowWidth_];
+        if (k != 0)
+            std::copy_n(&step_[fail[k] * rowWidth_], rowWidth_, row);
+        for (auto [c, kid] : b.children) {
+            const std::uint32_t next = child(k, c);
+            fail[next] = k == 0 ? 0 : step_[fail[k] * rowWidth_ + symbol_[c]];
+            row[symbol_[c]] = next;
+        }
+        // This state's own weights, then those of its suffix state (already merged), by gap.
+        std::fill(byGap.begin(), byGap.end(), 0);
+        for (std::uint32_t r : b.records)
+            for (auto [offset, value] : weights(r)) {
+                const int rel = offset + 2 - b.depth;
+                byGap[rel + reach] = std::max(byGap[rel + reach], value);
+            }
+        if (k != 0)
+            for (std::uint32_t m = reachStart_[fail[k]]; m < reachStart_[fail[k] + 1]; ++m) {
+                const ReachWeight w = reachWeights_[m];
+                byGap[w.rel + reach] = std::max(byGap[w.rel + reach], w.value);
+            }
+        reachStart_[k] = static_cast<std::uint32_t>(reachWeights_.size());
+        for (int g = 0; g < static_cast<int>(byGap.size()); ++g)
+            if (byGap[g] != 0)
+                reachWeights_.push_back({static_cast<std::int16_t>(g - reach), byGap[g]});
+        reachStart_[k + 1] = static_cast<std::uint32_t>(reachWeights_.size());
+    }
+}
+
+void PatternSearch::raiseWeights(std::string_view dotted, int windowLimit,
+                                 std::span<std::uint8_t> weights) const {
+    if (windowLimit < 2 || nodes_.empty())
+        return;
+    // The automaton finds windows of every length; a limit shorter than a key needs the walk.
+    if (windowLimit < std::min(static_cast<int>(dotted.size()), longestKey_)) {
+        forEachMatch(dotted, windowLimit, [&](std::size_t s, std::size_t, std::uint32_t record) {
+            for (auto [offset, value] : this->weights(record))
+                if (std::size_t p = s + 1 + offset; p < weights.size())
+                    weights[p] = std::max(weights[p], value);
+        });
+        return;
+    }
+    std::uint32_t state = 0;
+    for (std::size_t e = 0; e < dotted.size(); ++e) {
+        state = step_[state * rowWidth_ + symbol_[static_cast<unsigned char>(dotted[e])]];
+        for (std::uint32_t m = reachStart_[state]; m < reachStart_[state + 1]; ++m) {
+            const auto p =
+                static_cast<std::size_t>(static_cast<std::ptrdiff_t>(e) + reachWeights_[m].rel);
+            if (p < weights.size())
+                weights[p] = std::max(weights[p], reachWeights_[m].value);
+        }
+    }
 }
 
 void PatternSearch::addChild(std::uint32_t node, unsigned char c, std::uint32_t childNode) {

@@ -30,6 +30,10 @@ bool IsLoneLetterBreak(std::string_view t) {
 GapWeights ComputeWeights(std::string_view dotted, const WordContext& context, LogLines* log) {
     GapWeights weights{};
     const int limit = std::min(static_cast<int>(dotted.size()), context.longestPattern);
+    if (!log) {
+        context.patterns.raiseWeights(dotted, limit, weights);
+        return weights;
+    }
     struct Match {
         std::size_t length;
         std::size_t start;
@@ -43,16 +47,13 @@ GapWeights ComputeWeights(std::string_view dotted, const WordContext& context, L
                 if (p < weights.size())
                     weights[p] = std::max(weights[p], value);
             }
-            if (log)
-                matches.push_back({len, s, record});
+            matches.push_back({len, s, record});
         });
-    if (log) {
-        std::stable_sort(matches.begin(), matches.end(), [](const Match& a, const Match& b) {
-            return std::tie(a.length, a.start) < std::tie(b.length, b.start);
-        });
-        for (const Match& m : matches)
-            log->emplace_back(context.patterns.trimmedText(m.record));
-    }
+    std::stable_sort(matches.begin(), matches.end(), [](const Match& a, const Match& b) {
+        return std::tie(a.length, a.start) < std::tie(b.length, b.start);
+    });
+    for (const Match& m : matches)
+        log->emplace_back(context.patterns.trimmedText(m.record));
     return weights;
 }
 

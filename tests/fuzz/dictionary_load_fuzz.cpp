@@ -2,6 +2,7 @@
 // divide words: no crash, no read outside the records, every character of the words kept.
 #include "dictionaries/dictionary_state.h"
 #include "dictionaries/language.h"
+#include "engine/hyphenate_word.h"
 #include "engine/hyphenation_run.h"
 #include "fuzz_check.h"
 #include "io/file_io.h"
@@ -36,6 +37,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         state.openLanguage(language);
     } catch (const IoError& e) {
         FUZZ_CHECK(e.code() == io_code::kReadBeyondEnd); // an exceptions file cut short
+    }
+    // The automaton and the trie walk the log uses find the same weights in any records.
+    const auto context = engine::WordContext::From(state);
+    for (std::string_view dotted :
+         {".\xEC\xE0\xEC\xE0.", ".hyphenation.", ".dominus.", ".a.b..ab."}) {
+        engine::LogLines log;
+        FUZZ_CHECK(engine::ComputeWeights(dotted, context, nullptr) ==
+                   engine::ComputeWeights(dotted, context, &log));
     }
     state.logAllowed = true;
     engine::RunResult run = engine::RunHyphenation(kWords, state, (data[0] & 4) != 0);

@@ -6,6 +6,7 @@
 #include "text/cp1251.h"
 
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -193,6 +194,28 @@ const RealWord kRealWords[] = {
     {Language::Latin, "potentibus", "po-ten-ti-bus"},
     {Language::Latin, "sanguis", "san-guis"},
 };
+
+// The automaton that finds a word's weights agrees with the trie walk the log uses, on random
+// dotted words of the language's letters (dots inside included).
+TEST_P(ShippedDictionaries, AutomatonGivesTheWeightsOfTheWalk) {
+    DictionaryState state(kReadyFolder);
+    state.openLanguage(GetParam());
+    const auto context = engine::WordContext::From(state);
+    const std::string letters =
+        "." + std::string(dictionaries::LanguageInfoOf(GetParam()).indexAlphabet);
+    std::mt19937 rng(7);
+    std::uniform_int_distribution<std::size_t> letter(0, letters.size() - 1), length(1, 32);
+    for (int i = 0; i < 3000; ++i) {
+        std::string dotted = ".";
+        for (std::size_t n = length(rng); n > 0; --n)
+            dotted += letters[letter(rng)];
+        dotted += '.';
+        engine::LogLines log;
+        ASSERT_EQ(engine::ComputeWeights(dotted, context, nullptr),
+                  engine::ComputeWeights(dotted, context, &log))
+            << U(dotted);
+    }
+}
 
 TEST(ShippedWords, RealWordsDivideAsSung) {
     for (Language language : dictionaries::kAllLanguages) {
