@@ -18,6 +18,7 @@ public:
     }
     void progressRange(int, int) override {}
     void progressPosition(int) override {}
+    bool showsProgress() const override { return false; }
 
 private:
     bool logRequested_;

@@ -68,13 +68,13 @@ std::string WeightLine(const GapWeights& weights, std::size_t n) {
 
 namespace {
 
-// The hyphen of t = X "-" Y at the end of the word stays or goes; the word is changed in place.
-void JoinFinalLetterInPlace(std::string& hyphenated, Language language) {
-    if (hyphenated.size() < 3 ||
-        !IsLoneLetterBreak(std::string_view(hyphenated).substr(hyphenated.size() - 3)))
+// The hyphen of t = X "-" Y at the end of the word stays or goes; the word is the tail of
+// `out` from `from`, changed in place.
+void JoinFinalLetterInPlace(std::string& out, std::size_t from, Language language) {
+    if (out.size() - from < 3 || !IsLoneLetterBreak(std::string_view(out).substr(out.size() - 3)))
         return;
-    char x = hyphenated[hyphenated.size() - 3];
-    char y = hyphenated[hyphenated.size() - 1];
+    char x = out[out.size() - 3];
+    char y = out[out.size() - 1];
     bool keep =
         IsRussian(language)
             ? (text::kRussianVowelsAndShortI.contains(x) || text::kRussianSoftSign.contains(x)) &&
@@ -82,14 +82,14 @@ void JoinFinalLetterInPlace(std::string& hyphenated, Language language) {
             : text::kEnglishVowels.contains(y) &&
                   (text::kEnglishVowels.contains(x) || text::kEnglishConsonants.contains(x));
     if (!keep)
-        hyphenated.erase(hyphenated.size() - 2, 1);
+        out.erase(out.size() - 2, 1);
 }
 
-void JoinInitialLetterInPlace(std::string& hyphenated, Language language) {
-    if (hyphenated.size() < 3 || !IsLoneLetterBreak(std::string_view(hyphenated).substr(0, 3)))
+void JoinInitialLetterInPlace(std::string& out, std::size_t from, Language language) {
+    if (out.size() - from < 3 || !IsLoneLetterBreak(std::string_view(out).substr(from, 3)))
         return;
-    char x = hyphenated[0];
-    char y = hyphenated[2];
+    char x = out[from];
+    char y = out[from + 2];
     bool join = IsRussian(language)
                     ? text::kRussianConsonantsAndSigns.contains(x) &&
                           (text::kRussianConsonantsAndSigns.contains(y) ||
@@ -97,20 +97,53 @@ void JoinInitialLetterInPlace(std::string& hyphenated, Language language) {
                     : text::kEnglishConsonants.contains(x) &&
                           (text::kEnglishConsonants.contains(y) || text::kLatinVowels.contains(y));
     if (join)
-        hyphenated.erase(1, 1);
+        out.erase(from + 1, 1);
+}
+
+// Appends letter(c) for every c of `letters`, with a hyphen before every letter whose gap weight
+// is odd: odd weights are the hyphenation opportunities. Letter i sits at position i + 1 of the
+// dotted word (positions from 1), so its gap is weights[i + 1]; the first letter never takes a
+// hyphen before it.
+template <class Letter>
+void AppendWithHyphens(std::string& out, std::string_view letters, const GapWeights& weights,
+                       Letter letter) {
+    for (std::size_t i = 1; i <= letters.size(); ++i) {
+        if (i >= 2 && i + 1 < weights.size() && weights[i + 1] % 2 == 1)
+            out += '-';
+        out += letter(letters[i - 1]);
+    }
+}
+
+// The letter as the result writes it: lower case, but for the capitals IsUpperLetter knows.
+struct RestoredLetterTable {
+    std::array<char, 256> letter{};
+    RestoredLetterTable() {
+        for (int c = 0; c < 256; ++c) {
+            const char written = static_cast<char>(c);
+            const char lower = text::LowerChar(written);
+            letter[static_cast<std::size_t>(c)] =
+                IsUpperLetter(written) ? text::UpperChar(lower) : lower;
+        }
+    }
+};
+
+const RestoredLetterTable kRestoredLetters;
+
+char RestoredLetter(char written) {
+    return kRestoredLetters.letter[static_cast<unsigned char>(written)];
 }
 
 } // namespace
 
 std::string JoinFinalLetter(std::string_view hyphenated, Language language) {
     std::string out(hyphenated);
-    JoinFinalLetterInPlace(out, language);
+    JoinFinalLetterInPlace(out, 0, language);
     return out;
 }
 
 std::string JoinInitialLetter(std::string_view hyphenated, Language language) {
     std::string out(hyphenated);
-    JoinInitialLetterInPlace(out, language);
+    JoinInitialLetterInPlace(out, 0, language);
     return out;
 }
 
@@ -128,24 +161,14 @@ void AppendWithCaseOf(std::string& out, std::string_view exceptionText, std::str
 
 std::string RestoredLetters(std::string_view written) {
     std::string letters(written.size(), '\0');
-    for (std::size_t i = 0; i < written.size(); ++i) {
-        const char lower = text::LowerChar(written[i]);
-        letters[i] = IsUpperLetter(written[i]) ? text::UpperChar(lower) : lower;
-    }
+    std::transform(written.begin(), written.end(), letters.begin(), RestoredLetter);
     return letters;
 }
 
 std::string InsertHyphens(std::string_view letters, const GapWeights& weights) {
     std::string hyphenated;
     hyphenated.reserve(2 * letters.size());
-    for (std::size_t i = 1; i <= letters.size(); ++i) {
-        // Hyphenation opportunities happen where the weights are odd. Letter i sits at position
-        // i + 1 of the dotted word, so its gap is weights[i + 1]; the first letter never takes a
-        // hyphen before it.
-        if (i >= 2 && i + 1 < weights.size() && weights[i + 1] % 2 == 1)
-            hyphenated += '-';
-        hyphenated += letters[i - 1];
-    }
+    AppendWithHyphens(hyphenated, letters, weights, [](char c) { return c; });
     return hyphenated;
 }
 
@@ -231,12 +254,11 @@ void AppendHyphenatedWord(std::string& out, std::string_view word, const WordCon
     const GapWeights weights = ComputeWeights(dotted, context, log);
     LogWeights(dotted, weights, log);
 
-    std::string hyphenated =
-        InsertHyphens(RestoredLetters(parts.stripped.substr(0, dotted.size() - 2)), weights);
-    JoinFinalLetterInPlace(hyphenated, language);
-    JoinInitialLetterInPlace(hyphenated, language);
     out += parts.leading;
-    out += hyphenated;
+    const std::size_t from = out.size();
+    AppendWithHyphens(out, parts.stripped.substr(0, dotted.size() - 2), weights, RestoredLetter);
+    JoinFinalLetterInPlace(out, from, language);
+    JoinInitialLetterInPlace(out, from, language);
     out += parts.stripped.substr(parts.stripped.size() - clitic.size()); // the clitic as written
     out += parts.trailing;
 }

@@ -52,9 +52,8 @@ RunResult Run(std::string_view inputText, const std::vector<std::string>& foreig
     if (tooLong && observer)
         observer->information(kTooLongForLogMessage);
 
-    const std::size_t tokenCount = CountTokens(trimmed);
-    if (observer)
-        observer->progressRange(0, static_cast<int>(tokenCount) - 1);
+    if (observer && observer->showsProgress())
+        observer->progressRange(0, static_cast<int>(CountTokens(trimmed)) - 1);
 
     const WordContext context = WordContext::From(state);
     LogLines* log = state.logAllowed ? &result.log : nullptr;

@@ -25,6 +25,8 @@ public:
     virtual void information(std::string_view message) = 0;
     virtual void progressRange(int minimum, int maximum) = 0;
     virtual void progressPosition(int position) = 0;
+    // False when nothing shows the progress: the run then never counts the words first.
+    virtual bool showsProgress() const { return true; }
 };
 
 enum class RunStatus {
