@@ -5,6 +5,7 @@
 #include "text/utf8_codec.h"
 
 #include <benchmark/benchmark.h>
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -42,7 +43,9 @@ std::vector<std::string> EnglishWords() {
 
 void DivideWords(benchmark::State& bench, dictionaries::Language language,
                  const std::vector<std::string>& words) {
-    std::filesystem::path folder = CANTIVA_READY_DICTIONARIES;
+    // CANTIVA_BENCH_DICTIONARIES names another compiled folder, to compare dictionary versions.
+    const char* other = std::getenv("CANTIVA_BENCH_DICTIONARIES");
+    std::filesystem::path folder = other ? other : CANTIVA_READY_DICTIONARIES;
     dictionaries::DictionaryState state(folder);
     state.openLanguage(language);
     const engine::WordContext context = engine::WordContext::From(state);
