@@ -185,6 +185,9 @@ const RealWord kRealWords[] = {
     // st is split.
     {Language::Latin, "fenestra", "fe-nes-tra"},
     {Language::Latin, "vestis", "ves-tis"},
+    {Language::Latin, "justus", "jus-tus"},
+    // ... except where the book prints i for j.
+    {Language::Latin, "iustus", "iu-stus"},
     // Compounds are cut by their parts.
     {Language::Latin, "quoniam", "quon-i-am"},
     {Language::Latin, "adoramus", "ad-o-ra-mus"},
@@ -193,6 +196,12 @@ const RealWord kRealWords[] = {
     // ... but not the inflected potens.
     {Language::Latin, "potentibus", "po-ten-ti-bus"},
     {Language::Latin, "sanguis", "san-guis"},
+    // potes is a compound only as the verb.
+    {Language::Latin, "potest", "pot-est"},
+    {Language::Latin, "impotes", "im-po-tes"},
+    // Names of other languages: y between vowels and sh are consonants.
+    {Language::Latin, "Goya", "Go-ya"},
+    {Language::Latin, "Moshe", "Mo-she"},
 };
 
 // The automaton that finds a word's weights agrees with the trie walk the log uses, on random

@@ -10,6 +10,7 @@ where they make none (near the ends of a word, where TeX wants no short fragment
 """
 
 import os
+import re
 
 import la_syllables
 import liang
@@ -59,17 +60,29 @@ def syllables(word):
 
 
 # Where the books part from the patterns: the oblique forms of potens are not cut as a
-# compound (om-ni-pot-ens, but om-ni-po-ten-tem), archangelus is (arch-an-ge-lus).
-CORRECTIONS = (("pot-en-t", "po-ten-t"), ("ar-chan", "arch-an"))
+# compound (om-ni-pot-ens, but om-ni-po-ten-tem), archangelus is (arch-an-ge-lus); potes is
+# cut as a compound only as the verb (pot-es-tas, but ne-po-tes, com-po-tes).  Books that print
+# i for j set s with t in the words of iustus (iu-sti-ti-a, but jus-ti-ti-a).  In the names and
+# words of other languages sung in Latin, y between two vowels is a consonant (ci-to-yens) and
+# sh, zh are one (na-shas).
+CORRECTIONS = (
+    (r"pot-en-t", "po-ten-t"),
+    (r"ar-chan", "arch-an"),
+    (r"(?<=.)pot-es", "po-tes"),
+    (r"^ius-t", "iu-st"),
+    (r"(?<=[aeiou])-y-(?=[aeiou])", "-y"),
+    (r"(?<=[aeiou])([sz])-h", r"-\1h"),
+)
 
 
-# The same corrections as engine patterns, for the TeX set: o-t and h-a cut, t-e and r-c,
-# c-h not (digits above those the set gives these gaps).
-CORRECTION_PATTERNS = ("po5t6ent", ".ar6c6h5an")
+# The same corrections as engine patterns, for the TeX set, with digits above those the set
+# gives these gaps: an odd digit cuts, an even one keeps together.
+CORRECTION_PATTERNS = (("po5t6ent", ".ar6c6h5an", "po5t6es", ".po6t7es", ".iu5s6t", "1s4h", "1z4h")
+                       + tuple(a + "7y8" + b for a in "aeiou" for b in "aeiou"))
 
 
 def hyphenate(word):
     divided = "-".join(syllables(word))
     for wrong, right in CORRECTIONS:
-        divided = divided.replace(wrong, right)
+        divided = re.sub(wrong, right, divided)
     return divided

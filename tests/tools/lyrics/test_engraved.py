@@ -94,17 +94,23 @@ class LatinTest(unittest.TestCase):
             "christe": "chris-te",              # st is split
             "patris": "pa-tris",                # stop + liquid go right
             "sanctus": "sanc-tus",
+            "iustus": "iu-stus",                # but not in iustus spelt with i
+            "justus": "jus-tus",
+            "goya": "go-ya",                    # y between vowels, sh: other languages
+            "moshe": "mo-she",
         }
         for word, expected in cases.items():
             with self.subTest(word=word):
                 self.assertEqual(la_engraved.hyphenate(word), expected)
 
     def test_pattern_cuts_and_corrections(self):
-        la_engraved.use_patterns(patterns("c1u", "pot1en"))
+        la_engraved.use_patterns(patterns("c1u", "pot1en", "pot1es"))
         cases = {
             "sicut": "sic-ut",                  # compounds by their parts, from the patterns
             "omnipotentem": "om-ni-po-ten-tem",  # potens cut as one word when inflected
             "archangelus": "arch-an-ge-lus",
+            "potes": "pot-es",                  # the verb is a compound, the nouns are not
+            "impotes": "im-po-tes",
         }
         for word, expected in cases.items():
             with self.subTest(word=word):
