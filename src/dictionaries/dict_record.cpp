@@ -5,6 +5,10 @@
 namespace cantiva::dictionaries {
 namespace {
 
+// Each field is a length byte and kFieldCapacity bytes: the text first, then the key.
+constexpr std::size_t kTextOffset = 0;
+constexpr std::size_t kKeyOffset = 1 + kFieldCapacity;
+
 void PutField(std::string& out, std::size_t offset, std::string_view field) {
     std::size_t len = std::min(field.size(), kFieldCapacity);
     out[offset] = static_cast<char>(len);
@@ -21,8 +25,8 @@ std::string GetField(std::string_view bytes, std::size_t offset) {
 
 std::string EncodeRecord(const DictRecord& record) {
     std::string out(kRecordSize, '\0');
-    PutField(out, 0, record.text);
-    PutField(out, 33, record.key);
+    PutField(out, kTextOffset, record.text);
+    PutField(out, kKeyOffset, record.key);
     return out;
 }
 
@@ -35,7 +39,7 @@ std::string EncodeRecords(const std::vector<DictRecord>& records) {
 }
 
 DictRecord DecodeRecord(std::string_view bytes) {
-    return DictRecord{GetField(bytes, 0), GetField(bytes, 33)};
+    return DictRecord{GetField(bytes, kTextOffset), GetField(bytes, kKeyOffset)};
 }
 
 DecodedRecords DecodeRecords(std::string_view data) {

@@ -20,7 +20,7 @@ void FillLetterIndex(const std::vector<DictRecord>& records, Language language,
                 static_cast<unsigned char>(info.indexAlphabet[static_cast<std::size_t>(m - 1)]),
                 static_cast<std::int32_t>(i + 1)};
     }
-    table[static_cast<std::size_t>(info.letterCount + 1)] = {
+    table[static_cast<std::size_t>(ClosingEntry(language))] = {
         static_cast<unsigned char>(info.indexAlphabet.back()),
         static_cast<std::int32_t>(records.size()) - 1};
 }

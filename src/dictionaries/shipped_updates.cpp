@@ -2,6 +2,7 @@
 
 #include "dictionaries/compilers.h"
 #include "dictionaries/dict_record.h"
+#include "dictionaries/exceptions_source.h"
 #include "io/file_io.h"
 #include "io/io_error.h"
 #include "text/cp1251.h"
@@ -197,13 +198,7 @@ std::string MergeExceptionSources(std::string_view base, std::string_view mine,
     if (ownCount)
         *ownCount = static_cast<int>(own.size());
 
-    std::string out;
-    for (std::size_t i = 0; i < merged.size(); ++i) {
-        if (i > 0)
-            out += text::kCrLf;
-        out += merged[i];
-    }
-    return out;
+    return ExceptionsSourceText(merged);
 }
 
 TakeShippedResult TakeNewerShipped(const fs::path& userFolder, Language language) {

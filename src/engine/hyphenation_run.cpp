@@ -34,6 +34,54 @@ std::string_view WordOf(const WordToken& token, std::size_t& offsetInToken) {
     return word;
 }
 
+// The words of a text whose placeholders stand for `foreign` characters, in order: each word is
+// written with the characters its placeholders hold.
+class ForeignWords {
+public:
+    ForeignWords(const std::vector<std::string>& foreign, char placeholder)
+        : foreign_(foreign), placeholder_(placeholder) {}
+
+    void append(std::string& out, std::string_view word, const WordContext& context,
+                LogLines* log) {
+        // Every placeholder lies inside a word: trimming and separators never take one.
+        const auto held =
+            static_cast<std::size_t>(std::count(word.begin(), word.end(), placeholder_));
+        const std::size_t first = std::min(next_, foreign_.size());
+        const std::size_t count = std::min(held, foreign_.size() - first);
+        AppendWrittenWord(out, word, std::span<const std::string>(foreign_).subspan(first, count),
+                          context, log);
+        next_ += held;
+    }
+
+private:
+    const std::vector<std::string>& foreign_;
+    char placeholder_;
+    std::size_t next_ = 0;
+};
+
+// Trimmed in place: the result text can be as large as the input, so it is not copied.
+void TrimInPlace(std::string& text) {
+    const std::string_view trimmed = text::TrimView(text);
+    const auto head = static_cast<std::size_t>(trimmed.data() - text.data());
+    text.resize(head + trimmed.size());
+    text.erase(0, head);
+}
+
+// Room for the hyphens a result gains: about one for every four bytes of text.
+constexpr std::size_t kBytesPerHyphen = 4;
+
+// Before the first word: whether this run may log, and the progress range, one step a token.
+void StartRun(std::string_view trimmed, dictionaries::DictionaryState& state, bool logEnabled,
+              RunObserver* observer) {
+    const bool tooLong = trimmed.size() > kLogTextLimit;
+    if (tooLong || !logEnabled)
+        state.logAllowed = false;
+    if (tooLong && observer)
+        observer->information(kTooLongForLogMessage);
+    if (observer && observer->showsProgress())
+        observer->progressRange(0, static_cast<int>(CountTokens(trimmed)) - 1);
+}
+
 // A run over `inputText`; with `foreign`, its placeholders stand for those characters in order and
 // each word holding one is folded by its language.
 RunResult Run(std::string_view inputText, const std::vector<std::string>& foreign,
@@ -46,21 +94,14 @@ RunResult Run(std::string_view inputText, const std::vector<std::string>& foreig
     }
     const std::size_t leadingTrim = static_cast<std::size_t>(trimmed.data() - inputText.data());
 
-    bool tooLong = trimmed.size() > kLogTextLimit;
-    if (tooLong || !logEnabled)
-        state.logAllowed = false;
-    if (tooLong && observer)
-        observer->information(kTooLongForLogMessage);
-
-    if (observer && observer->showsProgress())
-        observer->progressRange(0, static_cast<int>(CountTokens(trimmed)) - 1);
+    StartRun(trimmed, state, logEnabled, observer);
 
     const WordContext context = WordContext::From(state);
     LogLines* log = state.logAllowed ? &result.log : nullptr;
     std::string text;
-    text.reserve(trimmed.size() + trimmed.size() / 4 + 2);
-    const char placeholder = dictionaries::LanguageInfoOf(context.language).codePage->placeholder();
-    std::size_t nextForeign = 0;
+    text.reserve(trimmed.size() + trimmed.size() / kBytesPerHyphen + text::kCrLf.size());
+    ForeignWords foreignWords(
+        foreign, dictionaries::LanguageInfoOf(context.language).codePage->placeholder());
     int tokenIndex = 0;
     bool stopped = false;
     try {
@@ -76,19 +117,10 @@ RunResult Run(std::string_view inputText, const std::vector<std::string>& foreig
                 stopped = true;
                 return;
             }
-            if (foreign.empty()) {
+            if (foreign.empty())
                 AppendHyphenatedWord(text, word, context, log);
-            } else {
-                // Every placeholder lies inside a word: trimming and separators never take one.
-                const auto held =
-                    static_cast<std::size_t>(std::count(word.begin(), word.end(), placeholder));
-                const std::size_t first = std::min(nextForeign, foreign.size());
-                const std::size_t count = std::min(held, foreign.size() - first);
-                AppendWrittenWord(text, word,
-                                  std::span<const std::string>(foreign).subspan(first, count),
-                                  context, log);
-                nextForeign += held;
-            }
+            else
+                foreignWords.append(text, word, context, log);
             text += SeparatorText(token.separator);
             if (observer)
                 observer->progressPosition(tokenIndex);
@@ -102,11 +134,7 @@ RunResult Run(std::string_view inputText, const std::vector<std::string>& foreig
     if (stopped)
         return result;
 
-    // The final trim, in place: the result text can be as large as the input.
-    std::string_view finalText = text::TrimView(text);
-    const auto head = static_cast<std::size_t>(finalText.data() - text.data());
-    text.resize(head + finalText.size());
-    text.erase(0, head);
+    TrimInPlace(text);
     text += text::kCrLf;
     result.resultText = std::move(text);
     state.logAllowed = true;

@@ -57,12 +57,4 @@ std::string_view FindClitic(std::string_view word) {
     return {};
 }
 
-std::size_t FindYo(std::string_view word) {
-    if (auto p = word.find('\xB8'); p != std::string_view::npos)
-        return p + 1;
-    if (auto p = word.find('\xA8'); p != std::string_view::npos)
-        return p + 1;
-    return 0;
-}
-
 } // namespace cantiva::engine

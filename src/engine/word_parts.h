@@ -46,7 +46,4 @@ bool IsLanguageWord(std::string_view word, Language language);
 // The first English clitic, in table order, that the word ends with; empty if none.
 std::string_view FindClitic(std::string_view word);
 
-// Position of the first ё, else of the first Ё; 0 if neither.
-std::size_t FindYo(std::string_view word);
-
 } // namespace cantiva::engine

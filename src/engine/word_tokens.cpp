@@ -8,10 +8,4 @@ std::size_t CountTokens(std::string_view text) {
     return count;
 }
 
-std::vector<WordToken> CreateWordList(std::string_view text) {
-    std::vector<WordToken> tokens;
-    ForEachToken(text, [&tokens](const WordToken& t) { tokens.push_back(t); });
-    return tokens;
-}
-
 } // namespace cantiva::engine

@@ -66,7 +66,4 @@ template <class OnToken> void ForEachToken(std::string_view text, OnToken&& onTo
 
 std::size_t CountTokens(std::string_view text);
 
-// The word list of a text: every token, in text order.
-std::vector<WordToken> CreateWordList(std::string_view text);
-
 } // namespace cantiva::engine

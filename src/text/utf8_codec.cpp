@@ -122,16 +122,6 @@ std::string CodePageToUtf8(std::string_view bytes, const std::vector<std::string
     return out;
 }
 
-std::string_view Cp1251CharToUtf8(unsigned char c) {
-    static const std::array<std::string, 256> table = [] {
-        std::array<std::string, 256> t;
-        for (int b = 0; b < 256; ++b)
-            AppendByte(t[static_cast<std::size_t>(b)], static_cast<unsigned char>(b), kWindows1251);
-        return t;
-    }();
-    return table[c];
-}
-
 bool IsValidUtf8(std::string_view s) {
     std::size_t i = 0;
     while (i < s.size()) {

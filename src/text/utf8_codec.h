@@ -36,9 +36,6 @@ inline std::string Cp1251ToUtf8(std::string_view bytes,
     return CodePageToUtf8(bytes, foreign, kWindows1251);
 }
 
-// UTF-8 of one Windows-1251 byte (0x98 gives U+FFFD).
-std::string_view Cp1251CharToUtf8(unsigned char c);
-
 // Length of the well-formed UTF-8 sequence at the start of `s` and its code point; 0 if none.
 std::size_t DecodeCodePoint(std::string_view s, char32_t& cp);
 

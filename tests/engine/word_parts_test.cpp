@@ -68,12 +68,5 @@ TEST(FindClitic, OnlyAtTheEndInTableOrder) {
         EXPECT_EQ(FindClitic(c.word), c.clitic) << c.word;
 }
 
-TEST(FindYo, LowerCaseFirstThenUpperCase) {
-    EXPECT_EQ(FindYo(W("ёлка")), 1u);
-    EXPECT_EQ(FindYo(W("Ёлкаё")), 5u);
-    EXPECT_EQ(FindYo(W("Ёлка")), 1u);
-    EXPECT_EQ(FindYo(W("елка")), 0u);
-}
-
 } // namespace
 } // namespace cantiva::engine

@@ -14,7 +14,7 @@ struct Expected {
 
 using K = SeparatorKind;
 
-TEST(CreateWordList, CutsTextIntoTokensWithTheirSeparators) {
+TEST(ForEachToken, CutsTextIntoTokensWithTheirSeparators) {
     struct Case {
         std::string text;
         std::vector<Expected> tokens;
@@ -38,7 +38,8 @@ TEST(CreateWordList, CutsTextIntoTokensWithTheirSeparators) {
         {"one\r\n", {{"one\r", K::LineBreak}, {"", K::Space}}},
     };
     for (const Case& c : cases) {
-        std::vector<WordToken> tokens = CreateWordList(c.text);
+        std::vector<WordToken> tokens;
+        ForEachToken(c.text, [&tokens](const WordToken& t) { tokens.push_back(t); });
         ASSERT_EQ(tokens.size(), c.tokens.size()) << c.text;
         std::size_t covered = 0;
         for (std::size_t i = 0; i < tokens.size(); ++i) {
