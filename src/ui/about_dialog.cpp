@@ -1,8 +1,9 @@
 #include "ui/about_dialog.h"
 
+#include "ui/dialog_parts.h"
+
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace cantiva::ui {
@@ -10,12 +11,7 @@ namespace cantiva::ui {
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));
     setWindowTitle(QStringLiteral("About Cantiva"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    setFont(font);
+    setWindowFlags(kDialogFlags);
     setFixedSize(118, 105);
 
     creditsLabel_ = new QLabel(this);
@@ -36,11 +32,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
 
 void AboutDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(*this);
 }
 
 } // namespace cantiva::ui

@@ -1,27 +1,16 @@
 #include "ui/dictionary_info_dialog.h"
 
 #include "dictionaries/dictionary_state.h"
-#include "text/utf8_codec.h"
+#include "ui/cp1251_string.h"
+#include "ui/dialog_parts.h"
 #include "ui/platform.h"
 
-#include <QFont>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 
 namespace cantiva::ui {
 
 namespace {
-
-QString ToQString(std::string_view cp1251) {
-    return QString::fromStdString(text::Cp1251ToUtf8(cp1251));
-}
-
-QFont DialogFont() {
-    QFont font("MS Sans Serif");
-    font.setPixelSize(11);
-    return font;
-}
 
 constexpr int kItemHeight = 16;
 
@@ -30,9 +19,7 @@ constexpr int kItemHeight = 16;
 DictionaryInfoDialog::DictionaryInfoDialog(Platform& platform,
                                            const dictionaries::DictionaryState& state,
                                            QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint),
-      platform_(platform), state_(state) {
+    : QDialog(parent, kDialogFlags), platform_(platform), state_(state) {
     setObjectName("dictionaryInfoDialog");
     setWindowTitle("Pattern dictionary info");
     setSizeGripEnabled(false);
@@ -42,13 +29,11 @@ DictionaryInfoDialog::DictionaryInfoDialog(Platform& platform,
     infoList_ = new QListWidget(this);
     infoList_->setObjectName("infoList");
     infoList_->setGeometry(8, 10, 230, 287);
-    infoList_->setFont(DialogFont());
     infoList_->setUniformItemSizes(true);
 
     closeButton_ = new QPushButton("Close", this);
     closeButton_->setObjectName("closeButton");
     closeButton_->setGeometry(77, 309, 100, 23);
-    closeButton_->setFont(DialogFont());
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
 
     setTabOrder(closeButton_, infoList_);
@@ -57,17 +42,16 @@ DictionaryInfoDialog::DictionaryInfoDialog(Platform& platform,
 void DictionaryInfoDialog::showListing(dictionaries::DictionaryKind kind) {
     fill(kind);
     closeButton_->setFocus();
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(*this);
     platform_.showModal(*this);
 }
 
 void DictionaryInfoDialog::fill(dictionaries::DictionaryKind kind) {
     infoList_->clear();
     const dictionaries::DictionaryInfo info = dictionaries::GetDictionaryInfo(state_, kind);
-    setWindowTitle(ToQString(info.caption));
+    setWindowTitle(FromCp1251(info.caption));
     for (const std::string& line : info.lines) {
-        auto* item = new QListWidgetItem(ToQString(line), infoList_);
+        auto* item = new QListWidgetItem(FromCp1251(line), infoList_);
         item->setSizeHint(QSize(0, kItemHeight));
     }
 }

@@ -1,10 +1,9 @@
 #include "ui/exception_entry_dialog.h"
 
 #include "dictionaries/exception_entry.h"
-#include "text/utf8_codec.h"
+#include "ui/cp1251_string.h"
 #include "ui/platform.h"
 
-#include <QFont>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,9 +29,6 @@ ExceptionEntryDialog::ExceptionEntryDialog(Platform& platform, QWidget* parent)
       platform_(platform) {
     setObjectName("exceptionEntryDialog");
     setWindowTitle("Edit");
-    QFont font("MS Sans Serif");
-    font.setPixelSize(Scaled(13));
-    setFont(font);
     setFixedSize(Scaled(483), Scaled(70));
     move(Scaled(335), Scaled(350));
 
@@ -72,8 +68,8 @@ void ExceptionEntryDialog::startEditing() {
 }
 
 void ExceptionEntryDialog::acceptIfValid() {
-    const dictionaries::ExceptionEntryCheck check = dictionaries::CheckExceptionEntry(
-        text::Utf8ToCp1251(entryEdit_->text().toStdString()).bytes);
+    const dictionaries::ExceptionEntryCheck check =
+        dictionaries::CheckExceptionEntry(ToCp1251(entryEdit_->text()));
     if (check != dictionaries::ExceptionEntryCheck::Valid) {
         platform_.beep();
         entryEdit_->setFocus();

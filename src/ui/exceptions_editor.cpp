@@ -5,7 +5,8 @@
 #include "io/file_io.h"
 #include "io/io_error.h"
 #include "text/cp1251.h"
-#include "text/utf8_codec.h"
+#include "ui/cp1251_string.h"
+#include "ui/dialog_parts.h"
 #include "ui/exception_entry_dialog.h"
 #include "ui/io_error_report.h"
 #include "ui/memory_guard.h"
@@ -13,12 +14,10 @@
 #include "ui/platform.h"
 
 #include <QAction>
-#include <QFont>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -54,14 +53,6 @@ void ExceptionListWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 
 namespace {
 
-QString ToQString(std::string_view cp1251) {
-    return QString::fromStdString(text::Cp1251ToUtf8(cp1251));
-}
-
-std::string ToCp1251(const QString& s) {
-    return text::Utf8ToCp1251(s.toStdString()).bytes;
-}
-
 // The sorted list's order: alphabetical, ignoring case.
 bool EntryLess(const QString& a, const QString& b) {
     return QString::compare(a, b, Qt::CaseInsensitive) < 0;
@@ -88,15 +79,14 @@ QListWidgetItem* NewItem(const QString& entry) {
 
 ExceptionsEditor::ExceptionsEditor(Platform& platform, dictionaries::DictionaryState& state,
                                    QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint),
-      platform_(platform), state_(state) {
+    : QDialog(parent, kDialogFlags), platform_(platform), state_(state) {
     setObjectName("exceptionsEditor");
     setWindowTitle("Custom dictionary");
-    QFont font("MS Sans Serif");
-    font.setPixelSize(11);
-    setFont(font);
+    buildMenuBar();
+    buildClientArea();
+}
 
+void ExceptionsEditor::buildMenuBar() {
     menuBar_ = new QMenuBar(this);
     menuBar_->setObjectName("menuBar");
     QMenu* file = menuBar_->addMenu("File");
@@ -112,7 +102,9 @@ ExceptionsEditor::ExceptionsEditor(Platform& platform, dictionaries::DictionaryS
     actionSorted_->setCheckable(true);
     actionExit_ = AddMenuItem(file, "E&xit", "actionExit", QKeySequence(Qt::CTRL | Qt::Key_F4),
                               this, &ExceptionsEditor::closeKeepingChanges);
+}
 
+void ExceptionsEditor::buildClientArea() {
     // The designed client area lies below the menu bar.
     auto* client = new QWidget(this);
     client->setFixedSize(191, 409);
@@ -166,8 +158,7 @@ void ExceptionsEditor::setEntryDialog(ExceptionEntryDialog& entryDialog) {
 void ExceptionsEditor::editCurrentLanguage() {
     reloadEntries();
     adjustSize();
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(*this);
     platform_.showModal(*this);
 }
 
@@ -190,7 +181,7 @@ void ExceptionsEditor::reloadEntries() {
         "Edit [" + dictionaries::FileName(state_.currentLanguage(), DictFile::ExceptionsCompiled) +
         "]"));
     for (const std::string& entry : state_.exceptionTexts())
-        addEntry(ToQString(text::TrimView(entry)));
+        addEntry(FromCp1251(text::TrimView(entry)));
     savedEntries_ = entries();
     loadedSource_ = SourceOnDisk(state_);
     entryList_->setFocus();

@@ -80,6 +80,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void buildMenuBar();
+    void buildClientArea();
     // Asks about unsaved changes; true when the editor may close.
     bool confirmClose();
     // Saves; false when it did not (cancelled, reloaded or failed).

@@ -1,22 +1,17 @@
 #include "ui/finale_export_dialog.h"
 
 #include "ui/designed_layout.h"
+#include "ui/dialog_parts.h"
 
 #include <QCheckBox>
-#include <QFont>
 #include <QPushButton>
 #include <QRadioButton>
 
 namespace cantiva::ui {
 
-FinaleExportDialog::FinaleExportDialog(QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+FinaleExportDialog::FinaleExportDialog(QWidget* parent) : QDialog(parent, kToolDialogFlags) {
     setObjectName("finaleExportDialog");
     setWindowTitle("Export as Finale Lyrics");
-    QFont font("MS Sans Serif");
-    font.setPixelSize(11);
-    setFont(font);
     setFixedSize(193, 114);
     move(476, 338);
 

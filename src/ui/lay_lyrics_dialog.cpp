@@ -1,5 +1,7 @@
 #include "ui/lay_lyrics_dialog.h"
 
+#include "ui/dialog_parts.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -24,9 +26,7 @@ QSpinBox* NumberSpin(QWidget* parent, const char* name) {
 
 } // namespace
 
-LayLyricsDialog::LayLyricsDialog(QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+LayLyricsDialog::LayLyricsDialog(QWidget* parent) : QDialog(parent, kToolDialogFlags) {
     setObjectName("layLyricsDialog");
     setWindowTitle("Lay lyrics onto a MusicXML score");
 
@@ -40,14 +40,9 @@ LayLyricsDialog::LayLyricsDialog(QWidget* parent)
     slurMelismaCheck_->setObjectName("slurMelismaCheck");
     connect(partCombo_, &QComboBox::currentIndexChanged, this, &LayLyricsDialog::onPartChosen);
 
-    auto* buttons = new QDialogButtonBox(this);
-    okButton_ = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
-    okButton_->setObjectName("okButton");
-    okButton_->setDefault(true);
-    cancelButton_ = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
-    cancelButton_->setObjectName("cancelButton");
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    const OkCancel buttons = AddOkCancel(*this);
+    okButton_ = buttons.ok;
+    cancelButton_ = buttons.cancel;
 
     auto* form = new QFormLayout;
     form->addRow("Score:", scoreLabel_);
@@ -57,7 +52,7 @@ LayLyricsDialog::LayLyricsDialog(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(slurMelismaCheck_);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

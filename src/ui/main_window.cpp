@@ -5,6 +5,8 @@
 #include "engine/hyphenation_run.h"
 #include "io/io_error.h"
 #include "ui/about_dialog.h"
+#include "ui/dialog_parts.h"
+#include "ui/file_choice.h"
 #include "ui/io_error_report.h"
 #include "ui/memory_guard.h"
 #include "ui/menu_item.h"
@@ -31,7 +33,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTextCursor>
 #include <QUrl>
@@ -48,10 +49,6 @@ using dictionaries::Language;
 constexpr int kClientWidth = 632;
 constexpr int kClientHeight = 382;
 constexpr int kLogItemHeight = 13;
-
-QString FromCore(std::string_view cp1251) {
-    return CoreToPane(cp1251);
-}
 
 constexpr int kStatusMilliseconds = 5000;
 
@@ -101,7 +98,7 @@ public:
     WindowRunObserver(QWidget* window, Platform& platform, QProgressBar* bar)
         : window_(window), platform_(platform), bar_(bar) {}
     void information(std::string_view message) override {
-        platform_.information(window_, FromCore(message));
+        platform_.information(window_, CoreToPane(message));
     }
     void progressRange(int minimum, int maximum) override {
         bar_->setRange(minimum, maximum);
@@ -211,40 +208,9 @@ void MainWindow::buildControls() {
     progressBar_->setValue(0);
     progressBar_->setTextVisible(false);
 
-    // The panes share the extra height, the log takes all of it; the right column and the
-    // buttons keep their width.
-    client->follow(inputPane_, {0, 0, 1, 0.5});
-    client->follow(resultPane_, {0, 0.5, 1, 0.5});
-    client->follow(languageGroup_, {1, 0, 0, 0});
-    client->follow(logList_, {1, 0, 0, 1});
-    for (QWidget* button : {hyphenateButton_, clearButton_, quitButton_})
-        client->follow(button, {1, 1, 0, 0});
-    client->follow(progressBar_, {0, 1, 1, 0});
-
-    const std::pair<QWidget*, const char*> accessibleNames[] = {
-        {inputPane_, "Lyrics to divide"},
-        {resultPane_, "Divided lyrics"},
-        {languageGroup_, "Dictionary"},
-        {logList_, "Hyphenation log"},
-        {hyphenateButton_, "Hyphenate"},
-        {clearButton_, "Clear both panes"},
-        {quitButton_, "Quit"},
-        {progressBar_, "Progress"},
-    };
-    for (auto [widget, name] : accessibleNames)
-        widget->setAccessibleName(QString::fromLatin1(name));
-    inputPane_->installEventFilter(this);
-    resultPane_->installEventFilter(this);
-    inputPane_->viewport()->installEventFilter(this);
-    resultPane_->viewport()->installEventFilter(this);
-    statusBar()->setObjectName(QStringLiteral("statusBar"));
-
-    connect(inputPane_, &QPlainTextEdit::textChanged, this, &MainWindow::onInputChanged);
-    connect(resultPane_, &QPlainTextEdit::textChanged, this, &MainWindow::onResultChanged);
-    connect(hyphenateButton_, &QPushButton::clicked, this,
-            guarded("hyphenate the text", &MainWindow::startHyphenation));
-    connect(clearButton_, &QPushButton::clicked, this, &MainWindow::clearPanes);
-    connect(quitButton_, &QPushButton::clicked, this, &MainWindow::close);
+    stretchWithWindow(*client);
+    nameForAccessibility();
+    connectPanesAndButtons();
     const std::pair<QRadioButton*, Language> languageButtons[] = {
         {russianButton_, Language::Russian},
         {englishButton_, Language::English},
@@ -259,13 +225,71 @@ void MainWindow::buildControls() {
     connect(germanButton_, &QRadioButton::clicked, this, &MainWindow::refuseLanguage);
 }
 
+void MainWindow::stretchWithWindow(StretchingArea& client) {
+    // The panes share the extra height, the log takes all of it; the right column and the
+    // buttons keep their width.
+    client.follow(inputPane_, {0, 0, 1, 0.5});
+    client.follow(resultPane_, {0, 0.5, 1, 0.5});
+    client.follow(languageGroup_, {1, 0, 0, 0});
+    client.follow(logList_, {1, 0, 0, 1});
+    for (QWidget* button : {hyphenateButton_, clearButton_, quitButton_})
+        client.follow(button, {1, 1, 0, 0});
+    client.follow(progressBar_, {0, 1, 1, 0});
+}
+
+void MainWindow::nameForAccessibility() {
+    const std::pair<QWidget*, const char*> accessibleNames[] = {
+        {inputPane_, "Lyrics to divide"},
+        {resultPane_, "Divided lyrics"},
+        {languageGroup_, "Dictionary"},
+        {logList_, "Hyphenation log"},
+        {hyphenateButton_, "Hyphenate"},
+        {clearButton_, "Clear both panes"},
+        {quitButton_, "Quit"},
+        {progressBar_, "Progress"},
+    };
+    for (auto [widget, name] : accessibleNames)
+        widget->setAccessibleName(QString::fromLatin1(name));
+}
+
+void MainWindow::connectPanesAndButtons() {
+    for (QPlainTextEdit* pane : {inputPane_, resultPane_}) {
+        pane->installEventFilter(this);
+        pane->viewport()->installEventFilter(this);
+    }
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+
+    connect(inputPane_, &QPlainTextEdit::textChanged, this, &MainWindow::onInputChanged);
+    connect(resultPane_, &QPlainTextEdit::textChanged, this, &MainWindow::onResultChanged);
+    connect(hyphenateButton_, &QPushButton::clicked, this,
+            guarded("hyphenate the text", &MainWindow::startHyphenation));
+    connect(clearButton_, &QPushButton::clicked, this, &MainWindow::clearPanes);
+    connect(quitButton_, &QPushButton::clicked, this, &MainWindow::close);
+}
+
 void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
     // The panes must not take the menu shortcuts (Insert above all) for themselves.
     bar->setNativeMenuBar(false);
+    buildFileMenu(*bar);
+    buildOptionsMenu(*bar);
 
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    // "About" is a command of the bar itself, without a drop-down.
+    actionAbout_ = bar->addAction(QStringLiteral("&About"));
+    actionAbout_->setObjectName(QStringLiteral("actionAbout"));
+    connect(actionAbout_, &QAction::triggered, this, &MainWindow::showAboutDialog);
+
+    // Nothing to divide or export until the panes hold text.
+    for (QAction* action :
+         {actionHyphenate_, actionResultSave_, actionExportScore_, actionExportFinale_,
+          actionExportLilyPond_, actionExportGabc_, actionLayLyrics_})
+        action->setEnabled(false);
+    hyphenateButton_->setEnabled(false);
+}
+
+void MainWindow::buildFileMenu(QMenuBar& bar) {
+    QMenu* file = bar.addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("menuFile"));
     actionHyphenate_ =
         AddMenuItem(file, "&Hyphenate", "actionHyphenate", QKeySequence(Qt::Key_Insert), this,
@@ -304,8 +328,10 @@ void MainWindow::buildMenus() {
     undoClearAction->setShortcut(QKeySequence::Undo);
     connect(undoClearAction, &QAction::triggered, this, &MainWindow::undoClear);
     addAction(undoClearAction);
+}
 
-    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+void MainWindow::buildOptionsMenu(QMenuBar& bar) {
+    QMenu* options = bar.addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("menuOptions"));
     actionShowLog_ = AddMenuItem(options, "&Show hyphenation log", "actionShowLog", {}, this,
                                  guarded("change the log setting", &MainWindow::onLogToggled));
@@ -325,20 +351,6 @@ void MainWindow::buildMenus() {
     actionExceptionsInfo_ =
         AddMenuItem(options, "E&xceptions dictionary info", "actionExceptionsInfo", {}, this,
                     guarded("show the dictionary information", &MainWindow::showExceptionsInfo));
-
-    // "About" is a command of the bar itself, without a drop-down.
-    actionAbout_ = bar->addAction(QStringLiteral("&About"));
-    actionAbout_->setObjectName(QStringLiteral("actionAbout"));
-    connect(actionAbout_, &QAction::triggered, this, &MainWindow::showAboutDialog);
-
-    actionHyphenate_->setEnabled(false);
-    hyphenateButton_->setEnabled(false);
-    actionResultSave_->setEnabled(false);
-    actionExportScore_->setEnabled(false);
-    actionExportFinale_->setEnabled(false);
-    actionExportLilyPond_->setEnabled(false);
-    actionExportGabc_->setEnabled(false);
-    actionLayLyrics_->setEnabled(false);
 }
 
 void MainWindow::applyTabOrder() {
@@ -355,7 +367,7 @@ void MainWindow::loadDictionaries() {
         state_.openAtStartup();
     } catch (const dictionaries::MissingDictionaryError& e) {
         // The window never appears: the box has no parent.
-        platform_.error(nullptr, FromCore(e.what()));
+        platform_.error(nullptr, CoreToPane(e.what()));
         return;
     } catch (const IoError& e) {
         ReportIoError(platform_, this, e);
@@ -365,7 +377,7 @@ void MainWindow::loadDictionaries() {
 
 void MainWindow::showLoadWarning() {
     if (std::optional<std::string> warning = state_.takeLoadWarning())
-        platform_.warning(this, FromCore(*warning));
+        platform_.warning(this, CoreToPane(*warning));
 }
 
 void MainWindow::restoreSettings() {
@@ -434,11 +446,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (centred_)
         return;
     centred_ = true;
-    if (QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(*this);
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -450,7 +458,7 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::updateCaption() {
-    setWindowTitle(FromCore(dictionaries::WindowCaption(state_.currentLanguage())));
+    setWindowTitle(CoreToPane(dictionaries::WindowCaption(state_.currentLanguage())));
 }
 
 void MainWindow::onFirstActivation() {
@@ -532,13 +540,9 @@ void MainWindow::showAboutDialog() {
 }
 
 void MainWindow::openSource() {
-    openSourceRequest_.folder = settings::OpenFolder();
-    const QString name = platform_.openFileName(this, openSourceRequest_);
-    if (name.isEmpty())
-        return;
-    openSourceRequest_.initialFile = QFileInfo(name).fileName();
-    settings::RememberOpenedFile(name);
-    openFile(name);
+    const QString name = ChooseFileToOpen(platform_, this, openSourceRequest_);
+    if (!name.isEmpty())
+        openFile(name);
 }
 
 void MainWindow::openFile(const QString& name) {
@@ -578,7 +582,7 @@ void MainWindow::runHyphenation() {
 
     // The log lines written before a stop stay as well.
     for (const std::string& line : run.log) {
-        auto* item = new QListWidgetItem(FromCore(line), logList_);
+        auto* item = new QListWidgetItem(CoreToPane(line), logList_);
         item->setSizeHint(QSize(0, kLogItemHeight));
     }
     progressBar_->setValue(0);
@@ -591,7 +595,7 @@ void MainWindow::runHyphenation() {
         platform_.beep();
         break;
     case engine::RunStatus::WordTooLong: {
-        platform_.warning(this, FromCore(engine::kWordTooLongMessage));
+        platform_.warning(this, CoreToPane(engine::kWordTooLongMessage));
         const QString paneText = PaneText(*inputPane_);
         // The user's text stays; the offending word is selected so it can be fixed in place.
         QTextCursor cursor = inputPane_->textCursor();
@@ -611,7 +615,7 @@ void MainWindow::runHyphenation() {
 
 void MainWindow::closeForMissingDictionary(const dictionaries::MissingDictionaryError& error) {
     state_.startupFailed = true;
-    platform_.error(this, FromCore(error.what()));
+    platform_.error(this, CoreToPane(error.what()));
     close();
     QCoreApplication::exit(0);
 }
@@ -637,7 +641,7 @@ void MainWindow::switchLanguage(Language language) {
 
 void MainWindow::refuseLanguage() {
     platform_.beep();
-    platform_.message(this, FromCore(dictionaries::kRefusedLanguageMessage));
+    platform_.message(this, CoreToPane(dictionaries::kRefusedLanguageMessage));
     checkLanguageButton(state_.currentLanguage());
     inputPane_->setFocus();
 }

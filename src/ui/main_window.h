@@ -1,6 +1,8 @@
 #pragma once
 
 #include "dictionaries/dictionary_state.h"
+#include "notation/lyric_laying.h"
+#include "notation/score_container.h"
 #include "ui/platform.h"
 
 #include <QMainWindow>
@@ -11,6 +13,7 @@
 class QAction;
 class QGroupBox;
 class QListWidget;
+class QMenuBar;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
@@ -31,6 +34,7 @@ class FinaleExportDialog;
 class LayLyricsDialog;
 class NotationExportDialog;
 class ScoreExportDialog;
+class StretchingArea;
 
 // The dialogs the main window opens modally. The application creates them after the main window
 // and hands them over with setDialogs(); a missing one makes its command do nothing.
@@ -121,7 +125,12 @@ protected:
 
 private:
     void buildControls();
+    void stretchWithWindow(StretchingArea& client);
+    void nameForAccessibility();
+    void connectPanesAndButtons();
     void buildMenus();
+    void buildFileMenu(QMenuBar& bar);
+    void buildOptionsMenu(QMenuBar& bar);
     void applyTabOrder();
     // A command (a member function or a callable) that tells the user when memory runs out
     // instead of ending the program; `task` completes "Not enough memory to …".
@@ -130,9 +139,6 @@ private:
     void showLoadWarning();
     void loadDictionaries();
     void restoreSettings();
-    // The save dialog of one export, in the last folder saved to, proposing that export's own
-    // last name; remembers both. Empty when cancelled.
-    QString chooseSaveFile(FileDialogRequest& request);
     // Brings back the text of both panes as it was before Clear; false when there is none.
     bool undoClear();
 
@@ -155,6 +161,12 @@ private:
     // The LilyPond or gabc text of the result pane, to the clipboard or a file as the dialog says.
     void exportNotationText(NotationExportDialog* dialog, FileDialogRequest& fileRequest,
                             std::string (*exportText)(std::string_view));
+    // The steps of laying lyrics onto a score; each reports its own failure and gives nothing.
+    std::optional<notation::ScoreContainer> readScore(const QString& scoreName);
+    QString chooseLaidScoreFile(const QString& scoreName);
+    std::optional<notation::LayReport> layAskingToReplace(notation::ScoreContainer& score,
+                                                          const std::string& pane,
+                                                          notation::LayRequest& request);
 
     void closeForMissingDictionary(const dictionaries::MissingDictionaryError& error);
 

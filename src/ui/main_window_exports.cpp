@@ -4,37 +4,19 @@
 #include "export/score_macro.h"
 #include "export/user_file.h"
 #include "text/utf8_codec.h"
+#include "ui/file_choice.h"
 #include "ui/finale_export_dialog.h"
 #include "ui/io_error_report.h"
 #include "ui/main_window.h"
 #include "ui/pane_codec.h"
 #include "ui/score_export_dialog.h"
-#include "ui/window_settings.h"
 
 #include <QDialog>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPlainTextEdit>
 
 namespace cantiva::ui {
-namespace {
-
-std::filesystem::path LocalPath(const QString& fileName) {
-    return QFile::encodeName(fileName).toStdString();
-}
-
-} // namespace
-
-QString MainWindow::chooseSaveFile(FileDialogRequest& request) {
-    request.folder = settings::SaveFolder();
-    const QString fileName = platform_.saveFileName(this, request);
-    if (fileName.isEmpty())
-        return {};
-    request.initialFile = QFileInfo(fileName).fileName();
-    settings::RememberSavedFile(fileName);
-    return fileName;
-}
 
 void MainWindow::saveResult() {
     // Not trimmed: a pane of line breaks or blanks alone is saved as it is.
@@ -43,7 +25,7 @@ void MainWindow::saveResult() {
         platform_.beep();
         return;
     }
-    const QString fileName = chooseSaveFile(resultFileRequest_);
+    const QString fileName = ChooseFileToSave(platform_, this, resultFileRequest_);
     if (fileName.isEmpty())
         return;
 
@@ -95,7 +77,7 @@ void MainWindow::exportFinaleLyrics() {
     }
 
     // Its own name: proposing the result file's would let Enter overwrite the saved result.
-    const QString fileName = chooseSaveFile(finaleFileRequest_);
+    const QString fileName = ChooseFileToSave(platform_, this, finaleFileRequest_);
     if (fileName.isEmpty())
         return;
     try {

@@ -6,11 +6,13 @@
 #include "notation/gabc_score.h"
 #include "notation/lilypond_lyrics.h"
 #include "notation/lyric_laying.h"
+#include "ui/file_choice.h"
 #include "ui/io_error_report.h"
 #include "ui/lay_lyrics_dialog.h"
 #include "ui/main_window.h"
 #include "ui/notation_export_dialog.h"
 #include "ui/pane_codec.h"
+#include "ui/window_settings.h"
 
 #include <QDialog>
 #include <QDir>
@@ -21,14 +23,6 @@
 
 namespace cantiva::ui {
 namespace {
-
-std::filesystem::path LocalPath(const QString& fileName) {
-    return QFile::encodeName(fileName).toStdString();
-}
-
-QString FromLocalPath(const std::filesystem::path& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path.string()));
-}
 
 bool IsSameFile(const QString& a, const QString& b) {
     std::error_code ec;
@@ -62,10 +56,9 @@ void MainWindow::exportNotationText(NotationExportDialog* dialog, FileDialogRequ
         platform_.setClipboardText(QString::fromStdString(text));
         return;
     }
-    const QString fileName = platform_.saveFileName(this, fileRequest);
+    const QString fileName = ChooseFileToSave(platform_, this, fileRequest);
     if (fileName.isEmpty())
         return;
-    fileRequest.initialFile = fileName;
     try {
         exporting::WriteUserFile(LocalPath(fileName), text);
     } catch (const IoError& e) {
@@ -82,43 +75,67 @@ void MainWindow::layLyricsOntoScore() {
     LayLyricsDialog* dialog = dialogs_.layLyrics;
     if (!dialog)
         return;
-    const QString scoreName = platform_.openFileName(this, scoreFileRequest_);
+    const QString scoreName = ChooseFileToOpen(platform_, this, scoreFileRequest_);
     if (scoreName.isEmpty())
         return;
-    scoreFileRequest_.initialFile = scoreName;
-
-    std::optional<notation::ScoreContainer> score;
-    try {
-        score.emplace(ReadWholeFile(LocalPath(scoreName)));
-    } catch (const IoError& e) {
-        ReportIoError(platform_, this, e);
+    std::optional<notation::ScoreContainer> score = readScore(scoreName);
+    if (!score)
         return;
-    } catch (const notation::ScoreError& e) {
-        platform_.error(this, QString::fromStdString(e.what()));
-        return;
-    }
     dialog->setScore(scoreName, notation::ScoreParts(*score));
     if (platform_.showModal(*dialog) != QDialog::Accepted)
         return;
     notation::LayRequest request = dialog->request();
 
+    const QString outName = chooseLaidScoreFile(scoreName);
+    if (outName.isEmpty())
+        return;
+    const std::optional<notation::LayReport> report = layAskingToReplace(*score, pane, request);
+    if (!report)
+        return;
+    try {
+        exporting::WriteUserFile(LocalPath(outName),
+                                 score->bytes(notation::ScoreFormOfName(outName.toStdString())));
+    } catch (const IoError& e) {
+        ReportIoError(platform_, this, e);
+        return;
+    }
+    platform_.information(this, QString::fromStdString(notation::LayReportText(*report, request)));
+}
+
+std::optional<notation::ScoreContainer> MainWindow::readScore(const QString& scoreName) {
+    try {
+        return notation::ScoreContainer(ReadWholeFile(LocalPath(scoreName)));
+    } catch (const IoError& e) {
+        ReportIoError(platform_, this, e);
+    } catch (const notation::ScoreError& e) {
+        platform_.error(this, QString::fromStdString(e.what()));
+    }
+    return std::nullopt;
+}
+
+QString MainWindow::chooseLaidScoreFile(const QString& scoreName) {
     // A new file beside the score; its own name only when the user says so.
     FileDialogRequest laidFile = scoreFileRequest_;
+    laidFile.folder = QFileInfo(scoreName).absolutePath();
     laidFile.initialFile = FromLocalPath(notation::LaidScorePath(LocalPath(scoreName)));
     laidFile.defaultSuffix = QFileInfo(scoreName).suffix();
     const QString outName = platform_.saveFileName(this, laidFile);
     if (outName.isEmpty())
-        return;
+        return {};
     if (IsSameFile(outName, scoreName) &&
         !platform_.warningYesNo(this, QStringLiteral("Replace the original score %1?")
                                           .arg(QDir::toNativeSeparators(scoreName))))
-        return;
+        return {};
+    settings::RememberSavedFile(outName);
+    return outName;
+}
 
-    notation::LayReport report;
+std::optional<notation::LayReport> MainWindow::layAskingToReplace(notation::ScoreContainer& score,
+                                                                  const std::string& pane,
+                                                                  notation::LayRequest& request) {
     for (;;) {
         try {
-            report = notation::LayLyrics(*score, pane, request);
-            break;
+            return notation::LayLyrics(score, pane, request);
         } catch (const notation::ScoreError& e) {
             const bool ask =
                 e.kind() == notation::ScoreError::Kind::VerseTaken && !request.replaceVerse;
@@ -129,17 +146,9 @@ void MainWindow::layLyricsOntoScore() {
             }
             if (!ask)
                 platform_.error(this, QString::fromStdString(e.what()));
-            return;
+            return std::nullopt;
         }
     }
-    try {
-        exporting::WriteUserFile(LocalPath(outName),
-                                 score->bytes(notation::ScoreFormOfName(outName.toStdString())));
-    } catch (const IoError& e) {
-        ReportIoError(platform_, this, e);
-        return;
-    }
-    platform_.information(this, QString::fromStdString(notation::LayReportText(report, request)));
 }
 
 } // namespace cantiva::ui

@@ -1,5 +1,7 @@
 #include "ui/notation_export_dialog.h"
 
+#include "ui/dialog_parts.h"
+
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -9,8 +11,7 @@ namespace cantiva::ui {
 
 NotationExportDialog::NotationExportDialog(const QString& caption, const QString& objectName,
                                            QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+    : QDialog(parent, kToolDialogFlags) {
     setObjectName(objectName);
     setWindowTitle(caption);
 
@@ -20,19 +21,14 @@ NotationExportDialog::NotationExportDialog(const QString& caption, const QString
     fileButton_ = new QRadioButton("Export to File", this);
     fileButton_->setObjectName("fileButton");
 
-    auto* buttons = new QDialogButtonBox(this);
-    okButton_ = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
-    okButton_->setObjectName("okButton");
-    okButton_->setDefault(true);
-    cancelButton_ = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
-    cancelButton_->setObjectName("cancelButton");
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    const OkCancel buttons = AddOkCancel(*this);
+    okButton_ = buttons.ok;
+    cancelButton_ = buttons.cancel;
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(clipboardButton_);
     layout->addWidget(fileButton_);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -4,20 +4,19 @@
 #include "export/score_unwritable.h"
 #include "export/user_file.h"
 #include "ui/designed_layout.h"
+#include "ui/dialog_parts.h"
+#include "ui/file_choice.h"
 #include "ui/io_error_report.h"
 #include "ui/pane_codec.h"
 #include "ui/platform.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QFile>
-#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <iterator>
 
 namespace cantiva::ui {
@@ -27,11 +26,13 @@ QString FromAscii(std::string_view s) {
     return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+constexpr int kDropDownHeight = 21;
+
 QComboBox* DropDownList(QWidget* parent, const char* name, int left, int top, int width) {
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
     box->setEditable(false);
-    box->setGeometry(left, top, width, 21);
+    box->setGeometry(left, top, width, kDropDownHeight);
     return box;
 }
 
@@ -48,16 +49,22 @@ QLabel* Caption(QWidget* parent, const char* name, const char* text, int left, i
 } // namespace
 
 ScoreExportDialog::ScoreExportDialog(Platform& platform, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint),
-      platform_(platform) {
+    : QDialog(parent, kDialogFlags), platform_(platform) {
     setObjectName("scoreExportDialog");
     setWindowTitle("Export as Score macro");
-    QFont font("MS Sans Serif");
-    font.setPixelSize(11);
-    setFont(font);
     setFixedSize(233, 256);
+    buildLists();
+    buildButtons();
+    buildModeGroup();
+    buildCaptions();
+    applyTabOrder();
+    WidenToFitTexts(*this);
+    request_.filter = "Text file (*.txt);;Any file (*)";
+    request_.defaultSuffix = "txt";
+    request_.confirmOverwrite = true;
+}
 
+void ScoreExportDialog::buildLists() {
     hyphenCombo_ = DropDownList(this, "hyphenCombo", 134, 77, 83);
     for (std::string_view item : exporting::kScoreHyphenItems)
         hyphenCombo_->addItem(FromAscii(item));
@@ -66,6 +73,17 @@ ScoreExportDialog::ScoreExportDialog(Platform& platform, QWidget* parent)
     for (std::string_view item : exporting::kScoreFontItems)
         fontCombo_->addItem(FromAscii(item));
 
+    staffCombo_ = DropDownList(this, "staffCombo", 144, 150, 74);
+    for (const std::string& item : exporting::ScoreStaffItems())
+        staffCombo_->addItem(QString::fromStdString(item));
+
+    verticalPositionEdit_ =
+        new QLineEdit(FromAscii(exporting::kScoreDefaultVerticalPosition), this);
+    verticalPositionEdit_->setObjectName("verticalPositionEdit");
+    verticalPositionEdit_->setGeometry(184, 186, 33, kDropDownHeight);
+}
+
+void ScoreExportDialog::buildButtons() {
     goButton_ = new QPushButton("Go!", this);
     goButton_->setObjectName("goButton");
     goButton_->setGeometry(9, 218, 75, 25);
@@ -75,7 +93,9 @@ ScoreExportDialog::ScoreExportDialog(Platform& platform, QWidget* parent)
     cancelButton_->setObjectName("cancelButton");
     cancelButton_->setGeometry(142, 218, 75, 25);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
 
+void ScoreExportDialog::buildModeGroup() {
     modeGroup_ = new QGroupBox(this);
     modeGroup_->setObjectName("modeGroup");
     modeGroup_->setGeometry(5, 10, 212, 57);
@@ -89,22 +109,17 @@ ScoreExportDialog::ScoreExportDialog(Platform& platform, QWidget* parent)
         modeButtons_->addButton(item, i);
     }
     setMode(exporting::ScoreMode::Output);
+}
 
-    staffCombo_ = DropDownList(this, "staffCombo", 144, 150, 74);
-    for (const std::string& item : exporting::ScoreStaffItems())
-        staffCombo_->addItem(QString::fromStdString(item));
-
-    verticalPositionEdit_ =
-        new QLineEdit(FromAscii(exporting::kScoreDefaultVerticalPosition), this);
-    verticalPositionEdit_->setObjectName("verticalPositionEdit");
-    verticalPositionEdit_->setGeometry(184, 186, 33, 21);
-
+void ScoreExportDialog::buildCaptions() {
     hyphenLabel_ = Caption(this, "hyphenLabel", "Hyph. character:", 8, 80, hyphenCombo_);
     fontLabel_ = Caption(this, "fontLabel", "Font:", 8, 117, fontCombo_);
     staffLabel_ = Caption(this, "staffLabel", "Text staff number:", 8, 154, staffCombo_);
     verticalPositionLabel_ = Caption(this, "verticalPositionLabel", "Vertical position of text:", 8,
                                      191, verticalPositionEdit_);
+}
 
+void ScoreExportDialog::applyTabOrder() {
     setTabOrder(hyphenCombo_, fontCombo_);
     setTabOrder(fontCombo_, goButton_);
     setTabOrder(goButton_, cancelButton_);
@@ -112,7 +127,6 @@ ScoreExportDialog::ScoreExportDialog(Platform& platform, QWidget* parent)
     setTabOrder(modeButtons_->button(0), modeButtons_->button(1));
     setTabOrder(modeButtons_->button(1), staffCombo_);
     setTabOrder(staffCombo_, verticalPositionEdit_);
-    WidenToFitTexts(*this);
 }
 
 void ScoreExportDialog::setPaneTexts(const QString& inputPane, const QString& resultPane) {
@@ -138,8 +152,7 @@ void ScoreExportDialog::setMode(exporting::ScoreMode mode) {
 
 void ScoreExportDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (QScreen* s = screen())
-        move(s->availableGeometry().center() - rect().center());
+    CentreOnScreen(*this);
     goButton_->setFocus();
 }
 
@@ -173,16 +186,10 @@ void ScoreExportDialog::writeMacro() {
         return;
     const std::string macro = exporting::BuildScoreMacro(pane.bytes, options);
 
-    FileDialogRequest request;
-    request.filter = "Text file (*.txt);;Any file (*)";
-    request.defaultSuffix = "txt";
-    request.initialFile = saveFileName_;
-    request.confirmOverwrite = true;
-    const QString fileName = platform_.saveFileName(this, request);
+    const QString fileName = ChooseFileToSave(platform_, this, request_);
     if (!fileName.isEmpty()) {
-        saveFileName_ = fileName;
         try {
-            exporting::WriteUserFile(QFile::encodeName(fileName).toStdString(), macro);
+            exporting::WriteUserFile(LocalPath(fileName), macro);
         } catch (const IoError& e) {
             // The dialog stays open for another try.
             ReportIoError(platform_, this, e);

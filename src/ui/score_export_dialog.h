@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/score_macro.h"
+#include "ui/platform.h"
 
 #include <QDialog>
 #include <QString>
@@ -13,8 +14,6 @@ class QLineEdit;
 class QPushButton;
 
 namespace cantiva::ui {
-
-class Platform;
 
 // The SCORE macro export dialog: which pane to export, the hyphen code, the font, the staff and
 // the vertical position of the text; "Go!" writes the macro to a file the user chooses. The mode
@@ -43,12 +42,17 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void buildLists();
+    void buildButtons();
+    void buildModeGroup();
+    void buildCaptions();
+    void applyTabOrder();
     exporting::ScoreMacroOptions chosenOptions() const;
 
     Platform& platform_;
     QString inputPane_;
     QString resultPane_;
-    QString saveFileName_; // the dialog's own save dialog remembers the last name chosen in it
+    FileDialogRequest request_; // remembers the last name chosen in it
 
     QGroupBox* modeGroup_;
     QButtonGroup* modeButtons_;

@@ -10,9 +10,11 @@
 #include "ui/support/find_child.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -207,6 +209,23 @@ TEST_F(MainWindowExportsTest, EachExportProposesItsOwnNameInTheLastSaveFolder) {
     EXPECT_EQ(elsewhere.read("b.txt"), W("в\u00A0до-ме\r\n"));
 }
 
+// The dialogs take the desktop's font, as the main window does; a larger one widens the designed
+// layout until every caption shows whole.
+TEST(ExportDialogFont, FollowsTheDesktopFont) {
+    const QFont desktop = QApplication::font();
+    QFont large = desktop;
+    large.setPixelSize(18);
+    QApplication::setFont(large);
+    {
+        FinaleExportDialog dialog;
+        EXPECT_EQ(QFontInfo(dialog.font()).pixelSize(), 18);
+        auto* check = Child<QCheckBox>(dialog, "bindDashesCheck");
+        EXPECT_LE(check->sizeHint().width(), check->width());
+        EXPECT_LE(check->geometry().right(), dialog.width());
+    }
+    QApplication::setFont(desktop);
+}
+
 TEST_F(MainWindowExportsTest, FinaleToClipboard) {
     showResult(QString::fromUtf8("Я б ска-зал — ♪\n\nс то-бой"));
     platform.onModal = [](QDialog&) { return QDialog::Accepted; };
@@ -376,7 +395,12 @@ TEST_F(ScoreGoTest, WritesTheMacroOfTheChosenPaneAndCloses) {
                      "yes-no: The SCORE macro is written in Windows-1251, which cannot hold these "
                      "characters: ♪ (U+266A).\nThey will be written as \"?\". Write the macro?",
                      kScoreSaveDialog}));
-    EXPECT_EQ(platform.fileRequests[1].initialFile, file("out.txt"));
+    // Its own last name, in the last folder saved to; at first never the dictionaries' folder.
+    const QString dictionaries = QString::fromStdString(folder.path().string());
+    EXPECT_NE(platform.fileRequests[0].folder, dictionaries);
+    EXPECT_EQ(platform.fileRequests[0].initialFile, "");
+    EXPECT_EQ(platform.fileRequests[1].folder, dictionaries);
+    EXPECT_EQ(platform.fileRequests[1].initialFile, "out.txt");
     EXPECT_EQ(platform.fileRequests[1].defaultSuffix, "txt");
     EXPECT_TRUE(platform.fileRequests[1].confirmOverwrite);
 }

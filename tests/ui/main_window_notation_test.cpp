@@ -133,6 +133,28 @@ TEST_F(MainWindowNotationTest, LilyPondAndGabcGoToTheClipboardOrAFile) {
     }
 }
 
+// Each export proposes its own last name in the last folder saved to, never the dictionaries'.
+TEST_F(MainWindowNotationTest, ExportsProposeTheirOwnNameInTheLastSaveFolder) {
+    showResult("Glo-ri-a");
+    platform.onModal = [](QDialog& dialog) {
+        Child<QRadioButton>(dialog, "fileButton")->setChecked(true);
+        return static_cast<int>(QDialog::Accepted);
+    };
+    TempFolder elsewhere;
+    platform.saveFileAnswers = {QString::fromStdString((elsewhere / "a.ly").string()), "", ""};
+    action("actionExportLilyPond")->trigger();
+    action("actionExportGabc")->trigger();
+    action("actionExportLilyPond")->trigger();
+    ASSERT_EQ(platform.fileRequests.size(), 3U);
+    const QString dictionaries = QString::fromStdString(folder.path().string());
+    const QString saved = QString::fromStdString(elsewhere.path().string());
+    EXPECT_NE(platform.fileRequests[0].folder, dictionaries);
+    EXPECT_EQ(platform.fileRequests[1].folder, saved);
+    EXPECT_EQ(platform.fileRequests[1].initialFile, "");
+    EXPECT_EQ(platform.fileRequests[2].folder, saved);
+    EXPECT_EQ(platform.fileRequests[2].initialFile, "a.ly");
+}
+
 TEST_F(MainWindowNotationTest, LaysOntoANewFileBesideTheScore) {
     folder.write("hymn.musicxml", Score(3));
     showResult("Glo-ri-a");
