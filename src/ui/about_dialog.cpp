@@ -1,6 +1,7 @@
 #include "ui/about_dialog.h"
 
 #include "ui/dialog_parts.h"
+#include "ui/placed_control.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -23,9 +24,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     creditsLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     creditsLabel_->setGeometry(0, 8, 118, 60);
 
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
-    okButton_->setObjectName(QStringLiteral("okButton"));
-    okButton_->setGeometry(22, 72, 75, 25);
+    okButton_ = Placed<QPushButton>(this, "okButton", {22, 72, 75, 25}, QStringLiteral("OK"));
     okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -3,6 +3,7 @@
 #include "dictionaries/dictionary_state.h"
 #include "ui/cp1251_string.h"
 #include "ui/dialog_parts.h"
+#include "ui/placed_control.h"
 #include "ui/platform.h"
 
 #include <QListWidget>
@@ -26,14 +27,10 @@ DictionaryInfoDialog::DictionaryInfoDialog(Platform& platform,
     // The designed outer size is 256 by 369; this is its client area under a usual frame.
     resize(248, 342);
 
-    infoList_ = new QListWidget(this);
-    infoList_->setObjectName("infoList");
-    infoList_->setGeometry(8, 10, 230, 287);
+    infoList_ = Placed<QListWidget>(this, "infoList", {8, 10, 230, 287});
     infoList_->setUniformItemSizes(true);
 
-    closeButton_ = new QPushButton("Close", this);
-    closeButton_->setObjectName("closeButton");
-    closeButton_->setGeometry(77, 309, 100, 23);
+    closeButton_ = Placed<QPushButton>(this, "closeButton", {77, 309, 100, 23}, "Close");
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
 
     setTabOrder(closeButton_, infoList_);

@@ -2,6 +2,7 @@
 
 #include "dictionaries/exception_entry.h"
 #include "ui/cp1251_string.h"
+#include "ui/placed_control.h"
 #include "ui/platform.h"
 
 #include <QKeyEvent>
@@ -32,19 +33,14 @@ ExceptionEntryDialog::ExceptionEntryDialog(Platform& platform, QWidget* parent)
     setFixedSize(Scaled(483), Scaled(70));
     move(Scaled(335), Scaled(350));
 
-    entryEdit_ = new QLineEdit(this);
-    entryEdit_->setObjectName("entryEdit");
-    entryEdit_->setGeometry(ScaledRect(16, 9, 449, 24));
+    entryEdit_ = Placed<QLineEdit>(this, "entryEdit", ScaledRect(16, 9, 449, 24));
     entryEdit_->installEventFilter(this);
 
-    okButton_ = new QPushButton("OK", this);
-    okButton_->setObjectName("okButton");
-    okButton_->setGeometry(ScaledRect(133, 39, 75, 25));
+    okButton_ = Placed<QPushButton>(this, "okButton", ScaledRect(133, 39, 75, 25), "OK");
     connect(okButton_, &QPushButton::clicked, this, &ExceptionEntryDialog::acceptIfValid);
 
-    cancelButton_ = new QPushButton("Cancel", this);
-    cancelButton_->setObjectName("cancelButton");
-    cancelButton_->setGeometry(ScaledRect(256, 39, 73, 25));
+    cancelButton_ =
+        Placed<QPushButton>(this, "cancelButton", ScaledRect(256, 39, 73, 25), "Cancel");
     connect(cancelButton_, &QPushButton::clicked, this, &ExceptionEntryDialog::cancel);
 
     setTabOrder(entryEdit_, okButton_);

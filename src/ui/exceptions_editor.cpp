@@ -11,6 +11,7 @@
 #include "ui/io_error_report.h"
 #include "ui/memory_guard.h"
 #include "ui/menu_item.h"
+#include "ui/placed_control.h"
 #include "ui/platform.h"
 
 #include <QAction>
@@ -115,9 +116,7 @@ void ExceptionsEditor::buildClientArea() {
     layout->addWidget(client);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    entryList_ = new ExceptionListWidget(client);
-    entryList_->setObjectName("entryList");
-    entryList_->setGeometry(4, 0, 181, 369);
+    entryList_ = Placed<ExceptionListWidget>(client, "entryList", {4, 0, 181, 369});
     connect(entryList_, &ExceptionListWidget::enterPressed, this,
             &ExceptionsEditor::editCurrentEntry);
     connect(entryList_, &ExceptionListWidget::doubleClicked, this,
@@ -127,17 +126,13 @@ void ExceptionsEditor::buildClientArea() {
                           [this] { compilePendingAndClose(); });
     });
 
-    saveButton_ = new QPushButton("Save", client);
-    saveButton_->setObjectName("saveButton");
-    saveButton_->setGeometry(17, 377, 73, 25);
+    saveButton_ = Placed<QPushButton>(client, "saveButton", {17, 377, 73, 25}, "Save");
     saveButton_->setEnabled(false);
     connect(saveButton_, &QPushButton::clicked, this, [this] {
         RunGuardingMemory(platform_, this, "save the exceptions", [this] { saveAndCompile(); });
     });
 
-    closeButton_ = new QPushButton("Close", client);
-    closeButton_->setObjectName("closeButton");
-    closeButton_->setGeometry(103, 377, 73, 25);
+    closeButton_ = Placed<QPushButton>(client, "closeButton", {103, 377, 73, 25}, "Close");
     connect(closeButton_, &QPushButton::clicked, this, &ExceptionsEditor::closeAndForgetChanges);
 
     setTabOrder(entryList_, saveButton_);

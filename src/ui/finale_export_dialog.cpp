@@ -2,6 +2,7 @@
 
 #include "ui/designed_layout.h"
 #include "ui/dialog_parts.h"
+#include "ui/placed_control.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -15,30 +16,22 @@ FinaleExportDialog::FinaleExportDialog(QWidget* parent) : QDialog(parent, kToolD
     setFixedSize(193, 114);
     move(476, 338);
 
-    clipboardButton_ = new QRadioButton("Export to Clipboard", this);
-    clipboardButton_->setObjectName("clipboardButton");
-    clipboardButton_->setGeometry(10, 8, 113, 17);
+    clipboardButton_ =
+        Placed<QRadioButton>(this, "clipboardButton", {10, 8, 113, 17}, "Export to Clipboard");
     clipboardButton_->setChecked(true);
 
-    fileButton_ = new QRadioButton("Export to File", this);
-    fileButton_->setObjectName("fileButton");
-    fileButton_->setGeometry(10, 30, 113, 17);
+    fileButton_ = Placed<QRadioButton>(this, "fileButton", {10, 30, 113, 17}, "Export to File");
 
-    bindDashesCheck_ = new QCheckBox("NBSP before em-dash / en-dash", this);
-    bindDashesCheck_->setObjectName("bindDashesCheck");
-    bindDashesCheck_->setGeometry(12, 52, 181, 17);
+    bindDashesCheck_ = Placed<QCheckBox>(this, "bindDashesCheck", {12, 52, 181, 17},
+                                         "NBSP before em-dash / en-dash");
     bindDashesCheck_->setChecked(true);
 
-    okButton_ = new QPushButton("OK", this);
-    okButton_->setObjectName("okButton");
-    okButton_->setGeometry(11, 75, 75, 25);
+    okButton_ = Placed<QPushButton>(this, "okButton", {11, 75, 75, 25}, "OK");
     okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
     // Esc and the close box reject the dialog as this button does.
-    cancelButton_ = new QPushButton("Cancel", this);
-    cancelButton_->setObjectName("cancelButton");
-    cancelButton_->setGeometry(110, 75, 75, 25);
+    cancelButton_ = Placed<QPushButton>(this, "cancelButton", {110, 75, 75, 25}, "Cancel");
     cancelButton_->setAutoDefault(false);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -11,6 +11,7 @@
 #include "ui/memory_guard.h"
 #include "ui/menu_item.h"
 #include "ui/pane_codec.h"
+#include "ui/placed_control.h"
 #include "ui/stretching_area.h"
 #include "ui/window_settings.h"
 
@@ -66,9 +67,7 @@ bool IsUndoKey(QEvent* event) {
 }
 
 QPlainTextEdit* MakePane(QWidget* parent, const char* name, QRect geometry, bool readOnly) {
-    auto* pane = new QPlainTextEdit(parent);
-    pane->setObjectName(QString::fromLatin1(name));
-    pane->setGeometry(geometry);
+    auto* pane = Placed<QPlainTextEdit>(parent, name, geometry);
     pane->setLineWrapMode(QPlainTextEdit::NoWrap);
     pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -78,16 +77,11 @@ QPlainTextEdit* MakePane(QWidget* parent, const char* name, QRect geometry, bool
 }
 
 QRadioButton* MakeRadio(QWidget* parent, const char* name, const char* caption, QRect geometry) {
-    auto* button = new QRadioButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
-    return button;
+    return Placed<QRadioButton>(parent, name, geometry, QString::fromLatin1(caption));
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect geometry) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
+    auto* button = Placed<QPushButton>(parent, name, geometry, QString::fromLatin1(caption));
     button->setAutoDefault(false);
     return button;
 }

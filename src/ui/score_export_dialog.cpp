@@ -8,6 +8,7 @@
 #include "ui/file_choice.h"
 #include "ui/io_error_report.h"
 #include "ui/pane_codec.h"
+#include "ui/placed_control.h"
 #include "ui/platform.h"
 
 #include <QButtonGroup>
@@ -29,10 +30,8 @@ QString FromAscii(std::string_view s) {
 constexpr int kDropDownHeight = 21;
 
 QComboBox* DropDownList(QWidget* parent, const char* name, int left, int top, int width) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
+    auto* box = Placed<QComboBox>(parent, name, {left, top, width, kDropDownHeight});
     box->setEditable(false);
-    box->setGeometry(left, top, width, kDropDownHeight);
     return box;
 }
 
@@ -78,27 +77,20 @@ void ScoreExportDialog::buildLists() {
         staffCombo_->addItem(QString::fromStdString(item));
 
     verticalPositionEdit_ =
-        new QLineEdit(FromAscii(exporting::kScoreDefaultVerticalPosition), this);
-    verticalPositionEdit_->setObjectName("verticalPositionEdit");
-    verticalPositionEdit_->setGeometry(184, 186, 33, kDropDownHeight);
+        Placed<QLineEdit>(this, "verticalPositionEdit", {184, 186, 33, kDropDownHeight},
+                          FromAscii(exporting::kScoreDefaultVerticalPosition));
 }
 
 void ScoreExportDialog::buildButtons() {
-    goButton_ = new QPushButton("Go!", this);
-    goButton_->setObjectName("goButton");
-    goButton_->setGeometry(9, 218, 75, 25);
+    goButton_ = Placed<QPushButton>(this, "goButton", {9, 218, 75, 25}, "Go!");
     connect(goButton_, &QPushButton::clicked, this, &ScoreExportDialog::writeMacro);
 
-    cancelButton_ = new QPushButton("Cancel", this);
-    cancelButton_->setObjectName("cancelButton");
-    cancelButton_->setGeometry(142, 218, 75, 25);
+    cancelButton_ = Placed<QPushButton>(this, "cancelButton", {142, 218, 75, 25}, "Cancel");
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void ScoreExportDialog::buildModeGroup() {
-    modeGroup_ = new QGroupBox(this);
-    modeGroup_->setObjectName("modeGroup");
-    modeGroup_->setGeometry(5, 10, 212, 57);
+    modeGroup_ = Placed<QGroupBox>(this, "modeGroup", {5, 10, 212, 57});
     modeButtons_ = new QButtonGroup(this);
     const char* const modeButtonNames[] = {"exportInputButton", "exportOutputButton"};
     static_assert(std::size(modeButtonNames) == exporting::kScoreModeItems.size());
