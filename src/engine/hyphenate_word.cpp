@@ -20,9 +20,12 @@ bool IsEnglish(Language l) {
     return l == Language::English || l == Language::American;
 }
 
+// A lone letter broken off a word: X "-" Y, three bytes.
+constexpr std::size_t kLoneLetterBreak = 3;
+
 // t = X "-" Y where the first hyphen of t is its second character.
 bool IsLoneLetterBreak(std::string_view t) {
-    return t.size() == 3 && t[0] != '-' && t[1] == '-';
+    return t.size() == kLoneLetterBreak && t[0] != '-' && t[1] == '-';
 }
 
 } // namespace
@@ -71,10 +74,12 @@ namespace {
 // The hyphen of t = X "-" Y at the end of the word stays or goes; the word is the tail of
 // `out` from `from`, changed in place.
 void JoinFinalLetterInPlace(std::string& out, std::size_t from, Language language) {
-    if (out.size() - from < 3 || !IsLoneLetterBreak(std::string_view(out).substr(out.size() - 3)))
+    const std::size_t end = out.size();
+    if (end - from < kLoneLetterBreak ||
+        !IsLoneLetterBreak(std::string_view(out).substr(end - kLoneLetterBreak)))
         return;
-    char x = out[out.size() - 3];
-    char y = out[out.size() - 1];
+    char x = out[end - kLoneLetterBreak];
+    char y = out[end - 1];
     bool keep =
         IsRussian(language)
             ? (text::kRussianVowelsAndShortI.contains(x) || text::kRussianSoftSign.contains(x)) &&
@@ -82,11 +87,12 @@ void JoinFinalLetterInPlace(std::string& out, std::size_t from, Language languag
             : text::kEnglishVowels.contains(y) &&
                   (text::kEnglishVowels.contains(x) || text::kEnglishConsonants.contains(x));
     if (!keep)
-        out.erase(out.size() - 2, 1);
+        out.erase(end - 2, 1); // the hyphen
 }
 
 void JoinInitialLetterInPlace(std::string& out, std::size_t from, Language language) {
-    if (out.size() - from < 3 || !IsLoneLetterBreak(std::string_view(out).substr(from, 3)))
+    if (out.size() - from < kLoneLetterBreak ||
+        !IsLoneLetterBreak(std::string_view(out).substr(from, kLoneLetterBreak)))
         return;
     char x = out[from];
     char y = out[from + 2];
