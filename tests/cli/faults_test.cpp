@@ -1,9 +1,9 @@
 // Faults from outside: concurrent compiles, planted links, awkward log files, full disks and
 // running out of memory. Each keeps whole files and says what went wrong.
-#include "cli/run_cli.h"
 #include "dictionaries/compilers.h"
 #include "dictionaries/dictionary_state.h"
 #include "support/cp1251.h"
+#include "support/run_cli.h"
 #include "support/temp_folder.h"
 
 #include <cerrno>

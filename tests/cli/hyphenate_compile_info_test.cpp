@@ -1,5 +1,5 @@
-#include "cli/run_cli.h"
 #include "support/cp1251.h"
+#include "support/run_cli.h"
 #include "support/temp_folder.h"
 
 #include <filesystem>

@@ -1,6 +1,6 @@
-#include "cli/run_cli.h"
 #include "io/file_io.h"
 #include "support/cp1251.h"
+#include "support/run_cli.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
