@@ -144,6 +144,9 @@ const RealWord kRealWords[] = {
     {Language::English, "wooden", "wood-en"},
     {Language::English, "cometh", "com-eth"},
     {Language::American, "giving", "giv-ing"},
+    // A sung -ed is a syllable of its own.
+    {Language::English, "wicked", "wick-ed"},
+    {Language::American, "naked", "na-ked"},
     // Vowel pairs are not cut.
     {Language::English, "beautiful", "beau-ti-ful"},
     {Language::English, "previous", "pre-vious"},

@@ -2,7 +2,7 @@
 """Regenerates the lyric-grade dictionary sources (RHYPHEN, EHYPHEN, UHYPHEN, LHYPHEN .TXT/.XCP).
 
     python3 tools/lyrics/regenerate.py [--out dictionaries] [--lang ru,en,la]
-        [--cmu DIR] [--collatinus DIR] [--report FILE]
+        [--cmu DIR] [--collatinus DIR] [--report FILE] [--check]
 
 For each language: the reference word list is divided by the language's syllabifier, about
 one word in ten is held out, patgen learns patterns from the rest, the patterns are put into
@@ -16,8 +16,11 @@ the Debian package collatinus (--collatinus, or unpacked with apt-get download +
 """
 
 import argparse
+import filecmp
 import os
+import shutil
 import sys
+import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -34,6 +37,7 @@ import la_syllables  # noqa: E402
 import languages  # noqa: E402
 import liang  # noqa: E402
 import patgen_driver  # noqa: E402
+import prune  # noqa: E402
 import ru_engraved  # noqa: E402
 import ru_syllables  # noqa: E402
 import wordlists  # noqa: E402
@@ -50,6 +54,12 @@ def ru_right(divided):
 class Russian:
     lang, index = "ru", languages.RUSSIAN_INDEX
     vowels = languages.RU_VOWELS
+    # Six patgen levels over a million forms leave many patterns that decide nothing.
+    prunes = True
+
+    @staticmethod
+    def fold(word):
+        return word.replace("ё", "е")
 
     def words(self, args):
         ru_engraved.use_patterns(os.path.join(args.texlive_dir, ru_engraved.TEX_FILE))
@@ -204,10 +214,19 @@ def build(maker, args, log):
         patterns = maker.patterns(args)
     else:
         patterns = patgen_driver.run_patgen([maker.reference(w) for w in learn], maker.index, levels)
-    if getattr(maker, "vowels", None):
-        patterns += edge_patterns.edge_patterns(words, maker.vowels)
-    patterns += getattr(maker, "inhibiting_patterns", list)()
-    lines = engine_form.layout(engine_form.engine_patterns(patterns, maker.index), maker.index)
+    guards = edge_patterns.edge_patterns(words, maker.vowels) if getattr(maker, "vowels", None) else []
+    guards += getattr(maker, "inhibiting_patterns", list)()
+    patterns += guards
+    merged = engine_form.engine_patterns(patterns, maker.index)
+    live = prune.live_patterns([line for line in engine_form.layout(merged, maker.index) if line != "%"],
+                               maker.lang, maker.index)
+    if getattr(maker, "prunes", False):
+        # The guards are for unseen words, and so are the general two-letter patterns: the
+        # list cannot tell what they are worth.
+        guarded = {engine_model.split_pattern(p)[0] for p in guards}
+        live = prune.prune(live, words, keep=lambda key: key in guarded or len(key) <= 2,
+                           fold=maker.fold)
+    lines = engine_form.layout(engine_form.engine_patterns(live, maker.index), maker.index)
     model = engine_model.PatternSet([line for line in lines if line != "%"])
 
     # Exceptions: words of the list (held out of patgen or not) the patterns divide wrongly;
@@ -248,8 +267,11 @@ def main():
     ap.add_argument("--texlive-dir", default=liang.DEFAULT_TEXLIVE_DIR,
                     help="the hyph-utf8 pattern files (hyph-*.pat.txt)")
     ap.add_argument("--report", default=None, help="also write the held-out figures here")
+    ap.add_argument("--check", action="store_true",
+                    help="write nothing; exit 1 unless the files in --out are what this run makes")
     args = ap.parse_args()
     report = []
+    out = tempfile.mkdtemp() if args.check else args.out
 
     def log(line):
         print(line, flush=True)
@@ -258,12 +280,20 @@ def main():
     for lang in args.lang.split(","):
         maker = LANGUAGES[lang]()
         lines, exceptions, _, _ = build(maker, args, log)
-        write(args.out, languages.BASE_NAME[lang], lines, exceptions)
+        write(out, languages.BASE_NAME[lang], lines, exceptions)
         if lang == "en":
-            write(args.out, languages.BASE_NAME["us"], lines, exceptions)
+            write(out, languages.BASE_NAME["us"], lines, exceptions)
     if args.report:
         with open(args.report, "w", encoding="utf-8") as f:
             f.write("\n".join(report) + "\n")
+    if args.check:
+        made = sorted(os.listdir(out))
+        differ = [name for name in made if not os.path.exists(os.path.join(args.out, name))
+                  or not filecmp.cmp(os.path.join(out, name), os.path.join(args.out, name), shallow=False)]
+        shutil.rmtree(out)
+        log(f"{len(made) - len(differ)} of {len(made)} files as in {args.out}" +
+            "".join(f"; {name} differs" for name in differ))
+        return 1 if differ else 0
     return 0
 
 

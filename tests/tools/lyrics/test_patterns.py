@@ -13,6 +13,7 @@ import engine_form  # noqa: E402
 import engine_model  # noqa: E402
 import languages  # noqa: E402
 import liang  # noqa: E402
+import prune  # noqa: E402
 import regenerate  # noqa: E402
 import ru_engraved  # noqa: E402
 import wordlists  # noqa: E402
@@ -142,6 +143,34 @@ class ExceptionChoiceTest(unittest.TestCase):
         latin.real = {"postquam"}
         self.assertTrue(latin.may_be_exception("postquam", "post-quam"))
         self.assertFalse(latin.may_be_exception("caprque", "capr-que"))
+
+
+class PruneTest(unittest.TestCase):
+    def test_digits_no_word_can_use_go(self):
+        cases = [
+            (".с4", None),           # after a first consonant: the join undoes any cut
+            (".1п4", None),          # before the first letter
+            ("ь1.", None),           # after the last letter
+            (".о1т", ".о1т"),        # after a first vowel a cut stands
+            (".с8т8р8", ".ст8р8"),   # the rest of a pattern stays
+        ]
+        for line, expected in cases:
+            with self.subTest(line=line):
+                self.assertEqual(prune.live_patterns([line], "ru", RU), [expected] if expected else [])
+
+    def test_patterns_that_decide_no_word_of_the_list_go(self):
+        lines = ["а1б", "ма1б", "б2а", "б3в", "аб4в"]
+        words = ["мабав", "абвгд", "бабвы"]
+        cases = [
+            (lambda key: False, ["а1б", "аб4в"]),  # ма1б repeats а1б; б3в loses to аб4в here
+            (lambda key: key == "ба", ["а1б", "б2а", "аб4в"]),
+        ]
+        for keep, expected in cases:
+            kept = prune.prune(lines, words, keep=keep)
+            self.assertEqual(sorted(kept), sorted(expected))
+            for word in words:
+                self.assertEqual(engine_model.divide(word, engine_model.PatternSet(kept), "ru"),
+                                 engine_model.divide(word, engine_model.PatternSet(lines), "ru"))
 
 
 @unittest.skipUnless(shutil.which("patgen"), "patgen (texlive-binaries) is not installed")
