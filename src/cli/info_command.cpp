@@ -21,7 +21,8 @@ int InfoCommand(const std::vector<std::string>& rawArgs) {
         out += line;
         out += '\n';
     }
-    WriteStdout(EncodeOutput(out, {}, encoding));
+    WriteStdout(EncodeOutput(out, {}, encoding,
+                             *dictionaries::LanguageInfoOf(state.currentLanguage()).codePage));
     return exit_status::kDone;
 }
 

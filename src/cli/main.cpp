@@ -37,7 +37,7 @@ const CommandEntry kCommands[] = {
 };
 
 constexpr const char* kUsage =
-    "usage: cantiva-cli hyphenate [--lang ru|en|la|us] [--dict-dir DIR]\n"
+    "usage: cantiva-cli hyphenate [--lang ru|en|la|us|de|fr|it|es] [--dict-dir DIR]\n"
     "                             [--encoding utf-8|cp1251] [--log FILE] [--lf] [FILE]\n"
     "       cantiva-cli compile   [--lang L] [--dict-dir DIR] [--main] [--exceptions]\n"
     "       cantiva-cli info      [--lang L] [--dict-dir DIR] [--exceptions]\n"

@@ -4,6 +4,7 @@
 #include "text/cp1251.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace cantiva::dictionaries {
 namespace {
@@ -14,14 +15,25 @@ using text::ByteSet;
 constexpr ByteSet kStructure = ByteSet::chars(" .%");
 
 constexpr ByteSet kMainKept[] = {
-    text::kRussianLetters | kStructure,   // Russian
-    text::kAsciiLetterRange | kStructure, // English
-    text::kLatinLetters | kStructure,     // Latin
-    text::kAsciiLetterRange | kStructure, // American
+    text::kRussianLetters | kStructure,                              // Russian
+    text::kAsciiLetterRange | kStructure,                            // English
+    text::kLatinLetters | kStructure,                                // Latin
+    text::kAsciiLetterRange | kStructure,                            // American
+    text::kAsciiLetterRange | text::kGermanOwnLetters | kStructure,  // German
+    text::kAsciiLetterRange | text::kFrenchOwnLetters | kStructure,  // French
+    text::kAsciiLetterRange | text::kItalianOwnLetters | kStructure, // Italian
+    text::kAsciiLetterRange | text::kSpanishOwnLetters | kStructure, // Spanish
 };
+static_assert(std::size(kMainKept) == kAllLanguages.size());
 
 constexpr ByteSet kExceptionKept =
     text::kRussianLetters | text::kAsciiLetterRange | ByteSet::of({' '});
+
+ByteSet ExceptionKept(Language language) {
+    const LanguageInfo& info = LanguageInfoOf(language);
+    return info.foldsCodePageLetters ? text::kAsciiLetterRange | info.letters | ByteSet::of({' '})
+                                     : kExceptionKept;
+}
 
 std::string KeyOf(std::string_view text, const ByteSet& kept) {
     std::string key;
@@ -58,14 +70,17 @@ std::vector<DictRecord> CompileMainSource(std::string_view source, Language lang
     return records;
 }
 
-std::vector<DictRecord> CompileExceptionSource(std::string_view source, int width) {
+std::vector<DictRecord> CompileExceptionSource(std::string_view source, int width,
+                                               Language language) {
+    const ByteSet kept = ExceptionKept(language);
+    const text::CaseMap& caseMap = *LanguageInfoOf(language).caseMap;
     std::vector<DictRecord> records;
     for (std::string_view line : text::SplitLines(source)) {
-        std::string lowered = text::Lower(text::TrimView(line));
+        std::string lowered = caseMap.lower(text::TrimView(line));
         std::string text =
             FitToWidth(lowered, std::max<int>(width, static_cast<int>(std::min<std::size_t>(
                                                          lowered.size(), kMaxRecordWidth))));
-        std::string key = KeyOf(text, kExceptionKept);
+        std::string key = KeyOf(text, kept);
         records.push_back({std::move(text), std::move(key)});
     }
     return records;

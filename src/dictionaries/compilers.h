@@ -20,7 +20,9 @@ int LongestTrimmedLine(std::string_view source);
 std::vector<DictRecord> CompileMainSource(std::string_view source, Language language, int width);
 
 // Exceptions: every line trimmed and lower-cased, cut at 32, padded to `width`; the key keeps
-// the letters (Cyrillic and codes 65..122) and the blank.
-std::vector<DictRecord> CompileExceptionSource(std::string_view source, int width);
+// the letters (Cyrillic and codes 65..122; for a Windows-1252 language, its own letters too) and
+// the blank.
+std::vector<DictRecord> CompileExceptionSource(std::string_view source, int width,
+                                               Language language = Language::Russian);
 
 } // namespace cantiva::dictionaries

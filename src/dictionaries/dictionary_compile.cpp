@@ -20,8 +20,8 @@ int CompileDictionary(const std::filesystem::path& folder, Language language, Di
     const std::string source = ReadWholeFile(
         folder / FileName(language, main ? DictFile::MainSource : DictFile::ExceptionsSource));
     const int width = CompiledWidth(source, settings.width);
-    const std::vector<DictRecord> records =
-        main ? CompileMainSource(source, language, width) : CompileExceptionSource(source, width);
+    const std::vector<DictRecord> records = main ? CompileMainSource(source, language, width)
+                                                 : CompileExceptionSource(source, width, language);
     ReplaceOptions options;
     options.temporaryKind = FileName(language, DictFile::Temporary);
     options.targetMustExist = settings.targetMustExist;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <iterator>
 
 namespace cantiva::dictionaries {
 namespace {
@@ -15,12 +16,12 @@ struct IndexListing {
 };
 
 // Latin lists one line fewer than its table holds: its closing entry (26) is not shown.
-constexpr IndexListing kIndexListings[4] = {
-    {"ABCrus [", 34},
-    {"ABCeng [", 28},
-    {"ABClat [", 26},
-    {"ABCusa [", 28},
+// The Windows-1252 languages list '.', their letters and the closing entry.
+constexpr IndexListing kIndexListings[] = {
+    {"ABCrus [", 34}, {"ABCeng [", 28}, {"ABClat [", 26}, {"ABCusa [", 28},
+    {"ABCger [", 32}, {"ABCfre [", 44}, {"ABCita [", 38}, {"ABCspa [", 35},
 };
+static_assert(std::size(kIndexListings) == kAllLanguages.size());
 
 std::string Caption(Language language, DictFile file) {
     return "Info for [" + FileName(language, file) + "]";

@@ -35,7 +35,7 @@ std::filesystem::path DictionaryState::pathOf(DictFile file) const {
 
 void DictionaryState::checkStartupFiles() {
     for (DictFile kind : {DictFile::MainCompiled, DictFile::ExceptionsCompiled}) {
-        for (Language l : kAllLanguages) {
+        for (Language l : kRequiredLanguages) {
             try {
                 CheckReadable(pathOf(l, kind));
             } catch (const IoError& e) {
@@ -44,6 +44,17 @@ void DictionaryState::checkStartupFiles() {
             }
         }
     }
+}
+
+std::optional<std::string> DictionaryState::unopenableFile(Language language) const {
+    for (DictFile kind : {DictFile::MainCompiled, DictFile::ExceptionsCompiled}) {
+        try {
+            CheckReadable(pathOf(language, kind));
+        } catch (const IoError&) {
+            return FileName(language, kind);
+        }
+    }
+    return std::nullopt;
 }
 
 void DictionaryState::openAtStartup() {

@@ -28,10 +28,14 @@ class DictionaryState {
 public:
     explicit DictionaryState(std::filesystem::path folder = ".");
 
-    // The start-up check: every ".PT", then every ".XCD", in language order. Throws
-    // MissingDictionaryError naming the first file that cannot be opened (and sets
+    // The start-up check: every ".PT", then every ".XCD", of the required languages in language
+    // order. Throws MissingDictionaryError naming the first file that cannot be opened (and sets
     // startupFailed).
     void checkStartupFiles();
+
+    // The first compiled file of `language` (".PT", then ".XCD") that cannot be opened; nothing
+    // when both can. A language other than the required ones is offered only when both can.
+    std::optional<std::string> unopenableFile(Language language) const;
 
     // Start-up: the check, then Russian loaded (patterns, then exceptions).
     void openAtStartup();
@@ -95,7 +99,7 @@ private:
     std::filesystem::path folder_;
     Language currentLanguage_ = Language::Russian;
     std::vector<DictRecord> patterns_;
-    std::array<LetterIndexTable, 4> letterIndex_{};
+    std::array<LetterIndexTable, kAllLanguages.size()> letterIndex_{};
     int longestPattern_ = 0;
     PatternSearch search_;
     ExceptionDictionary exceptions_;

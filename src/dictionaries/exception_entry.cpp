@@ -18,10 +18,19 @@ bool HasDoubleHyphen(std::string_view entry) {
 }
 
 ExceptionEntryCheck CheckExceptionEntry(std::string_view entry) {
+    return CheckExceptionEntry(entry, Language::Russian);
+}
+
+ExceptionEntryCheck CheckExceptionEntry(std::string_view entry, Language language) {
     const std::string_view trimmed = text::TrimView(entry);
     if (trimmed.empty())
         return ExceptionEntryCheck::Empty;
-    if (!IsCyrillicEntry(trimmed) && !IsLatinEntry(trimmed))
+    const LanguageInfo& info = LanguageInfoOf(language);
+    const bool written =
+        info.foldsCodePageLetters
+            ? (text::kEntrySeparators | text::kAsciiLetterRange | info.letters).containsAll(trimmed)
+            : IsCyrillicEntry(trimmed) || IsLatinEntry(trimmed);
+    if (!written)
         return ExceptionEntryCheck::Invalid;
     if (HasDoubleHyphen(trimmed))
         return ExceptionEntryCheck::Invalid;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dictionaries/language.h"
+
 #include <string_view>
 
 namespace cantiva::dictionaries {
@@ -18,5 +20,9 @@ enum class ExceptionEntryCheck {
 
 // Checks an entry as typed (Windows-1251); its surrounding blanks do not count.
 ExceptionEntryCheck CheckExceptionEntry(std::string_view entry);
+
+// The same for an entry of `language`, in its code page: a Windows-1252 language takes A–Z and its
+// own letters.
+ExceptionEntryCheck CheckExceptionEntry(std::string_view entry, Language language);
 
 } // namespace cantiva::dictionaries

@@ -1,5 +1,7 @@
 #include "dictionaries/language.h"
 
+#include "text/character_sets.h"
+
 namespace cantiva::dictionaries {
 namespace {
 
@@ -8,15 +10,70 @@ constexpr std::string_view kRussianAlphabet =
     "\xE0\xE1\xE2\xE3\xE4\xE5\xE6\xE7\xE8\xE9\xEA\xEB\xEC\xED\xEE\xEF"
     "\xF0\xF1\xF2\xF3\xF4\xF5\xF6\xF7\xF8\xF9\xFA\xFB\xFC\xFD\xFE\xFF";
 
-constexpr std::array<LanguageInfo, 4> kLanguages = {{
-    {"RHYPHEN", "Russian ", " Russian ", kRussianAlphabet, 32, "ru", &text::kWindows1251,
-     text::FoldRussianLetters},
-    {"EHYPHEN", "English ", " English ", "abcdefghijklmnopqrstuvwxyz", 26, "en",
-     &text::kWindows1251, text::FoldLatinLetters},
-    {"LHYPHEN", "Latin ", " Latin ", "abcdefghijklmnopqrstuvxyz", 25, "la", &text::kWindows1251,
-     text::FoldLatinLetters},
-    {"UHYPHEN", "American ", " American ", "abcdefghijklmnopqrstuvwxyz", 26, "us",
-     &text::kWindows1251, text::FoldLatinLetters},
+// a..z, then the language's own letters in Windows-1252 code order.
+constexpr std::string_view kGermanAlphabet = "abcdefghijklmnopqrstuvwxyz\xDF\xE4\xF6\xFC";
+constexpr std::string_view kFrenchAlphabet =
+    "abcdefghijklmnopqrstuvwxyz\x9C\xE0\xE2\xE6\xE7\xE8\xE9\xEA\xEB\xEE\xEF\xF4\xF9\xFB\xFC\xFF";
+constexpr std::string_view kItalianAlphabet =
+    "abcdefghijklmnopqrstuvwxyz\xE0\xE8\xE9\xEC\xED\xEE\xF2\xF3\xF9\xFA";
+constexpr std::string_view kSpanishAlphabet =
+    "abcdefghijklmnopqrstuvwxyz\xE1\xE9\xED\xF1\xF3\xFA\xFC";
+
+constexpr LanguageInfo Windows1251Language(std::string_view base, std::string_view name,
+                                           std::string_view prompt, std::string_view alphabet,
+                                           int count, std::string_view cli, text::FoldFunction fold,
+                                           const text::ByteSet& letters) {
+    return {base,
+            name,
+            prompt,
+            alphabet,
+            count,
+            cli,
+            &text::kWindows1251,
+            fold,
+            &text::kWindows1251Case,
+            letters,
+            EdgeJoin::LoneLetter,
+            {},
+            false};
+}
+
+constexpr LanguageInfo Windows1252Language(std::string_view base, std::string_view name,
+                                           std::string_view prompt, std::string_view alphabet,
+                                           std::string_view cli, const text::ByteSet& letters,
+                                           const text::ByteSet& vowels) {
+    return {base,
+            name,
+            prompt,
+            alphabet,
+            static_cast<int>(alphabet.size()),
+            cli,
+            &text::kWindows1252,
+            text::FoldWesternLetters,
+            &text::kWindows1252Case,
+            letters,
+            EdgeJoin::Vowelless,
+            vowels,
+            true};
+}
+
+constexpr std::array<LanguageInfo, 8> kLanguages = {{
+    Windows1251Language("RHYPHEN", "Russian ", " Russian ", kRussianAlphabet, 32, "ru",
+                        text::FoldRussianLetters, text::kRussianLetters),
+    Windows1251Language("EHYPHEN", "English ", " English ", "abcdefghijklmnopqrstuvwxyz", 26, "en",
+                        text::FoldLatinLetters, text::kEnglishLetters),
+    Windows1251Language("LHYPHEN", "Latin ", " Latin ", "abcdefghijklmnopqrstuvxyz", 25, "la",
+                        text::FoldLatinLetters, text::kLatinLetters),
+    Windows1251Language("UHYPHEN", "American ", " American ", "abcdefghijklmnopqrstuvwxyz", 26,
+                        "us", text::FoldLatinLetters, text::kEnglishLetters),
+    Windows1252Language("GHYPHEN", "German ", " German ", kGermanAlphabet, "de",
+                        text::kGermanLetters, text::kGermanVowels),
+    Windows1252Language("FHYPHEN", "French ", " French ", kFrenchAlphabet, "fr",
+                        text::kFrenchLetters, text::kFrenchVowels),
+    Windows1252Language("IHYPHEN", "Italian ", " Italian ", kItalianAlphabet, "it",
+                        text::kItalianLetters, text::kItalianVowels),
+    Windows1252Language("SHYPHEN", "Spanish ", " Spanish ", kSpanishAlphabet, "es",
+                        text::kSpanishLetters, text::kSpanishVowels),
 }};
 
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/byte_set.h"
+#include "text/case_map.h"
 #include "text/code_page.h"
 #include "text/letter_folding.h"
 
@@ -11,14 +13,37 @@
 
 namespace cantiva::dictionaries {
 
-enum class Language : std::uint8_t { Russian = 0, English = 1, Latin = 2, American = 3 };
+enum class Language : std::uint8_t {
+    Russian = 0,
+    English = 1,
+    Latin = 2,
+    American = 3,
+    German = 4,
+    French = 5,
+    Italian = 6,
+    Spanish = 7,
+};
 
-inline constexpr std::array<Language, 4> kAllLanguages = {Language::Russian, Language::English,
-                                                          Language::Latin, Language::American};
+inline constexpr std::array<Language, 8> kAllLanguages = {
+    Language::Russian, Language::English, Language::Latin,   Language::American,
+    Language::German,  Language::French,  Language::Italian, Language::Spanish};
+
+// The languages without which the program does not start; a missing file of any other language
+// only makes that language unavailable.
+inline constexpr std::array<Language, 4> kRequiredLanguages = {Language::Russian, Language::English,
+                                                               Language::Latin, Language::American};
+
+constexpr bool IsRequired(Language l) {
+    return static_cast<int>(l) < 4;
+}
 
 constexpr int IndexOf(Language l) {
     return static_cast<int>(l);
 }
+
+// Which breaks at the ends of a word are undone: one that leaves a single letter alone (the rules
+// of the first four languages), or one that leaves a first or last part without a vowel.
+enum class EdgeJoin : std::uint8_t { LoneLetter, Vowelless };
 
 // The constants of one dictionary language. The language, not the core, decides how its text is
 // read: `codePage` is the code page of its dictionaries (and of the core text a run divides), and
@@ -27,11 +52,17 @@ struct LanguageInfo {
     std::string_view baseName;      // "RHYPHEN"
     std::string_view languageName;  // caption name, with one trailing blank: "Russian "
     std::string_view promptName;    // rebuild question name, blank on both sides: " Russian "
-    std::string_view indexAlphabet; // the index letters in section order (Windows-1251)
-    int letterCount;                // L: 32, 26, 25, 26
-    std::string_view cliName;       // ru, en, la, us
-    const text::CodePage* codePage; // Windows-1251 for all four
+    std::string_view indexAlphabet; // the index letters in section order (in `codePage`)
+    int letterCount;                // L: 32, 26, 25, 26, 30, 42, 36, 33
+    std::string_view cliName;       // ru, en, la, us, de, fr, it, es
+    const text::CodePage* codePage; // Windows-1251, or Windows-1252 from German on
     text::FoldFunction fold;
+    const text::CaseMap* caseMap; // the case mapping of `codePage`
+    text::ByteSet letters;        // the letters a word of the language is made of, both cases
+    EdgeJoin edgeJoin;
+    text::ByteSet vowels; // both cases; the vowelless join reads them
+    // Letters of the code page outside `letters` fold as `fold` reads them (é in German).
+    bool foldsCodePageLetters;
 };
 
 const LanguageInfo& LanguageInfoOf(Language l);
@@ -48,12 +79,10 @@ enum class DictionaryKind { Main, Exceptions };
 enum class DictFile { MainSource, MainCompiled, ExceptionsSource, ExceptionsCompiled, Temporary };
 std::string FileName(Language l, DictFile f);
 
-// Parses the command-line name of a language (ru, en, la, us).
+// Parses the command-line name of a language (ru, en, la, us, de, fr, it, es).
 std::optional<Language> LanguageFromCliName(std::string_view name);
 
 // "Cantiva [Russian syllabification]"
 std::string WindowCaption(Language l);
-
-inline constexpr std::string_view kRefusedLanguageMessage = "Not available in this version";
 
 } // namespace cantiva::dictionaries

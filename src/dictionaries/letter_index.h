@@ -15,8 +15,9 @@ struct LetterIndexEntry {
     friend bool operator==(const LetterIndexEntry&, const LetterIndexEntry&) = default;
 };
 
-// 34 entries: '.', up to 32 letters, the closing entry. Zero until a file of its language loads.
-using LetterIndexTable = std::array<LetterIndexEntry, 34>;
+// 44 entries: '.', up to 42 letters (French), the closing entry. Zero until a file of its language
+// loads.
+using LetterIndexTable = std::array<LetterIndexEntry, 44>;
 
 // Fills `table` in place from the loaded records: entry 0 is ('.', 0), entry m the m-th index
 // letter with the record after the m-th "%" separator, the closing entry (last letter, N - 1).

@@ -91,9 +91,9 @@ std::vector<std::string> Entries(std::string_view source) {
     return entries;
 }
 
-std::string CompiledExceptions(std::string_view source) {
+std::string CompiledExceptions(std::string_view source, Language language) {
     const int width = std::min(LongestTrimmedLine(source), kMaxRecordWidth);
-    return EncodeRecords(CompileExceptionSource(source, width));
+    return EncodeRecords(CompileExceptionSource(source, width, language));
 }
 
 } // namespace
@@ -220,7 +220,7 @@ TakeShippedResult TakeNewerShipped(const fs::path& userFolder, Language language
         const std::string mine = ReadIfPresent(userFolder / exceptions.sourceName()).value_or("");
         const std::string merged = MergeExceptionSources(
             base, mine, ReadWholeFile(newer / exceptions.sourceName()), &result.ownExceptions);
-        ReplaceFile(userFolder / exceptions.compiledName(), CompiledExceptions(merged));
+        ReplaceFile(userFolder / exceptions.compiledName(), CompiledExceptions(merged, language));
         ReplaceFile(userFolder / exceptions.sourceName(), merged);
         CopyPair(exceptions, newer, record);
         RemovePair(exceptions, newer);

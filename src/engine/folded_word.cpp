@@ -1,8 +1,8 @@
 #include "engine/folded_word.h"
 
-#include "text/cp1251.h"
 #include "text/utf8_codec.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace cantiva::engine {
@@ -18,14 +18,36 @@ struct FoldedWord {
     std::vector<std::size_t> hiatus; // letters marked with a diaeresis
 };
 
+// A letter of the code page that the language's alphabet lacks (é in German), which the
+// language reads as other letters.
+bool IsFoldedCodePageLetter(char c, const dictionaries::LanguageInfo& language) {
+    return language.foldsCodePageLetters && static_cast<unsigned char>(c) >= 0x80 &&
+           c != language.codePage->placeholder() && !language.letters.contains(c);
+}
+
+void AppendLetters(FoldedWord& folded, std::string_view letters, std::size_t offset) {
+    for (std::size_t k = 0; k < letters.size(); ++k) {
+        folded.letters += letters[k];
+        folded.cutOffset.push_back(k == 0 ? offset : kNoCut);
+    }
+}
+
 bool FoldWord(std::string_view word, std::span<const std::string> foreign,
               const dictionaries::LanguageInfo& language, FoldedWord& folded) {
     const char placeholder = language.codePage->placeholder();
     std::size_t next = 0;
     for (std::size_t i = 0; i < word.size(); ++i) {
         if (word[i] != placeholder) {
-            folded.letters += word[i];
-            folded.cutOffset.push_back(i);
+            // Anything else the language does not read (a quote, ×) stays for the word step.
+            const text::Fold fold =
+                IsFoldedCodePageLetter(word[i], language)
+                    ? language.fold(
+                          language.codePage->toUnicode(static_cast<unsigned char>(word[i])), '\0')
+                    : text::Fold{};
+            if (fold.kind == text::Fold::Kind::Letters)
+                AppendLetters(folded, fold.letters, i);
+            else
+                AppendLetters(folded, std::string_view(&word[i], 1), i);
             continue;
         }
         if (next == foreign.size())
@@ -51,10 +73,7 @@ bool FoldWord(std::string_view word, std::span<const std::string> foreign,
         case text::Fold::Kind::Letters:
             if (fold.hiatus)
                 folded.hiatus.push_back(folded.letters.size());
-            for (std::size_t k = 0; k < fold.letters.size(); ++k) {
-                folded.letters += fold.letters[k];
-                folded.cutOffset.push_back(k == 0 ? i : kNoCut);
-            }
+            AppendLetters(folded, fold.letters, i);
             break;
         }
     }
@@ -63,11 +82,12 @@ bool FoldWord(std::string_view word, std::span<const std::string> foreign,
 
 // Marks the written offsets where `divided` (the word step's result for `folded.letters`) cuts.
 // False when `divided` is not those letters with hyphens between them.
-bool ReadCuts(std::string_view divided, const FoldedWord& folded, std::vector<bool>& cutBefore) {
+bool ReadCuts(std::string_view divided, const FoldedWord& folded, const text::CaseMap& caseMap,
+              std::vector<bool>& cutBefore) {
     const std::string& letters = folded.letters;
     std::size_t j = 0;
     for (char c : divided) {
-        if (j < letters.size() && text::LowerChar(c) == text::LowerChar(letters[j])) {
+        if (j < letters.size() && caseMap.lower(c) == caseMap.lower(letters[j])) {
             ++j;
             continue;
         }
@@ -82,8 +102,8 @@ bool ReadCuts(std::string_view divided, const FoldedWord& folded, std::vector<bo
     constexpr std::string_view kVowels = "aeiouy";
     for (std::size_t h : folded.hiatus) {
         if (h > 0 && folded.cutOffset[h] != kNoCut &&
-            kVowels.find(text::LowerChar(letters[h - 1])) != std::string_view::npos &&
-            kVowels.find(text::LowerChar(letters[h])) != std::string_view::npos)
+            kVowels.find(caseMap.lower(letters[h - 1])) != std::string_view::npos &&
+            kVowels.find(caseMap.lower(letters[h])) != std::string_view::npos)
             cutBefore[folded.cutOffset[h]] = true;
     }
     return true;
@@ -95,7 +115,9 @@ void AppendWrittenWord(std::string& out, std::string_view word,
                        std::span<const std::string> foreign, const WordContext& context,
                        LogLines* log) {
     const dictionaries::LanguageInfo& language = dictionaries::LanguageInfoOf(context.language);
-    if (word.find(language.codePage->placeholder()) == std::string_view::npos) {
+    if (word.find(language.codePage->placeholder()) == std::string_view::npos &&
+        std::none_of(word.begin(), word.end(),
+                     [&](char c) { return IsFoldedCodePageLetter(c, language); })) {
         AppendHyphenatedWord(out, word, context, log);
         return;
     }
@@ -107,7 +129,7 @@ void AppendWrittenWord(std::string& out, std::string_view word,
     std::string divided;
     AppendHyphenatedWord(divided, folded.letters, context, log);
     std::vector<bool> cutBefore(word.size(), false);
-    if (!ReadCuts(divided, folded, cutBefore)) {
+    if (!ReadCuts(divided, folded, *language.caseMap, cutBefore)) {
         out += word;
         return;
     }

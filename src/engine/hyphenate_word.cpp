@@ -23,6 +23,10 @@ bool IsEnglish(Language l) {
 // A lone letter broken off a word: X "-" Y, three bytes.
 constexpr std::size_t kLoneLetterBreak = 3;
 
+const text::CaseMap& CaseOf(Language l) {
+    return *dictionaries::LanguageInfoOf(l).caseMap;
+}
+
 // t = X "-" Y where the first hyphen of t is its second character.
 bool IsLoneLetterBreak(std::string_view t) {
     return t.size() == kLoneLetterBreak && t[0] != '-' && t[1] == '-';
@@ -71,9 +75,34 @@ std::string WeightLine(const GapWeights& weights, std::size_t n) {
 
 namespace {
 
+bool HasVowel(std::string_view part, const text::ByteSet& vowels) {
+    return std::any_of(part.begin(), part.end(), [&](char c) { return vowels.contains(c); });
+}
+
+// A last part without a vowel joins the part before it (un-d); so does a first one (s-pleen).
+// The word is the tail of `out` from `from`.
+void JoinVowellessLastPart(std::string& out, std::size_t from, const text::ByteSet& vowels) {
+    const std::size_t cut = out.rfind('-');
+    if (cut != std::string::npos && cut > from &&
+        !HasVowel(std::string_view(out).substr(cut + 1), vowels))
+        out.erase(cut, 1);
+}
+
+void JoinVowellessFirstPart(std::string& out, std::size_t from, const text::ByteSet& vowels) {
+    const std::size_t cut = out.find('-', from);
+    if (cut != std::string::npos && cut > from &&
+        !HasVowel(std::string_view(out).substr(from, cut - from), vowels))
+        out.erase(cut, 1);
+}
+
 // The hyphen of t = X "-" Y at the end of the word stays or goes; the word is the tail of
 // `out` from `from`, changed in place.
 void JoinFinalLetterInPlace(std::string& out, std::size_t from, Language language) {
+    if (const auto& info = dictionaries::LanguageInfoOf(language);
+        info.edgeJoin == dictionaries::EdgeJoin::Vowelless) {
+        JoinVowellessLastPart(out, from, info.vowels);
+        return;
+    }
     const std::size_t end = out.size();
     if (end - from < kLoneLetterBreak ||
         !IsLoneLetterBreak(std::string_view(out).substr(end - kLoneLetterBreak)))
@@ -91,6 +120,11 @@ void JoinFinalLetterInPlace(std::string& out, std::size_t from, Language languag
 }
 
 void JoinInitialLetterInPlace(std::string& out, std::size_t from, Language language) {
+    if (const auto& info = dictionaries::LanguageInfoOf(language);
+        info.edgeJoin == dictionaries::EdgeJoin::Vowelless) {
+        JoinVowellessFirstPart(out, from, info.vowels);
+        return;
+    }
     if (out.size() - from < kLoneLetterBreak ||
         !IsLoneLetterBreak(std::string_view(out).substr(from, kLoneLetterBreak)))
         return;
@@ -120,23 +154,25 @@ void AppendWithHyphens(std::string& out, std::string_view letters, const GapWeig
     }
 }
 
-// The letter as the result writes it: lower case, but for the capitals IsUpperLetter knows.
+// The letter as the result writes it: lower case, but for the capitals of the case map (for
+// Windows-1251 those IsUpperLetter knows).
 struct RestoredLetterTable {
     std::array<char, 256> letter{};
-    RestoredLetterTable() {
+    explicit RestoredLetterTable(const text::CaseMap& caseMap) {
         for (int c = 0; c < 256; ++c) {
             const char written = static_cast<char>(c);
-            const char lower = text::LowerChar(written);
+            const char lower = caseMap.lower(written);
             letter[static_cast<std::size_t>(c)] =
-                IsUpperLetter(written) ? text::UpperChar(lower) : lower;
+                caseMap.isCapital(written) ? caseMap.upper(lower) : lower;
         }
     }
+    char operator()(char written) const { return letter[static_cast<unsigned char>(written)]; }
 };
 
-const RestoredLetterTable kRestoredLetters;
-
-char RestoredLetter(char written) {
-    return kRestoredLetters.letter[static_cast<unsigned char>(written)];
+const RestoredLetterTable& RestoredLettersOf(const text::CaseMap& caseMap) {
+    static const RestoredLetterTable windows1251(text::kWindows1251Case);
+    static const RestoredLetterTable windows1252(text::kWindows1252Case);
+    return &caseMap == &text::kWindows1252Case ? windows1252 : windows1251;
 }
 
 } // namespace
@@ -153,21 +189,22 @@ std::string JoinInitialLetter(std::string_view hyphenated, Language language) {
     return out;
 }
 
-void AppendWithCaseOf(std::string& out, std::string_view exceptionText, std::string_view original) {
+void AppendWithCaseOf(std::string& out, std::string_view exceptionText, std::string_view original,
+                      const text::CaseMap& caseMap) {
     std::size_t k = 0;
     for (char c : exceptionText) {
         if (c == '-') {
             out += c;
             continue;
         }
-        out += (k < original.size() && IsUpperLetter(original[k])) ? text::UpperChar(c) : c;
+        out += (k < original.size() && caseMap.isCapital(original[k])) ? caseMap.upper(c) : c;
         ++k;
     }
 }
 
-std::string RestoredLetters(std::string_view written) {
+std::string RestoredLetters(std::string_view written, const text::CaseMap& caseMap) {
     std::string letters(written.size(), '\0');
-    std::transform(written.begin(), written.end(), letters.begin(), RestoredLetter);
+    std::transform(written.begin(), written.end(), letters.begin(), RestoredLettersOf(caseMap));
     return letters;
 }
 
@@ -196,10 +233,10 @@ PunctuatedWord SplitPunctuation(std::string_view word) {
 }
 
 // ".core.": the stripped word lower-cased between two dots, the form the patterns match.
-std::string DottedLowerCase(std::string_view stripped) {
+std::string DottedLowerCase(std::string_view stripped, const text::CaseMap& caseMap) {
     std::string dotted(stripped.size() + 2, '.');
     for (std::size_t i = 0; i < stripped.size(); ++i)
-        dotted[i + 1] = text::LowerChar(stripped[i]);
+        dotted[i + 1] = caseMap.lower(stripped[i]);
     return dotted;
 }
 
@@ -231,7 +268,8 @@ void AppendHyphenatedWord(std::string& out, std::string_view word, const WordCon
                           LogLines* log) {
     const Language language = context.language;
     const PunctuatedWord parts = SplitPunctuation(word);
-    std::string dotted = DottedLowerCase(parts.stripped);
+    const text::CaseMap& caseMap = CaseOf(language);
+    std::string dotted = DottedLowerCase(parts.stripped, caseMap);
 
     // An exception wins over the patterns: the first record in file order.
     if (auto exception = context.exceptions.lookup(CoreOf(dotted))) {
@@ -240,7 +278,7 @@ void AppendHyphenatedWord(std::string& out, std::string_view word, const WordCon
             log->emplace_back(kLogRule);
         }
         out += parts.leading;
-        AppendWithCaseOf(out, *exception, parts.stripped);
+        AppendWithCaseOf(out, *exception, parts.stripped, caseMap);
         out += parts.trailing;
         return;
     }
@@ -262,7 +300,8 @@ void AppendHyphenatedWord(std::string& out, std::string_view word, const WordCon
 
     out += parts.leading;
     const std::size_t from = out.size();
-    AppendWithHyphens(out, parts.stripped.substr(0, dotted.size() - 2), weights, RestoredLetter);
+    AppendWithHyphens(out, parts.stripped.substr(0, dotted.size() - 2), weights,
+                      RestoredLettersOf(caseMap));
     JoinFinalLetterInPlace(out, from, language);
     JoinInitialLetterInPlace(out, from, language);
     out += parts.stripped.substr(parts.stripped.size() - clitic.size()); // the clitic as written

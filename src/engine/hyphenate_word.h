@@ -50,22 +50,25 @@ GapWeights ComputeWeights(std::string_view dotted, const WordContext& context, L
 // "0 0 0 1 0 0 ": weights 1..n, each followed by a blank.
 std::string WeightLine(const GapWeights& weights, std::size_t n);
 
-// The letters of a word as the result writes them: lower case, but for the capitals IsUpperLetter
-// knows (A–Z, Ё, А–Я), which stay capitals.
-std::string RestoredLetters(std::string_view written);
+// The letters of a word as the result writes them: lower case, but for the capitals of the case
+// map (for Windows-1251 those IsUpperLetter knows: A–Z, Ё, А–Я), which stay capitals.
+std::string RestoredLetters(std::string_view written,
+                            const text::CaseMap& caseMap = text::kWindows1251Case);
 
 // `letters` (the core of the dotted word, as written) with a hyphen before every letter whose
 // gap weight is odd; never before the first letter.
 std::string InsertHyphens(std::string_view letters, const GapWeights& weights);
 
-// Join rules: undo a break that leaves one letter alone at the end, then at the start.
+// Join rules: undo a break that leaves one letter alone at the end, then at the start; for the
+// Windows-1252 languages, a break that leaves a last or first part without a vowel.
 std::string JoinFinalLetter(std::string_view hyphenated, Language language);
 std::string JoinInitialLetter(std::string_view hyphenated, Language language);
 
 // Appends the exception text `exceptionText` with the case of `original`: the k-th letter of
 // `exceptionText` (hyphens not counted) is upper-cased where the k-th character of `original` is an
 // upper-case letter.
-void AppendWithCaseOf(std::string& out, std::string_view exceptionText, std::string_view original);
+void AppendWithCaseOf(std::string& out, std::string_view exceptionText, std::string_view original,
+                      const text::CaseMap& caseMap = text::kWindows1251Case);
 
 // One word of a token, divided into syllables (or unchanged). Log lines go to `log` when given.
 // Throws IoError when the exceptions dictionary cannot be read.

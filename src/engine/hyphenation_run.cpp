@@ -100,8 +100,8 @@ RunResult Run(std::string_view inputText, const std::vector<std::string>& foreig
     LogLines* log = state.logAllowed ? &result.log : nullptr;
     std::string text;
     text.reserve(trimmed.size() + trimmed.size() / kBytesPerHyphen + text::kCrLf.size());
-    ForeignWords foreignWords(
-        foreign, dictionaries::LanguageInfoOf(context.language).codePage->placeholder());
+    const dictionaries::LanguageInfo& language = dictionaries::LanguageInfoOf(context.language);
+    ForeignWords foreignWords(foreign, language.codePage->placeholder());
     int tokenIndex = 0;
     bool stopped = false;
     try {
@@ -117,7 +117,7 @@ RunResult Run(std::string_view inputText, const std::vector<std::string>& foreig
                 stopped = true;
                 return;
             }
-            if (foreign.empty())
+            if (foreign.empty() && !language.foldsCodePageLetters)
                 AppendHyphenatedWord(text, word, context, log);
             else
                 foreignWords.append(text, word, context, log);

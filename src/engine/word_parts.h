@@ -13,16 +13,10 @@ namespace cantiva::engine {
 
 using dictionaries::Language;
 
-// The letter set of a language: Russian, English and American, or Latin letters.
-constexpr const text::ByteSet& LetterSet(Language l) {
-    switch (l) {
-    case Language::Russian:
-        return text::kRussianLetters;
-    case Language::Latin:
-        return text::kLatinLetters;
-    default:
-        return text::kEnglishLetters;
-    }
+// The letter set of a language: Russian, English and American, Latin, or the letters of a
+// Windows-1252 language.
+inline const text::ByteSet& LetterSet(Language l) {
+    return dictionaries::LanguageInfoOf(l).letters;
 }
 
 inline constexpr std::array<std::string_view, 4> kEnglishClitics = {"'d", "'re", "'ll", "'s"};

@@ -33,6 +33,30 @@ inline constexpr ByteSet kEnglishConsonants =
 inline constexpr ByteSet kEnglishVowels = ByteSet::chars("AEIOUYaeiouy");
 inline constexpr ByteSet kLatinVowels = ByteSet::chars("AEIJOUYaeijouy");
 
+// German, French, Italian and Spanish (Windows-1252 codes): A–Z and the language's own letters,
+// in both cases; their vowels, which a sung syllable always holds.
+inline constexpr ByteSet kGermanOwnLetters =
+    ByteSet::of({0xDF, 0xE4, 0xF6, 0xFC, 0xC4, 0xD6, 0xDC});
+inline constexpr ByteSet kFrenchOwnLetters =
+    ByteSet::of({0x9C, 0xE0, 0xE2, 0xE6, 0xE7, 0xE8, 0xE9, 0xEA, 0xEB, 0xEE, 0xEF,
+                 0xF4, 0xF9, 0xFB, 0xFC, 0xFF, 0x8C, 0xC0, 0xC2, 0xC6, 0xC7, 0xC8,
+                 0xC9, 0xCA, 0xCB, 0xCE, 0xCF, 0xD4, 0xD9, 0xDB, 0xDC, 0x9F});
+inline constexpr ByteSet kItalianOwnLetters =
+    ByteSet::of({0xE0, 0xE8, 0xE9, 0xEC, 0xED, 0xEE, 0xF2, 0xF3, 0xF9, 0xFA,
+                 0xC0, 0xC8, 0xC9, 0xCC, 0xCD, 0xCE, 0xD2, 0xD3, 0xD9, 0xDA});
+inline constexpr ByteSet kSpanishOwnLetters = ByteSet::of(
+    {0xE1, 0xE9, 0xED, 0xF1, 0xF3, 0xFA, 0xFC, 0xC1, 0xC9, 0xCD, 0xD1, 0xD3, 0xDA, 0xDC});
+inline constexpr ByteSet kGermanLetters = kEnglishLetters | kGermanOwnLetters;
+inline constexpr ByteSet kFrenchLetters = kEnglishLetters | kFrenchOwnLetters;
+inline constexpr ByteSet kItalianLetters = kEnglishLetters | kItalianOwnLetters;
+inline constexpr ByteSet kSpanishLetters = kEnglishLetters | kSpanishOwnLetters;
+
+inline constexpr ByteSet kGermanVowels =
+    kEnglishVowels | ByteSet::of({0xE4, 0xF6, 0xFC, 0xC4, 0xD6, 0xDC});
+inline constexpr ByteSet kFrenchVowels = kEnglishVowels | kFrenchOwnLetters.without({0xE7, 0xC7});
+inline constexpr ByteSet kItalianVowels = kEnglishVowels | kItalianOwnLetters;
+inline constexpr ByteSet kSpanishVowels = kEnglishVowels | kSpanishOwnLetters.without({0xF1, 0xD1});
+
 // The characters an exception may be written with. Blank, hyphen and no-break space belong to
 // both sets, so they combine with either alphabet.
 inline constexpr ByteSet kEntrySeparators = ByteSet::of({' ', '-', 0xA0});

@@ -92,6 +92,32 @@ Fold FoldLatinLetters(char32_t cp, char /*previous*/) {
     return {};
 }
 
+Fold FoldWesternLetters(char32_t cp, char /*previous*/) {
+    switch (cp) {
+    case 0x00C6: // Æ
+    case 0x00E6: // æ
+        return Letters("ae");
+    case 0x0152: // Œ
+    case 0x0153: // œ
+        return Letters("oe");
+    case 0x0160: // Š
+    case 0x0161: // š
+        return Letters("s");
+    case 0x017D: // Ž
+    case 0x017E: // ž
+        return Letters("z");
+    case 0x0178: // Ÿ
+        return Letters("y");
+    default:
+        break;
+    }
+    if (char plain = Latin1Plain(cp)) {
+        static constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyz";
+        return Letters(kLetters.substr(static_cast<std::size_t>(plain - 'a'), 1));
+    }
+    return {};
+}
+
 Fold FoldRussianLetters(char32_t cp, char previous) {
     switch (cp) {
     case 0x0300:

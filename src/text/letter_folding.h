@@ -31,4 +31,10 @@ Fold FoldLatinLetters(char32_t cp, char previous);
 // combining diaeresis on е and a combining breve on и make ё and й.
 Fold FoldRussianLetters(char32_t cp, char previous);
 
+// German, French, Italian and Spanish (Windows-1252): a letter of the code page that the language
+// lacks reads as its plain letter (é as e in German, ñ as n in French), æ and œ as ae and oe; the
+// word step asks only for letters outside the language's alphabet. Any other character, and text
+// in decomposed form, leaves the word whole.
+Fold FoldWesternLetters(char32_t cp, char previous);
+
 } // namespace cantiva::text

@@ -19,4 +19,13 @@ inline std::string ToCp1251(const QString& line) {
     return text::Utf8ToCp1251(line.toStdString()).bytes;
 }
 
+// The same in the code page of a language's dictionaries.
+inline QString FromCodePage(std::string_view bytes, const text::CodePage& codePage) {
+    return QString::fromStdString(text::CodePageToUtf8(bytes, {}, codePage));
+}
+
+inline std::string ToCodePage(const QString& line, const text::CodePage& codePage) {
+    return text::Utf8ToCodePage(line.toStdString(), codePage).bytes;
+}
+
 } // namespace cantiva::ui

@@ -46,9 +46,11 @@ void DictionaryInfoDialog::showListing(dictionaries::DictionaryKind kind) {
 void DictionaryInfoDialog::fill(dictionaries::DictionaryKind kind) {
     infoList_->clear();
     const dictionaries::DictionaryInfo info = dictionaries::GetDictionaryInfo(state_, kind);
-    setWindowTitle(FromCp1251(info.caption));
+    const text::CodePage& codePage =
+        *dictionaries::LanguageInfoOf(state_.currentLanguage()).codePage;
+    setWindowTitle(FromCodePage(info.caption, codePage));
     for (const std::string& line : info.lines) {
-        auto* item = new QListWidgetItem(FromCp1251(line), infoList_);
+        auto* item = new QListWidgetItem(FromCodePage(line, codePage), infoList_);
         item->setSizeHint(QSize(0, kItemHeight));
     }
 }

@@ -64,8 +64,9 @@ void ExceptionEntryDialog::startEditing() {
 }
 
 void ExceptionEntryDialog::acceptIfValid() {
-    const dictionaries::ExceptionEntryCheck check =
-        dictionaries::CheckExceptionEntry(ToCp1251(entryEdit_->text()));
+    const dictionaries::ExceptionEntryCheck check = dictionaries::CheckExceptionEntry(
+        ToCodePage(entryEdit_->text(), *dictionaries::LanguageInfoOf(language_).codePage),
+        language_);
     if (check != dictionaries::ExceptionEntryCheck::Valid) {
         platform_.beep();
         entryEdit_->setFocus();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dictionaries/language.h"
+
 #include <QDialog>
 
 class QLineEdit;
@@ -22,6 +24,9 @@ public:
 
     QString text() const;
 
+    // The language whose entries the dialog accepts.
+    void setLanguage(dictionaries::Language language) { language_ = language; }
+
     // Every other way of dismissing the dialog counts as Cancel.
     void reject() override;
 
@@ -42,6 +47,7 @@ private:
     void cancel();
 
     Platform& platform_;
+    dictionaries::Language language_ = dictionaries::Language::Russian;
     QLineEdit* entryEdit_;
     QPushButton* okButton_;
     QPushButton* cancelButton_;

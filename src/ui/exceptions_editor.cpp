@@ -158,10 +158,12 @@ void ExceptionsEditor::editCurrentLanguage() {
 }
 
 std::vector<std::string> ExceptionsEditor::entries() const {
+    const text::CodePage& codePage =
+        *dictionaries::LanguageInfoOf(state_.currentLanguage()).codePage;
     std::vector<std::string> out;
     out.reserve(static_cast<std::size_t>(entryList_->count()));
     for (int i = 0; i < entryList_->count(); ++i)
-        out.push_back(ToCp1251(entryList_->item(i)->text()));
+        out.push_back(ToCodePage(entryList_->item(i)->text(), codePage));
     return out;
 }
 
@@ -175,8 +177,12 @@ void ExceptionsEditor::reloadEntries() {
     setWindowTitle(QString::fromStdString(
         "Edit [" + dictionaries::FileName(state_.currentLanguage(), DictFile::ExceptionsCompiled) +
         "]"));
+    const text::CodePage& codePage =
+        *dictionaries::LanguageInfoOf(state_.currentLanguage()).codePage;
+    if (entryDialog_ != nullptr)
+        entryDialog_->setLanguage(state_.currentLanguage());
     for (const std::string& entry : state_.exceptionTexts())
-        addEntry(FromCp1251(text::TrimView(entry)));
+        addEntry(FromCodePage(text::TrimView(entry), codePage));
     savedEntries_ = entries();
     loadedSource_ = SourceOnDisk(state_);
     entryList_->setFocus();

@@ -177,18 +177,20 @@ void MainWindow::buildControls() {
 
     languageGroup_ = new QGroupBox(QStringLiteral("Select dictionary"), client);
     languageGroup_->setObjectName(QStringLiteral("languageGroup"));
-    languageGroup_->setGeometry(419, 3, 209, 81);
+    languageGroup_->setGeometry(419, 3, 209, 101);
     russianButton_ = MakeRadio(languageGroup_, "russianButton", "Russian", {16, 17, 80, 17});
     englishButton_ = MakeRadio(languageGroup_, "englishButton", "English", {17, 37, 80, 17});
     latinButton_ = MakeRadio(languageGroup_, "latinButton", "Latin", {18, 57, 80, 17});
     americanButton_ = MakeRadio(languageGroup_, "americanButton", "American", {104, 17, 97, 17});
     frenchButton_ = MakeRadio(languageGroup_, "frenchButton", "French", {104, 37, 97, 17});
     germanButton_ = MakeRadio(languageGroup_, "germanButton", "German", {104, 57, 97, 17});
+    italianButton_ = MakeRadio(languageGroup_, "italianButton", "Italian", {18, 77, 80, 17});
+    spanishButton_ = MakeRadio(languageGroup_, "spanishButton", "Spanish", {104, 77, 97, 17});
     russianButton_->setChecked(true);
 
     logList_ = new QListWidget(client);
     logList_->setObjectName(QStringLiteral("logList"));
-    logList_->setGeometry(419, 86, 209, 237);
+    logList_->setGeometry(419, 106, 209, 217);
     logList_->setUniformItemSizes(true);
 
     hyphenateButton_ = MakeButton(client, "hyphenateButton", "Hyphenate", {419, 328, 81, 25});
@@ -205,18 +207,31 @@ void MainWindow::buildControls() {
     stretchWithWindow(*client);
     nameForAccessibility();
     connectPanesAndButtons();
-    const std::pair<QRadioButton*, Language> languageButtons[] = {
-        {russianButton_, Language::Russian},
-        {englishButton_, Language::English},
-        {latinButton_, Language::Latin},
-        {americanButton_, Language::American},
-    };
-    for (auto [button, language] : languageButtons)
-        connect(button, &QRadioButton::clicked, this,
+    for (Language language : dictionaries::kAllLanguages)
+        connect(languageButton(language), &QRadioButton::clicked, this,
                 guarded("switch the language", [this, language] { switchLanguage(language); }));
-    // French and German have a button but no dictionaries.
-    connect(frenchButton_, &QRadioButton::clicked, this, &MainWindow::refuseLanguage);
-    connect(germanButton_, &QRadioButton::clicked, this, &MainWindow::refuseLanguage);
+}
+
+QRadioButton* MainWindow::languageButton(Language language) const {
+    switch (language) {
+    case Language::Russian:
+        return russianButton_;
+    case Language::English:
+        return englishButton_;
+    case Language::Latin:
+        return latinButton_;
+    case Language::American:
+        return americanButton_;
+    case Language::German:
+        return germanButton_;
+    case Language::French:
+        return frenchButton_;
+    case Language::Italian:
+        return italianButton_;
+    case Language::Spanish:
+        return spanishButton_;
+    }
+    return russianButton_;
 }
 
 void MainWindow::stretchWithWindow(StretchingArea& client) {
@@ -348,10 +363,10 @@ void MainWindow::buildOptionsMenu(QMenuBar& bar) {
 }
 
 void MainWindow::applyTabOrder() {
-    QWidget* order[] = {quitButton_,  logList_,        russianButton_, englishButton_,
-                        latinButton_, americanButton_, frenchButton_,  germanButton_,
-                        progressBar_, inputPane_,      resultPane_,    hyphenateButton_,
-                        clearButton_};
+    QWidget* order[] = {quitButton_,    logList_,         russianButton_, englishButton_,
+                        latinButton_,   americanButton_,  frenchButton_,  germanButton_,
+                        italianButton_, spanishButton_,   progressBar_,   inputPane_,
+                        resultPane_,    hyphenateButton_, clearButton_};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
 }
@@ -367,6 +382,26 @@ void MainWindow::loadDictionaries() {
         ReportIoError(platform_, this, e);
     }
     showLoadWarning();
+    if (startupFailed())
+        return;
+    for (Language language : dictionaries::kAllLanguages)
+        if (!dictionaries::IsRequired(language))
+            disableIfUnavailable(language);
+}
+
+bool MainWindow::disableIfUnavailable(Language language) {
+    const std::optional<std::string> missing = state_.unopenableFile(language);
+    if (!missing)
+        return false;
+    QRadioButton* button = languageButton(language);
+    if (button->isEnabled()) {
+        button->setEnabled(false);
+        platform_.warning(
+            this, CoreToPane("Cannot find " + *missing + ". " +
+                             std::string(dictionaries::LanguageInfoOf(language).languageName) +
+                             "is not available"));
+    }
+    return true;
 }
 
 void MainWindow::showLoadWarning() {
@@ -378,7 +413,7 @@ void MainWindow::restoreSettings() {
     if (const QByteArray geometry = settings::MainWindowGeometry(); !geometry.isEmpty())
         centred_ = restoreGeometry(geometry); // a remembered place is kept, not centred
     if (const auto language = settings::Language();
-        language && *language != state_.currentLanguage())
+        language && *language != state_.currentLanguage() && languageButton(*language)->isEnabled())
         switchLanguage(*language);
 }
 
@@ -469,20 +504,7 @@ void MainWindow::onFirstActivation() {
 }
 
 void MainWindow::checkLanguageButton(Language language) {
-    switch (language) {
-    case Language::Russian:
-        russianButton_->setChecked(true);
-        break;
-    case Language::English:
-        englishButton_->setChecked(true);
-        break;
-    case Language::Latin:
-        latinButton_->setChecked(true);
-        break;
-    case Language::American:
-        americanButton_->setChecked(true);
-        break;
-    }
+    languageButton(language)->setChecked(true);
 }
 
 void MainWindow::onInputChanged() {
@@ -576,7 +598,7 @@ void MainWindow::runHyphenation() {
 
     // The log lines written before a stop stay as well.
     for (const std::string& line : run.log) {
-        auto* item = new QListWidgetItem(CoreToPane(line), logList_);
+        auto* item = new QListWidgetItem(CoreToPane(line, {}, codePage), logList_);
         item->setSizeHint(QSize(0, kLogItemHeight));
     }
     progressBar_->setValue(0);
@@ -615,6 +637,13 @@ void MainWindow::closeForMissingDictionary(const dictionaries::MissingDictionary
 }
 
 void MainWindow::switchLanguage(Language language) {
+    // A language the program can do without is refused while its files are gone.
+    if (language != state_.currentLanguage() && !dictionaries::IsRequired(language) &&
+        disableIfUnavailable(language)) {
+        checkLanguageButton(state_.currentLanguage());
+        inputPane_->setFocus();
+        return;
+    }
     try {
         if (!state_.switchLanguage(language))
             return;
@@ -631,13 +660,6 @@ void MainWindow::switchLanguage(Language language) {
     inputPane_->setFocus();
     checkLanguageButton(state_.currentLanguage());
     settings::SetLanguage(state_.currentLanguage());
-}
-
-void MainWindow::refuseLanguage() {
-    platform_.beep();
-    platform_.message(this, CoreToPane(dictionaries::kRefusedLanguageMessage));
-    checkLanguageButton(state_.currentLanguage());
-    inputPane_->setFocus();
 }
 
 } // namespace cantiva::ui

@@ -146,15 +146,18 @@ private:
     // disables the log and main-dictionary items while logging is not allowed.
     void onFirstActivation();
     void updateCaption();
-    // Checks the radio button of the language (a language without one, none).
+    // Checks the radio button of the language.
     void checkLanguageButton(dictionaries::Language language);
+    QRadioButton* languageButton(dictionaries::Language language) const;
     void onInputChanged();
     void onResultChanged();
 
     // The run itself, from the input pane into the result pane.
     void runHyphenation();
     void switchLanguage(dictionaries::Language language);
-    void refuseLanguage();
+    // A language other than the required four whose compiled files cannot be opened: its button
+    // is disabled and the user told which file is missing. False when it is available.
+    bool disableIfUnavailable(dictionaries::Language language);
 
     // The program closes because a compiled main dictionary cannot be opened: the error box,
     // then the window closes and the event loop ends with status 0.
@@ -196,6 +199,8 @@ private:
     QRadioButton* americanButton_ = nullptr;
     QRadioButton* frenchButton_ = nullptr;
     QRadioButton* germanButton_ = nullptr;
+    QRadioButton* italianButton_ = nullptr;
+    QRadioButton* spanishButton_ = nullptr;
     QListWidget* logList_ = nullptr;
     QPushButton* hyphenateButton_ = nullptr;
     QPushButton* clearButton_ = nullptr;

@@ -27,8 +27,10 @@ protected:
         return RunCli(args, input, folder.path().string());
     }
     void compileAll() {
-        for (const char* l : {"ru", "en", "la", "us"})
-            ASSERT_EQ(cli({"compile", "--lang", l}).status, 0) << l;
+        for (Language l : dictionaries::kAllLanguages) {
+            const std::string name(dictionaries::LanguageInfoOf(l).cliName);
+            ASSERT_EQ(cli({"compile", "--lang", name}).status, 0) << name;
+        }
     }
 
     TempFolder folder;
@@ -51,6 +53,29 @@ TEST_F(CliFolder, CompilesFromSourcesAloneAndHyphenates) {
     EXPECT_EQ(cli({"hyphenate", "--encoding", "cp1251"}, W("мама \x98")).out, W("ма-ма \x98\r\n"));
 }
 
+#ifdef CANTIVA_READY_DICTIONARIES
+// The shipped German, French, Italian and Spanish dictionaries, one convention a word.
+TEST(CliShipped, WesternLanguagesDivideAsSung) {
+    struct Case {
+        const char* lang;
+        const char* in;
+        const char* out;
+    } cases[] = {
+        {"de", "Zucker Tische Frühling und", "Zu-cker Ti-sche Früh-ling und"},
+        {"fr", "porte belle fenêtre élève", "por-te bel-le fe-nê-tre é-lè-ve"},
+        {"it", "sorella questo città", "so-rel-la que-sto cit-tà"},
+        {"es", "calle perro río lluvia", "ca-lle pe-rro rí-o llu-via"},
+    };
+    for (const Case& c : cases) {
+        CliResult r = RunCli(
+            {"hyphenate", "--lang", c.lang, "--lf", "--dict-dir", CANTIVA_READY_DICTIONARIES},
+            c.in);
+        EXPECT_EQ(r.status, 0) << c.lang << r.err;
+        EXPECT_EQ(r.out, std::string(c.out) + "\n") << c.lang;
+    }
+}
+#endif
+
 TEST_F(CliFolder, WritesTheLogWhenAsked) {
     compileAll();
     CliResult r = cli({"hyphenate", "--log", "run.log"}, "мама пример");
@@ -71,7 +96,7 @@ TEST_F(CliFolder, ExitStatusesAndMessages) {
          std::string(33, 'x'),
          1,
          "A word to hyphenate must be less than 33 symbols!\n"},
-        {{"hyphenate", "--lang", "fr"}, "", 2, ""},
+        {{"hyphenate", "--lang", "pt"}, "", 2, ""},
         {{"hyphenate", "--bogus"}, "", 2, ""},
         {{"frobnicate"}, "", 2, ""},
         {{}, "", 2, ""},
@@ -120,6 +145,12 @@ TEST_F(CliFolder, InfoListsTheIndexOrTheExceptions) {
     EXPECT_TRUE(main.out.ends_with("Pattern maxLen: 3 symbols\nTotal records: 33\n")) << main.out;
     EXPECT_EQ(cli({"info", "--exceptions"}).out,
               "при-мер\nPattern maxLen: 7 symbols\nTotal records: 1\n");
+    // French has 42 index letters: œ follows z, ÿ closes the table.
+    CliResult french = cli({"info", "--lang", "fr"});
+    EXPECT_NE(french.out.find("\nABCfre [28]= 156, 28\n"), std::string::npos) << french.out;
+    EXPECT_TRUE(french.out.ends_with(
+        "ABCfre [44]= 255, 42\nPattern maxLen: 3 symbols\nTotal records: 43\n"))
+        << french.out;
 }
 
 TEST_F(CliFolder, LargeTextIsDividedCompletely) {

@@ -1,3 +1,4 @@
+#include "dictionaries/compilers.h"
 #include "engine/hyphenation_run.h"
 #include "support/cp1251.h"
 #include "support/temp_folder.h"
@@ -100,6 +101,71 @@ TEST_F(WrittenWords, EveryCharacterOfAMixedTextComesBack) {
     std::string expected = in;
     std::erase(expected, '-');
     EXPECT_EQ(out, expected);
+}
+
+// Windows-1252 text of UTF-8 test data.
+std::string Cp1252(std::string_view utf8) {
+    return text::Utf8ToCodePage(utf8, text::kWindows1252).bytes;
+}
+
+// German, French, Italian and Spanish: their letters, their case, the letters of the code page
+// they lack, and no first or last part without a vowel.
+class WesternWords : public WrittenWords {
+protected:
+    WesternWords() {
+        const std::pair<Language, std::vector<std::string>> sources[] = {
+            {Language::German, {"a1f", "n1d", "s1p", "ä1p", "e1s", "a1ß", "a1e"}},
+            {Language::French, {"œ1u", "a1f", "a1ß"}},
+            {Language::Italian, {"t1t"}},
+            {Language::Spanish, {"i1ñ", "i1a", "a1f"}},
+        };
+        for (const auto& [language, patterns] : sources) {
+            const auto& info = dictionaries::LanguageInfoOf(language);
+            std::vector<std::string> sections(static_cast<std::size_t>(info.letterCount) + 1);
+            for (const std::string& utf8 : patterns) {
+                const std::string p = Cp1252(utf8);
+                std::string& section = sections[info.indexAlphabet.find(p[0]) + 1];
+                section += (section.empty() ? "" : "\r\n") + p;
+            }
+            const std::string source = MainSource(language, sections);
+            const std::string exceptions = Cp1252("GrÜ-ße");
+            folder.writeRecords(
+                dictionaries::FileName(language, dictionaries::DictFile::MainCompiled),
+                dictionaries::CompileMainSource(source, language,
+                                                dictionaries::LongestTrimmedLine(source)));
+            folder.writeRecords(
+                dictionaries::FileName(language, dictionaries::DictFile::ExceptionsCompiled),
+                dictionaries::CompileExceptionSource(exceptions, 6, language));
+        }
+    }
+};
+
+TEST_F(WesternWords, DivideInTheirOwnLettersAndCase) {
+    struct Case {
+        Language language;
+        const char* in;
+        const char* out;
+    } cases[] = {
+        {Language::German, "und", "und"},         // un-d: a last part without a vowel joins
+        {Language::German, "Sprache", "Sprache"}, // s-prache: so does a first part
+        {Language::German, "Café", "Ca-fé"},      // é is not German: read as e
+        {Language::German, "CAFÉ!", "CA-FÉ!"},    // and its capital
+        {Language::German, "Äpfel", "Ä-pfel"},    // Ä is a German letter, lower-cased as ä
+        {Language::German, "Maße", "Ma-ße"},      // ß is a letter, not a capital
+        {Language::German, "Cæsar", "Cæ-sar"},    // æ reads ae, never cut inside
+        {Language::German, "grüße", "grü-ße"},    // an exception
+        {Language::German, "GRÜßE", "GRÜ-ßE"},    // with the word's case
+        {Language::German, "Łódź", "Łódź"},       // ł: whole
+        {Language::French, "cœur", "cœ-ur"},      // œ is a French letter...
+        {Language::French, "CAFÉ", "CA-FÉ"},
+        {Language::French, "Maße", "Maße"}, // ...ß is not: whole
+        {Language::Italian, "città", "cit-tà"},
+        {Language::Spanish, "niño", "ni-ño"},
+        {Language::Spanish, "NIÑO", "NI-ÑO"},
+        {Language::Spanish, "Noël", "Noël"}, // ë reads e: no pattern, no hiatus cut
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(divide(c.language, c.in), c.out) << c.in;
 }
 
 } // namespace

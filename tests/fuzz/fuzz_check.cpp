@@ -47,7 +47,7 @@ const std::filesystem::path& ShippedDictionaryFolder() {
             ReplaceFile(
                 out / FileName(l, DictFile::ExceptionsCompiled),
                 EncodeRecords(CompileExceptionSource(
-                    exceptions, std::min(LongestTrimmedLine(exceptions), kMaxRecordWidth))));
+                    exceptions, std::min(LongestTrimmedLine(exceptions), kMaxRecordWidth), l)));
         }
         return out;
     }();

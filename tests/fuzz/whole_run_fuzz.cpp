@@ -11,7 +11,9 @@ using namespace cantiva;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const auto states = [] {
-        std::array<std::unique_ptr<dictionaries::DictionaryState>, 4> loaded;
+        std::array<std::unique_ptr<dictionaries::DictionaryState>,
+                   dictionaries::kAllLanguages.size()>
+            loaded;
         for (dictionaries::Language l : dictionaries::kAllLanguages) {
             auto& state = loaded[static_cast<std::size_t>(dictionaries::IndexOf(l))];
             state =
@@ -22,8 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }();
     if (size == 0)
         return 0;
-    dictionaries::DictionaryState& state = *states[data[0] % 4];
-    const bool log = (data[0] & 4) != 0;
+    dictionaries::DictionaryState& state = *states[data[0] % states.size()];
+    const bool log = (data[0] & 8) != 0;
     const std::string_view text = fuzz::AsText(data + 1, size - 1);
 
     state.logAllowed = true;

@@ -70,11 +70,13 @@ void TempFolder::writeDictionaries(std::string_view russianPatterns, std::string
     const std::string_view sources[] = {russianPatterns, englishPatterns, latinPatterns,
                                         americanPatterns};
     for (Language l : kAllLanguages) {
-        std::string_view source = sources[IndexOf(l)];
+        // The other languages get their sections without patterns.
+        const std::string source =
+            IsRequired(l) ? std::string(sources[IndexOf(l)]) : MainSource(l, {});
         writeRecords(FileName(l, DictFile::MainCompiled),
                      CompileMainSource(source, l, LongestTrimmedLine(source)));
         writeRecords(FileName(l, DictFile::ExceptionsCompiled),
-                     CompileExceptionSource(exceptions, LongestTrimmedLine(exceptions)));
+                     CompileExceptionSource(exceptions, LongestTrimmedLine(exceptions), l));
     }
 }
 

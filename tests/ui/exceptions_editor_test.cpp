@@ -4,7 +4,9 @@
 #include "support/cp1251.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
+#include "text/case_map.h"
 #include "text/cp1251.h"
+#include "text/utf8_codec.h"
 #include "ui/exception_entry_dialog.h"
 #include "ui/exceptions_editor.h"
 #include "ui/support/find_child.h"
@@ -215,6 +217,38 @@ TEST_F(ExceptionsEditorTest, EnglishUsesItsOwnFiles) {
     EXPECT_EQ(source(Language::Russian), "old");
     EXPECT_EQ(platform.texts(ScriptedPlatform::Kind::Information),
               Lines{"Changes in [EHYPHEN.XCP] saved"});
+}
+
+TEST_F(ExceptionsEditorTest, EachWindows1252LanguageTakesItsOwnLetters) {
+    struct Case {
+        Language language;
+        const char* accepted;
+        const char* refused; // a letter the language lacks
+    } cases[] = {
+        {Language::German, "Grü-ße", "ni-ño"},
+        {Language::French, "cœ-ur", "grü-ße"},
+        {Language::Italian, "cit-tà", "ni-ño"},
+        {Language::Spanish, "Ni-ño", "cœ-ur"},
+    };
+    for (const Case& c : cases) {
+        load("");
+        state->switchLanguage(c.language);
+        editor->editCurrentLanguage();
+        dialogSteps = {Type(c.refused), Type(c.accepted)};
+        editor->addNewEntry();
+        editor->addNewEntry();
+        const Lines said = platform.transcript();
+        EXPECT_NE(std::find(said.begin(), said.end(), "beep"), said.end()) << c.accepted;
+        editor->saveAndCompile();
+        const std::string written = text::Utf8ToCodePage(c.accepted, text::kWindows1252).bytes;
+        EXPECT_EQ(folder.read(
+                      dictionaries::FileName(c.language, dictionaries::DictFile::ExceptionsSource)),
+                  written);
+        ASSERT_EQ(state->exceptionTexts().size(), 1u) << c.accepted;
+        EXPECT_EQ(text::TrimView(state->exceptionTexts()[0]),
+                  text::kWindows1252Case.lower(written));
+        platform.clearRecord();
+    }
 }
 
 TEST_F(ExceptionsEditorTest, EditingReplacesTheCurrentEntryInPlaceAndAnEmptyLineIsWrittenBack) {

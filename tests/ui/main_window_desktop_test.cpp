@@ -182,7 +182,7 @@ TEST_F(MainWindowDesktopTest, ResizingGrowsPanesAndLogAndKeepsTheControlsInOrder
         QRect geometry;
     } controls[] = {
         {"inputPane", {7, 1, 605, 220}},         {"resultPane", {7, 231, 605, 220}},
-        {"languageGroup", {619, 3, 209, 81}},    {"logList", {619, 86, 209, 337}},
+        {"languageGroup", {619, 3, 209, 101}},   {"logList", {619, 106, 209, 317}},
         {"hyphenateButton", {619, 428, 81, 25}}, {"clearButton", {704, 428, 60, 25}},
         {"quitButton", {768, 428, 60, 25}},      {"progressBar", {8, 460, 822, 15}},
     };

@@ -1,3 +1,4 @@
+#include "dictionaries/compilers.h"
 #include "support/cp1251.h"
 #include "support/temp_folder.h"
 #include "ui/about_dialog.h"
@@ -291,22 +292,30 @@ TEST_F(MainWindowTest, FailingExceptionsFileStopsTheRunWithTheGenericReport) {
     EXPECT_EQ(child<QProgressBar>("progressBar")->value(), 0);
 }
 
-TEST_F(MainWindowTest, RefusedLanguagesKeepTheCurrentOne) {
+TEST_F(MainWindowTest, AnOptionalLanguageWithoutItsFilesIsDisabledAlone) {
+    std::filesystem::remove(folder / "GHYPHEN.XCD");
+    std::filesystem::remove(folder / "IHYPHEN.PT");
     open();
+    EXPECT_EQ(
+        platform.transcript(),
+        (std::vector<std::string>{"warning: Cannot find GHYPHEN.XCD. German is not available",
+                                  "warning: Cannot find IHYPHEN.PT. Italian is not available"}));
+    EXPECT_EQ(window->windowTitle(), Q("Cantiva [Russian syllabification]"));
     child<QRadioButton>("englishButton")->click();
     platform.clearRecord();
-    for (const char* name : {"frenchButton", "germanButton"}) {
-        child<QRadioButton>(name)->click();
-        EXPECT_EQ(platform.transcript(),
-                  (std::vector<std::string>{"beep", "message: Not available in this version"}))
-            << name;
-        EXPECT_TRUE(child<QRadioButton>("englishButton")->isChecked()) << name;
-        EXPECT_FALSE(child<QRadioButton>(name)->isChecked()) << name;
-        EXPECT_EQ(window->windowTitle(), Q("Cantiva [English syllabification]"));
-        EXPECT_EQ(window->state().currentLanguage(), Language::English);
-        EXPECT_TRUE(input()->hasFocus());
-        platform.clearRecord();
-    }
+
+    // A file that goes while the program runs: the language is refused, the program goes on.
+    std::filesystem::remove(folder / "FHYPHEN.PT");
+    child<QRadioButton>("frenchButton")->click();
+    EXPECT_EQ(platform.transcript(),
+              std::vector<std::string>{"warning: Cannot find FHYPHEN.PT. French is not available"});
+    EXPECT_TRUE(child<QRadioButton>("englishButton")->isChecked());
+    EXPECT_EQ(window->state().currentLanguage(), Language::English);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(input()->hasFocus());
+    for (const char* name : {"germanButton", "italianButton", "frenchButton"})
+        EXPECT_FALSE(child<QRadioButton>(name)->isEnabled()) << name;
+    EXPECT_TRUE(child<QRadioButton>("spanishButton")->isEnabled());
 }
 
 TEST_F(MainWindowTest, LanguageSwitchReloadsAndKeepsTheResult) {
@@ -321,6 +330,10 @@ TEST_F(MainWindowTest, LanguageSwitchReloadsAndKeepsTheResult) {
         {"englishButton", Language::English, "Cantiva [English syllabification]"},
         {"latinButton", Language::Latin, "Cantiva [Latin syllabification]"},
         {"americanButton", Language::American, "Cantiva [American syllabification]"},
+        {"germanButton", Language::German, "Cantiva [German syllabification]"},
+        {"frenchButton", Language::French, "Cantiva [French syllabification]"},
+        {"italianButton", Language::Italian, "Cantiva [Italian syllabification]"},
+        {"spanishButton", Language::Spanish, "Cantiva [Spanish syllabification]"},
         {"russianButton", Language::Russian, "Cantiva [Russian syllabification]"},
     };
     for (const Case& c : cases) {
@@ -345,6 +358,18 @@ TEST_F(MainWindowTest, LanguageSwitchReloadsAndKeepsTheResult) {
     std::filesystem::remove(folder / "EHYPHEN.PT");
     child<QRadioButton>("englishButton")->click();
     EXPECT_TRUE(platform.calls.empty());
+
+    // German reads its own letters in Windows-1252, and é as e.
+    std::vector<std::string> german(29);
+    german[1] = "a1m";
+    german[28] = "\xE4"
+                 "1m"; // ä1m
+    const std::string source = MainSource(Language::German, german);
+    folder.writeRecords("GHYPHEN.PT", dictionaries::CompileMainSource(source, Language::German,
+                                                                      static_cast<int>(4)));
+    child<QRadioButton>("germanButton")->click();
+    run(Q("Mäma Mamé"));
+    EXPECT_EQ(result()->toPlainText(), Q("Mä-ma Ma-mé\n"));
 }
 
 TEST_F(MainWindowTest, SwitchingToALanguageWhoseMainDictionaryIsGoneCloses) {
@@ -446,10 +471,10 @@ TEST_F(MainWindowTest, QuitExitAndAboutAndTheLogToggle) {
 
 TEST_F(MainWindowTest, TabOrderAndShortcuts) {
     open();
-    const std::vector<std::string> expected = {"quitButton",    "logList",         "russianButton",
-                                               "englishButton", "latinButton",     "americanButton",
-                                               "frenchButton",  "germanButton",    "inputPane",
-                                               "resultPane",    "hyphenateButton", "clearButton"};
+    const std::vector<std::string> expected = {
+        "quitButton",     "logList",      "russianButton",   "englishButton", "latinButton",
+        "americanButton", "frenchButton", "germanButton",    "italianButton", "spanishButton",
+        "inputPane",      "resultPane",   "hyphenateButton", "clearButton"};
     std::vector<std::string> order;
     QWidget* w = child<QWidget>("quitButton");
     for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -489,12 +514,13 @@ TEST_F(MainWindowTest, LayoutOfTheClientArea) {
     };
     const Control controls[] = {
         {"inputPane", {7, 1, 405, 170}},         {"resultPane", {7, 181, 405, 170}},
-        {"languageGroup", {419, 3, 209, 81}},    {"logList", {419, 86, 209, 237}},
+        {"languageGroup", {419, 3, 209, 101}},   {"logList", {419, 106, 209, 217}},
         {"hyphenateButton", {419, 328, 81, 25}}, {"clearButton", {504, 328, 60, 25}},
         {"quitButton", {568, 328, 60, 25}},      {"progressBar", {8, 360, 622, 15}},
         {"russianButton", {16, 17, 80, 17}},     {"englishButton", {17, 37, 80, 17}},
         {"latinButton", {18, 57, 80, 17}},       {"americanButton", {104, 17, 97, 17}},
         {"frenchButton", {104, 37, 97, 17}},     {"germanButton", {104, 57, 97, 17}},
+        {"italianButton", {18, 77, 80, 17}},     {"spanishButton", {104, 77, 97, 17}},
     };
     for (const Control& c : controls)
         EXPECT_EQ(child<QWidget>(c.name)->geometry(), c.geometry) << c.name;
