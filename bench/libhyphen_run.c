@@ -1,21 +1,28 @@
 /* The peer of a whole Cantiva run: libhyphen divides every word of a text and the whole text is
  * written out with its hyphens.  Usage: libhyphen_run DICTIONARY.dic TEXT > OUT
- * Letters are ASCII letters and, for KOI8-R dictionaries, the Cyrillic range 0xC0-0xFF, 0xA3, 0xB3. */
+ * Letters are ASCII letters and, for KOI8-R dictionaries, the Cyrillic range 0xC0-0xFF, 0xA3, 0xB3;
+ * for ISO8859-1 dictionaries, the Latin-1 letters 0xC0-0xFF but for the signs 0xD7 and 0xF7. */
 #include <ctype.h>
 #include <hyphen.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
+static int latin1;
+
 static int is_letter(unsigned char c, int koi8) {
     if (isalpha(c))
         return 1;
+    if (latin1)
+        return c >= 0xC0 && c != 0xD7 && c != 0xF7;
     return koi8 && (c >= 0xC0 || c == 0xA3 || c == 0xB3);
 }
 
 static unsigned char lower(unsigned char c, int koi8) {
     if (c < 0x80)
         return (unsigned char)tolower(c);
+    if (latin1 && c >= 0xC0 && c <= 0xDE && c != 0xD7)
+        return (unsigned char)(c + 0x20);
     if (koi8 && c >= 0xE0) /* KOI8-R capitals are 0xE0-0xFF, small letters 0xC0-0xDF */
         return (unsigned char)(c - 0x20);
     if (koi8 && c == 0xB3)
@@ -34,6 +41,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     int koi8 = strcmp(dict->cset, "KOI8-R") == 0;
+    latin1 = strcmp(dict->cset, "ISO8859-1") == 0;
     FILE* in = fopen(argv[2], "rb");
     if (!in)
         return 1;

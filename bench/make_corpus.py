@@ -4,7 +4,8 @@
     make_corpus.py OUT_DIR [--megabytes 10]
 
 Writes OUT_DIR/ru.cp1251.txt (Russian, Windows-1251, CR LF) and the same text in KOI8-R for
-libhyphen's Russian dictionary (ru.koi8r.txt), and OUT_DIR/en.txt (English, ASCII, CR LF).
+libhyphen's Russian dictionary (ru.koi8r.txt), OUT_DIR/en.txt (English, ASCII, CR LF) and
+OUT_DIR/de.latin1.txt (German from fortunes-de, Latin-1: the same bytes in Windows-1252).
 Lines holding a token longer than 32 characters are dropped, so a whole run never stops.
 """
 import argparse
@@ -12,7 +13,8 @@ import glob
 import os
 import re
 
-TOKEN_SPLIT = re.compile("[ \\-\r\xa0]")
+# A token runs to a blank, a line break or a no-break space, or up to and including a hyphen.
+TOKEN = re.compile("[^ \r\xa0-]*-?")
 
 
 def fortune_lines(paths, encodable):
@@ -27,7 +29,7 @@ def fortune_lines(paths, encodable):
             line = line.rstrip()
             if not line or line == "%":
                 continue
-            if any(len(t.strip()) > 32 for t in TOKEN_SPLIT.split(line)):
+            if any(len(t.strip()) > 32 for t in TOKEN.findall(line)):
                 continue
             if not encodable(line):
                 continue
@@ -75,6 +77,11 @@ def main():
     en = repeated(fortune_lines(en_files, fits("ascii")), size)
     with open(os.path.join(args.out_dir, "en.txt"), "wb") as f:
         f.write(en.encode("ascii"))
+
+    de_files = [p for p in glob.glob("/usr/share/games/fortunes/de/*") if "." not in os.path.basename(p)]
+    de = repeated(fortune_lines(de_files, fits("latin-1")), size)
+    with open(os.path.join(args.out_dir, "de.latin1.txt"), "wb") as f:
+        f.write(de.encode("latin-1"))
 
 
 if __name__ == "__main__":

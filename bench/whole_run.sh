@@ -10,13 +10,13 @@ work="${WORK:-/tmp/cantiva-bench}"
 cli="$PWD/$build/src/cli/cantiva-cli"
 dicts="$work/dicts"
 
-for p in libhyphen-dev hyphen-ru hyphen-en-us fortunes-ru fortunes time; do
+for p in libhyphen-dev hyphen-ru hyphen-en-us hyphen-de fortunes-ru fortunes fortunes-de time; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
         { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$p" >/dev/null; }
 done
 
 mkdir -p "$work"
-[ -f "$work/ru.cp1251.txt" ] || python3 bench/make_corpus.py "$work"
+[ -f "$work/de.latin1.txt" ] || python3 bench/make_corpus.py "$work"
 cc -O2 -o "$work/libhyphen_run" bench/libhyphen_run.c -lhyphen
 
 # The shipped dictionaries with 1,200 more exceptions each, so the lookup has real work to do.
@@ -31,7 +31,7 @@ for base, syl, enc in (("RHYPHEN", ru, "cp1251"), ("UHYPHEN", en, "ascii")):
     with open(f"{sys.argv[1]}/{base}.XCP", "ab") as f:
         f.write(("\r\n" + "\r\n".join(words)).encode(enc))
 PY
-for lang in ru en la us; do "$cli" compile --lang "$lang" --dict-dir "$dicts"; done
+for lang in ru en la us de; do "$cli" compile --lang "$lang" --dict-dir "$dicts"; done
 
 # Seconds and peak kilobytes of one command, output thrown away.
 # CPU seconds (user + system: steadier than wall time on a busy machine) and peak kilobytes.
@@ -59,3 +59,4 @@ run_language() {
 
 run_language Russian ru "$work/ru.cp1251.txt" /usr/share/hyphen/hyph_ru_RU.dic "$work/ru.koi8r.txt"
 run_language English us "$work/en.txt" /usr/share/hyphen/hyph_en_US.dic "$work/en.txt"
+run_language German de "$work/de.latin1.txt" /usr/share/hyphen/hyph_de_DE.dic "$work/de.latin1.txt"
