@@ -75,8 +75,7 @@ public:
     dictionaries::DictionaryState& state() { return state_; }
     Platform& platform() { return platform_; }
 
-    // The file dialogs' settings; each remembers the name chosen last. The result file's is
-    // shared by "Save result to file" and the Finale export.
+    // The file dialogs' settings; each command remembers the name chosen in it last.
     const FileDialogRequest& openSourceRequest() const { return openSourceRequest_; }
     const FileDialogRequest& resultFileRequest() const { return resultFileRequest_; }
     const FileDialogRequest& finaleFileRequest() const { return finaleFileRequest_; }
@@ -159,8 +158,6 @@ private:
     // is disabled and the user told which file is missing. False when it is available.
     bool disableIfUnavailable(dictionaries::Language language);
 
-    // The program closes because a compiled main dictionary cannot be opened: the error box,
-    // then the window closes and the event loop ends with status 0.
     // The LilyPond or gabc text of the result pane, to the clipboard or a file as the dialog says.
     void exportNotationText(NotationExportDialog* dialog, FileDialogRequest& fileRequest,
                             std::string (*exportText)(std::string_view));
@@ -171,6 +168,8 @@ private:
                                                           const std::string& pane,
                                                           notation::LayRequest& request);
 
+    // The program closes because a compiled main dictionary cannot be opened: the error box,
+    // then the window closes and the event loop ends with status 0.
     void closeForMissingDictionary(const dictionaries::MissingDictionaryError& error);
 
     Platform& platform_;
