@@ -57,7 +57,9 @@ constexpr LanguageInfo Windows1252Language(std::string_view base, std::string_vi
             true};
 }
 
-constexpr std::array<LanguageInfo, 8> kLanguages = {{
+} // namespace
+
+constexpr std::array<LanguageInfo, kAllLanguages.size()> kLanguageInfos = {{
     Windows1251Language("RHYPHEN", "Russian ", " Russian ", kRussianAlphabet, 32, "ru",
                         text::FoldRussianLetters, text::kRussianLetters),
     Windows1251Language("EHYPHEN", "English ", " English ", "abcdefghijklmnopqrstuvwxyz", 26, "en",
@@ -75,12 +77,6 @@ constexpr std::array<LanguageInfo, 8> kLanguages = {{
     Windows1252Language("SHYPHEN", "Spanish ", " Spanish ", kSpanishAlphabet, "es",
                         text::kSpanishLetters, text::kSpanishVowels),
 }};
-
-} // namespace
-
-const LanguageInfo& LanguageInfoOf(Language l) {
-    return kLanguages[static_cast<std::size_t>(IndexOf(l))];
-}
 
 std::string FileName(Language l, DictFile f) {
     std::string name(LanguageInfoOf(l).baseName);

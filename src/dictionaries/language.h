@@ -65,7 +65,12 @@ struct LanguageInfo {
     bool foldsCodePageLetters;
 };
 
-const LanguageInfo& LanguageInfoOf(Language l);
+extern const std::array<LanguageInfo, kAllLanguages.size()> kLanguageInfos;
+
+// Inline: the word step reads it for every word.
+inline const LanguageInfo& LanguageInfoOf(Language l) {
+    return kLanguageInfos[static_cast<std::size_t>(IndexOf(l))];
+}
 
 // The index of the closing entry of the letter index table: L + 1.
 inline int ClosingEntry(Language l) {

@@ -147,32 +147,16 @@ void JoinInitialLetterInPlace(std::string& out, std::size_t from, Language langu
 template <class Letter>
 void AppendWithHyphens(std::string& out, std::string_view letters, const GapWeights& weights,
                        Letter letter) {
+    // Room for a hyphen before every letter, written through a pointer and cut back after.
+    const std::size_t start = out.size();
+    out.resize(start + 2 * letters.size());
+    char* next = out.data() + start;
     for (std::size_t i = 1; i <= letters.size(); ++i) {
         if (i >= 2 && i + 1 < weights.size() && weights[i + 1] % 2 == 1)
-            out += '-';
-        out += letter(letters[i - 1]);
+            *next++ = '-';
+        *next++ = letter(letters[i - 1]);
     }
-}
-
-// The letter as the result writes it: lower case, but for the capitals of the case map (for
-// Windows-1251 those IsUpperLetter knows).
-struct RestoredLetterTable {
-    std::array<char, 256> letter{};
-    explicit RestoredLetterTable(const text::CaseMap& caseMap) {
-        for (int c = 0; c < 256; ++c) {
-            const char written = static_cast<char>(c);
-            const char lower = caseMap.lower(written);
-            letter[static_cast<std::size_t>(c)] =
-                caseMap.isCapital(written) ? caseMap.upper(lower) : lower;
-        }
-    }
-    char operator()(char written) const { return letter[static_cast<unsigned char>(written)]; }
-};
-
-const RestoredLetterTable& RestoredLettersOf(const text::CaseMap& caseMap) {
-    static const RestoredLetterTable windows1251(text::kWindows1251Case);
-    static const RestoredLetterTable windows1252(text::kWindows1252Case);
-    return &caseMap == &text::kWindows1252Case ? windows1252 : windows1251;
+    out.resize(static_cast<std::size_t>(next - out.data()));
 }
 
 } // namespace
@@ -204,7 +188,8 @@ void AppendWithCaseOf(std::string& out, std::string_view exceptionText, std::str
 
 std::string RestoredLetters(std::string_view written, const text::CaseMap& caseMap) {
     std::string letters(written.size(), '\0');
-    std::transform(written.begin(), written.end(), letters.begin(), RestoredLettersOf(caseMap));
+    std::transform(written.begin(), written.end(), letters.begin(),
+                   [&caseMap](char c) { return caseMap.restored(c); });
     return letters;
 }
 
@@ -301,7 +286,7 @@ void AppendHyphenatedWord(std::string& out, std::string_view word, const WordCon
     out += parts.leading;
     const std::size_t from = out.size();
     AppendWithHyphens(out, parts.stripped.substr(0, dotted.size() - 2), weights,
-                      RestoredLettersOf(caseMap));
+                      [&caseMap](char c) { return caseMap.restored(c); });
     JoinFinalLetterInPlace(out, from, language);
     JoinInitialLetterInPlace(out, from, language);
     out += parts.stripped.substr(parts.stripped.size() - clitic.size()); // the clitic as written

@@ -13,10 +13,13 @@ struct CaseMap {
     const std::array<char, 256>* lowerTable;
     const std::array<char, 256>* upperTable;
     ByteSet capitals;
+    // Lower case, but for the capitals, which stay capitals: the letter as a result writes it.
+    const std::array<char, 256>* restoredTable;
 
     char lower(char c) const { return (*lowerTable)[static_cast<unsigned char>(c)]; }
     char upper(char c) const { return (*upperTable)[static_cast<unsigned char>(c)]; }
     bool isCapital(char c) const { return capitals.contains(c); }
+    char restored(char c) const { return (*restoredTable)[static_cast<unsigned char>(c)]; }
     std::string lower(std::string_view s) const;
 };
 
