@@ -1,5 +1,7 @@
 #include "io/io_error.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 
@@ -30,6 +32,15 @@ std::string IoErrorMessage(int code) {
     }
 }
 
+namespace {
+
+constexpr std::array kCodesWithText = {io_code::kFileNotFound,       io_code::kInvalidFilename,
+                                       io_code::kTooManyOpenFiles,   io_code::kAccessDenied,
+                                       io_code::kReadBeyondEnd,      io_code::kDiskFull,
+                                       io_code::kInvalidNumericInput};
+
+} // namespace
+
 int IoCodeFromErrno(int err) {
     switch (err) {
     case ENOENT:
@@ -50,7 +61,9 @@ int IoCodeFromErrno(int err) {
     case EDQUOT:
         return io_code::kDiskFull;
     default:
-        return err;
+        return std::ranges::find(kCodesWithText, err) == kCodesWithText.end()
+                   ? err
+                   : io_code::kUnmappedCauseBase + err;
     }
 }
 

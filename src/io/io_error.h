@@ -29,6 +29,9 @@ inline constexpr int kAccessDenied = 5;
 inline constexpr int kReadBeyondEnd = 100;
 inline constexpr int kDiskFull = 101;
 inline constexpr int kInvalidNumericInput = 106;
+// A system cause outside the mapping whose number is one of the codes above is reported as this
+// plus its number, so that EIO (5) never reads as "File access denied".
+inline constexpr int kUnmappedCauseBase = 1000;
 } // namespace io_code
 
 // "File not found", "Invalid filename", …, "I/O error %d".

@@ -49,8 +49,10 @@ TEST(IoCodeFromErrno, MapsTheSystemCausesTheUserIsToldAbout) {
         {EISDIR, io_code::kAccessDenied},
         {ENOSPC, io_code::kDiskFull},
         {EDQUOT, io_code::kDiskFull},
-        {EIO, EIO},
         {EXDEV, EXDEV}, // others keep their number
+        {EIO, 1005},    // ... unless it is a code with a text of its own
+        {EINTR, 1004},
+        {EISCONN, 1106},
     };
     for (const auto& c : cases)
         EXPECT_EQ(IoCodeFromErrno(c.err), c.code) << c.err;
