@@ -1,5 +1,6 @@
 #include "text/case_map.h"
 
+#include "text/case_tables.h"
 #include "text/cp1251.h"
 
 #include <utility>
@@ -7,32 +8,17 @@
 namespace cantiva::text {
 namespace {
 
-struct Tables {
-    std::array<char, 256> lower{};
-    std::array<char, 256> upper{};
-};
-
-constexpr Tables MakeWindows1252Tables() {
-    Tables t;
-    for (int c = 0; c < 256; ++c) {
-        t.lower[c] = static_cast<char>(c);
-        t.upper[c] = static_cast<char>(c);
-    }
-    auto pair = [&t](int up, int low) {
-        t.lower[up] = static_cast<char>(low);
-        t.upper[low] = static_cast<char>(up);
-    };
-    for (int c = 'A'; c <= 'Z'; ++c)
-        pair(c, c + 32);
+constexpr CaseTables MakeWindows1252Tables() {
+    CaseTables t;
     for (int c = 0xC0; c <= 0xDE; ++c)
         if (c != 0xD7) // ×
-            pair(c, c + 32);
+            t.pair(c, c + 32);
     for (auto [up, low] : {std::pair{0x8A, 0x9A}, {0x8C, 0x9C}, {0x8E, 0x9E}, {0x9F, 0xFF}})
-        pair(up, low);
+        t.pair(up, low);
     return t;
 }
 
-constexpr Tables kWindows1252 = MakeWindows1252Tables();
+constexpr CaseTables kWindows1252 = MakeWindows1252Tables();
 
 std::array<char, 256> RestoredTable(const std::array<char, 256>& lower,
                                     const std::array<char, 256>& upper, ByteSet capitals) {

@@ -1,30 +1,17 @@
 #include "text/cp1251.h"
 
+#include "text/case_tables.h"
+
 #include <array>
 #include <utility>
 
 namespace cantiva::text {
 namespace {
 
-struct CaseTables {
-    std::array<char, 256> lower{};
-    std::array<char, 256> upper{};
-};
-
 constexpr CaseTables MakeCaseTables() {
     CaseTables t;
-    for (int c = 0; c < 256; ++c) {
-        t.lower[c] = static_cast<char>(c);
-        t.upper[c] = static_cast<char>(c);
-    }
-    auto pair = [&t](int up, int low) {
-        t.lower[up] = static_cast<char>(low);
-        t.upper[low] = static_cast<char>(up);
-    };
-    for (int c = 'A'; c <= 'Z'; ++c)
-        pair(c, c + 32);
     for (int c = 0xC0; c <= 0xDF; ++c)
-        pair(c, c + 32);
+        t.pair(c, c + 32);
     // Ё ё, then the Serbian, Macedonian, Ukrainian and Belarusian letters of the code page.
     constexpr std::pair<int, int> others[] = {
         {0xA8, 0xB8}, {0x80, 0x90}, {0x81, 0x83}, {0x8A, 0x9A}, {0x8C, 0x9C},
@@ -32,7 +19,7 @@ constexpr CaseTables MakeCaseTables() {
         {0xA5, 0xB4}, {0xAA, 0xBA}, {0xAF, 0xBF}, {0xB2, 0xB3}, {0xBD, 0xBE},
     };
     for (auto [up, low] : others)
-        pair(up, low);
+        t.pair(up, low);
     return t;
 }
 
