@@ -4,8 +4,8 @@ Nuclei: the vowels a e i o u á é í ó ú ü, and y where no vowel follows (ho
 i, u and ü next to another vowel form a diphthong with it (cie-lo, nues-tra, bue-na, ciu-dad,
 le-güe-ros, hoy); a e o and the accented í ú are strong, and two strong vowels are divided
 (po-e-ta, le-er, dí-a, ma-rí-a); a word whose only vowels are ia is dí-a written without
-the accent; i after a stop and l or r before a vowel is sung apart (cri-a-do, cli-en-te), but
-not in a final -ia, -io (pa-tria). u after q and after g before e, i is silent (que-so, gui-so).
+the accent; i after a stop and l or r before a vowel is sung apart (cri-a-do, cli-en-te, cri-o), but
+not in a final -ia, -io after another vowel (pa-tria). u after q and after g before e, i is silent (que-so, gui-so).
 Between two nuclei the right syllable takes the longest run of consonants that can begin a
 word: one consonant, ch, ll, rr (ca-lle, co-rrer, no-che), a stop or f before l or r (pa-dre,
 ha-bla; but at-las, ad-lá-te-re); s before a consonant stays left (es-te, nues-tra, ins-tan-te).
@@ -44,13 +44,15 @@ def _lone_ia(word):
 
 
 def _hiatus_after_i(word, k):
-    """i before a vowel after a stop and l or r is sung apart (cri-a-do, cli-en-te, cri-ó),
-    but not in a final unstressed -ia, -io (pa-tria)."""
+    """i before a vowel after a stop and l or r is sung apart (cri-a-do, cli-en-te, cri-ó,
+    fri-o), but not in a final unstressed -ia, -io (pa-tria)."""
     before = word[k - 2:k]
     if word[k] != "i" or len(before) < 2 or before[0] not in STOPS or before[1] not in LIQUIDS:
         return False
     rest = word[k + 1:]
-    return not (len(rest) <= 2 and rest[:1] in ("a", "o", "e") and rest[1:] in ("", "s"))
+    unstressed_end = len(rest) <= 2 and rest[:1] in ("a", "o", "e") and rest[1:] in ("", "s")
+    # with no vowel before it the ending carries the stress: cri-o, fri-o (crió, frío)
+    return not (unstressed_end and any(c in VOWELS for c in word[:k - 2]))
 
 
 def nuclei(word):

@@ -67,6 +67,9 @@ CASES = {
         "país": "pa-ís",
         "tía": "tí-a",
         "mias": "mi-as",              # a word of ia alone is í-a without its accent
+        "criado": "cri-a-do",         # i after a stop and l or r is sung apart ...
+        "frio": "fri-o",              # ... also at the end of a word with no other vowel
+        "patria": "pa-tria",          # ... but not in an unstressed ending
         "guitarra": "gui-ta-rra",     # gu, qu before e, i
         "leyes": "le-yes",            # y before a vowel is a consonant ...
         "hoy": "hoy",                 # ... else a vowel
