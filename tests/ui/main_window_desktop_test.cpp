@@ -8,6 +8,7 @@
 #include "ui/finale_export_dialog.h"
 #include "ui/main_window.h"
 #include "ui/support/find_child.h"
+#include "ui/support/window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,30 +42,11 @@ QString Q(const char* utf8) {
 }
 
 // Russian divides at а1м, English at a1m.
-class MainWindowDesktopTest : public ::testing::Test {
+class MainWindowDesktopTest : public test_support::WindowFixture {
 protected:
-    void SetUp() override {
-        folder.writeDictionaries(MainSource(Language::Russian, {"", W("а1м")}), "",
-                                 MainSource(Language::English, {"", "a1m"}));
-        cwd.emplace(folder.path());
-    }
+    void SetUp() override { useTinyDictionaries(); }
 
-    MainWindow& open() {
-        window = std::make_unique<MainWindow>(platform);
-        window->show();
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        return *window;
-    }
-    template <typename T> T* child(const char* name) { return Child<T>(*window, name); }
-    QPlainTextEdit* input() { return child<QPlainTextEdit>("inputPane"); }
-    QPlainTextEdit* result() { return child<QPlainTextEdit>("resultPane"); }
     QString status() { return window->statusBar()->currentMessage(); }
-
-    test_support::TempFolder folder;
-    std::optional<test_support::ScopedCurrentDirectory> cwd;
-    ScriptedPlatform platform;
-    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(MainWindowDesktopTest, SettingsAreRestoredAfterARestart) {

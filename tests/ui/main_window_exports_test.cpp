@@ -8,6 +8,7 @@
 #include "ui/main_window.h"
 #include "ui/score_export_dialog.h"
 #include "ui/support/find_child.h"
+#include "ui/support/window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,11 +41,10 @@ using Lines = std::vector<std::string>;
 const std::string kSaveResultDialog = "save-file: Text file (*.txt);;All files (*)";
 const std::string kScoreSaveDialog = "save-file: Text file (*.txt);;Any file (*)";
 
-class MainWindowExportsTest : public ::testing::Test {
+class MainWindowExportsTest : public test_support::WindowFixture {
 protected:
     void SetUp() override {
-        folder.writeDictionaries();
-        cwd = std::make_unique<test_support::ScopedCurrentDirectory>(folder.path());
+        useEmptyDictionaries();
         window = std::make_unique<MainWindow>(platform);
         ASSERT_FALSE(window->startupFailed());
         // The dictionaries are empty, which the window says once.
@@ -57,29 +57,8 @@ protected:
         dialogs.finaleExport = finale;
         window->setDialogs(dialogs);
     }
-    void TearDown() override {
-        window.reset();
-        cwd.reset();
-    }
+    QPlainTextEdit* pane(const char* name) const { return child<QPlainTextEdit>(name); }
 
-    QPlainTextEdit* pane(const char* name) const {
-        return window->findChild<QPlainTextEdit*>(QString::fromLatin1(name));
-    }
-    QAction* action(const char* name) const {
-        return window->findChild<QAction*>(QString::fromLatin1(name));
-    }
-    void showResult(const QString& text) {
-        pane("resultPane")->setPlainText(text);
-        platform.clearRecord();
-    }
-    QString file(const char* name) const {
-        return QString::fromStdString((folder / name).string());
-    }
-
-    TempFolder folder;
-    std::unique_ptr<test_support::ScopedCurrentDirectory> cwd;
-    ScriptedPlatform platform;
-    std::unique_ptr<MainWindow> window;
     ScoreExportDialog* score = nullptr;
     FinaleExportDialog* finale = nullptr;
 };

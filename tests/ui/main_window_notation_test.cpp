@@ -7,6 +7,7 @@
 #include "ui/main_window.h"
 #include "ui/notation_export_dialog.h"
 #include "ui/support/find_child.h"
+#include "ui/support/window_fixture.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -36,11 +37,10 @@ std::string Score(int notes, const std::string& lyric = "") {
     return out + "</measure></part></score-partwise>\n";
 }
 
-class MainWindowNotationTest : public ::testing::Test {
+class MainWindowNotationTest : public test_support::WindowFixture {
 protected:
     void SetUp() override {
-        folder.writeDictionaries();
-        cwd = std::make_unique<test_support::ScopedCurrentDirectory>(folder.path());
+        useEmptyDictionaries();
         window = std::make_unique<MainWindow>(platform);
         ASSERT_FALSE(window->startupFailed());
         lilyPond = new NotationExportDialog("Export as LilyPond lyrics", "lilyPondExportDialog",
@@ -54,19 +54,6 @@ protected:
         window->setDialogs(dialogs);
         platform.clearRecord();
     }
-    void TearDown() override {
-        window.reset();
-        cwd.reset();
-    }
-
-    QAction* action(const char* name) const { return Child<QAction>(*window, name); }
-    void showResult(const QString& text) {
-        Child<QPlainTextEdit>(*window, "resultPane")->setPlainText(text);
-        platform.clearRecord();
-    }
-    QString file(const char* name) const {
-        return QString::fromStdString((folder / name).string());
-    }
     // The lay dialog answers OK with the given verse and melisma option.
     void answerLayDialog(int verse, bool slurMelisma) {
         platform.onModal = [=](QDialog& dialog) {
@@ -76,10 +63,6 @@ protected:
         };
     }
 
-    TempFolder folder;
-    std::unique_ptr<test_support::ScopedCurrentDirectory> cwd;
-    ScriptedPlatform platform;
-    std::unique_ptr<MainWindow> window;
     NotationExportDialog* lilyPond = nullptr;
     NotationExportDialog* gabc = nullptr;
     LayLyricsDialog* lay = nullptr;

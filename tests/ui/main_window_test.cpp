@@ -6,6 +6,7 @@
 #include "ui/main_window.h"
 #include "ui/support/current_directory.h"
 #include "ui/support/scripted_platform.h"
+#include "ui/support/window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,42 +37,16 @@ QString Q(const char* utf8) {
 }
 
 // A Russian dictionary whose only pattern is а1м, and an English one whose only pattern is a1m.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public test_support::WindowFixture {
 protected:
-    void SetUp() override {
-        folder.writeDictionaries(MainSource(Language::Russian, {"", W("а1м")}), "",
-                                 MainSource(Language::English, {"", "a1m"}));
-        cwd.emplace(folder.path());
-    }
+    void SetUp() override { useTinyDictionaries(); }
 
-    // The window as the user first sees it: created, shown and activated.
-    MainWindow& open() {
-        window = std::make_unique<MainWindow>(platform);
-        window->show();
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        return *window;
-    }
-
-    template <typename T> T* child(const char* name) {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-    QPlainTextEdit* input() { return child<QPlainTextEdit>("inputPane"); }
-    QPlainTextEdit* result() { return child<QPlainTextEdit>("resultPane"); }
-    QAction* action(const char* name) { return child<QAction>(name); }
     bool enabled(const char* name) { return action(name)->isEnabled(); }
 
     void run(const QString& text) {
         input()->setPlainText(text);
         action("actionHyphenate")->trigger();
     }
-
-    test_support::TempFolder folder;
-    std::optional<test_support::ScopedCurrentDirectory> cwd;
-    ScriptedPlatform platform;
-    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(MainWindowTest, StartupReportsTheFirstMissingCompiledDictionary) {
