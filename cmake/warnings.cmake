@@ -2,8 +2,13 @@
 # options, and -Werror when CANTIVA_WERROR is on (CI turns it on).
 option(CANTIVA_WERROR "Treat compiler warnings as errors" OFF)
 
+# GCC 12 warns that std::string concatenations in optimised builds may overlap, which they cannot
+# (GCC bug 105329, fixed in GCC 13): the one warning left off, and only there.
+set(CANTIVA_GCC12_RESTRICT
+    "$<$<AND:$<CXX_COMPILER_ID:GNU>,$<VERSION_LESS:$<CXX_COMPILER_VERSION>,13>>:-Wno-restrict>")
+
 function(cantiva_target_warnings target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic ${CANTIVA_GCC12_RESTRICT}
                            $<$<BOOL:${CANTIVA_WERROR}>:-Werror>)
 endfunction()
 
