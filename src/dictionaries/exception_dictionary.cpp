@@ -7,6 +7,20 @@ namespace cantiva::dictionaries {
 
 namespace {
 constexpr std::size_t kFilterBits = 1 << 16;
+
+// A record divides its key only if its text is the key's letters with hyphens between them; any
+// other record (a hand-edited source with other marks, a damaged file) would change the word.
+bool SpellsKey(std::string_view text, std::string_view key) {
+    std::size_t k = 0;
+    for (char c : text) {
+        if (c == '-')
+            continue;
+        if (k == key.size() || c != key[k])
+            return false;
+        ++k;
+    }
+    return k == key.size();
+}
 } // namespace
 
 std::size_t ExceptionDictionary::FilterBit(std::string_view key) {
@@ -28,7 +42,7 @@ ExceptionDictionary::ExceptionDictionary(DecodedRecords decoded)
         std::string key = text::Trim(r.key);
         trimmedTexts_.push_back(text::Trim(r.text));
         texts_.push_back(std::move(r.text));
-        if (!key.empty()) {
+        if (!key.empty() && SpellsKey(trimmedTexts_.back(), key)) {
             filter_[FilterBit(key)] = true;
             firstByKey_.try_emplace(std::move(key), i);
         }

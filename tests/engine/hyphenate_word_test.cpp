@@ -119,6 +119,14 @@ TEST(HyphenateWord, ABlankExceptionNeverMatches) {
     EXPECT_EQ(ru("мама"), "ма-ма");
 }
 
+TEST(HyphenateWord, AnExceptionThatIsNotTheWordsLettersIsPassedOver) {
+    // Hand-edited sources: a record that would add, drop or change a character never applies.
+    Dictionaries ru(Language::Russian, {"о1к"}, "ма=ма\r\nма-ма\r\nок-но!\r\nсло-н");
+    EXPECT_EQ(ru("Мама"), "Ма-ма");
+    EXPECT_EQ(ru("окно"), "о-кно");
+    EXPECT_EQ(ru("слон"), "сло-н");
+}
+
 TEST(HyphenateWord, EnglishCliticsAndJoinRules) {
     Dictionaries en(Language::English, {"e1r", "s1p", "a1b", "e1a", "a1j", "1she"});
     struct Case {
