@@ -79,20 +79,27 @@ bool HasVowel(std::string_view part, const text::ByteSet& vowels) {
     return std::any_of(part.begin(), part.end(), [&](char c) { return vowels.contains(c); });
 }
 
-// A last part without a vowel joins the part before it (un-d); so does a first one (s-pleen).
-// The word is the tail of `out` from `from`.
-void JoinVowellessLastPart(std::string& out, std::size_t from, const text::ByteSet& vowels) {
-    const std::size_t cut = out.rfind('-');
-    if (cut != std::string::npos && cut > from &&
-        !HasVowel(std::string_view(out).substr(cut + 1), vowels))
-        out.erase(cut, 1);
-}
-
-void JoinVowellessFirstPart(std::string& out, std::size_t from, const text::ByteSet& vowels) {
-    const std::size_t cut = out.find('-', from);
-    if (cut != std::string::npos && cut > from &&
-        !HasVowel(std::string_view(out).substr(from, cut - from), vowels))
-        out.erase(cut, 1);
+// A sung syllable always holds a vowel: a part without one joins the part before it (un-d,
+// a-h-jo), and a first one the part after it (s-pleen). The word is the tail of `out` from
+// `from`, whose hyphens all stand between letters.
+void JoinVowellessParts(std::string& out, std::size_t from, const text::ByteSet& vowels) {
+    std::size_t write = from; // never past the part being read, so the word moves left in place
+    std::size_t partStart = from;
+    bool writtenHasVowel = false; // the last part written
+    for (std::size_t read = from; read <= out.size(); ++read) {
+        if (read < out.size() && out[read] != '-')
+            continue;
+        const bool hasVowel =
+            HasVowel(std::string_view(out).substr(partStart, read - partStart), vowels);
+        const bool joins = partStart != from && (!hasVowel || !writtenHasVowel);
+        if (partStart != from && !joins)
+            out[write++] = '-';
+        for (std::size_t i = partStart; i < read; ++i)
+            out[write++] = out[i];
+        writtenHasVowel = joins ? writtenHasVowel || hasVowel : hasVowel;
+        partStart = read + 1;
+    }
+    out.resize(write);
 }
 
 // The hyphen of t = X "-" Y at the end of the word stays or goes; the word is the tail of
@@ -100,7 +107,7 @@ void JoinVowellessFirstPart(std::string& out, std::size_t from, const text::Byte
 void JoinFinalLetterInPlace(std::string& out, std::size_t from, Language language) {
     if (const auto& info = dictionaries::LanguageInfoOf(language);
         info.edgeJoin == dictionaries::EdgeJoin::Vowelless) {
-        JoinVowellessLastPart(out, from, info.vowels);
+        JoinVowellessParts(out, from, info.vowels);
         return;
     }
     const std::size_t end = out.size();
@@ -122,7 +129,7 @@ void JoinFinalLetterInPlace(std::string& out, std::size_t from, Language languag
 void JoinInitialLetterInPlace(std::string& out, std::size_t from, Language language) {
     if (const auto& info = dictionaries::LanguageInfoOf(language);
         info.edgeJoin == dictionaries::EdgeJoin::Vowelless) {
-        JoinVowellessFirstPart(out, from, info.vowels);
+        JoinVowellessParts(out, from, info.vowels);
         return;
     }
     if (out.size() - from < kLoneLetterBreak ||

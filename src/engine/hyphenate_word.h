@@ -60,7 +60,7 @@ std::string RestoredLetters(std::string_view written,
 std::string InsertHyphens(std::string_view letters, const GapWeights& weights);
 
 // Join rules: undo a break that leaves one letter alone at the end, then at the start; for the
-// Windows-1252 languages, a break that leaves a last or first part without a vowel.
+// Windows-1252 languages, every break that leaves a part without a vowel (both calls join all).
 std::string JoinFinalLetter(std::string_view hyphenated, Language language);
 std::string JoinInitialLetter(std::string_view hyphenated, Language language);
 

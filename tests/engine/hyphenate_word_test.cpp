@@ -173,7 +173,7 @@ TEST(RestoredLetters, LowerCaseButTheCapitalsTheWordStepKnows) {
     EXPECT_EQ(U(RestoredLetters(W("МАМа Ёж ЂЏ Ab"))), "МАМа Ёж ђџ Ab");
 }
 
-TEST(JoinRules, RemoveBreaksThatLeaveOneLetterAlone) {
+TEST(JoinRules, RemoveBreaksThatLeaveOneLetterOrNoVowelAlone) {
     struct Case {
         const char* in;
         Language language;
@@ -193,6 +193,13 @@ TEST(JoinRules, RemoveBreaksThatLeaveOneLetterAlone) {
         {"-a", Language::English, "-a", "-a"},
         {"a--b", Language::English, "a--b", "a--b"},
         {"ab", Language::English, "ab", "ab"},
+        // Windows-1252 languages: any part without a vowel, wherever it stands.
+        {"un-d", Language::German, "und", "und"},
+        {"s-pleen", Language::German, "spleen", "spleen"},
+        {"a-h-jo-se", Language::Spanish, "ah-jo-se", "ah-jo-se"},
+        {"s-t-ra-s-se", Language::German, "stras-se", "stras-se"},
+        {"b-c-d", Language::Italian, "bcd", "bcd"},
+        {"ca-sa", Language::French, "ca-sa", "ca-sa"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(U(JoinFinalLetter(W(c.in), c.language)), c.afterFinal) << c.in;

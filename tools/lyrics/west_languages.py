@@ -53,18 +53,17 @@ def fold(word, lang):
     return "".join(out)
 
 
-def join_final(h, lang):
-    cut = h.rfind("-")
-    if cut > 0 and not any(c in VOWELS[lang] for c in h[cut + 1:]):
-        return h[:cut] + h[cut + 1:]
-    return h
-
-
-def join_initial(h, lang):
-    cut = h.find("-")
-    if cut > 0 and not any(c in VOWELS[lang] for c in h[:cut]):
-        return h[:cut] + h[cut + 1:]
-    return h
+def join_vowelless(h, lang):
+    """A part without a vowel joins the part before it (un-d, a-h-jo), a first one the part
+    after it (s-pleen)."""
+    merged = []
+    for part in h.split("-"):
+        has_vowel = any(c in VOWELS[lang] for c in part)
+        if merged and (not has_vowel or not any(c in VOWELS[lang] for c in merged[-1])):
+            merged[-1] += part
+        else:
+            merged.append(part)
+    return "-".join(merged)
 
 
 def divide(word, patterns, lang, exceptions=None):
@@ -79,4 +78,4 @@ def divide(word, patterns, lang, exceptions=None):
         if gaps[i + 1] % 2 == 1:
             out.append("-")
         out.append(word[i])
-    return join_initial(join_final("".join(out), lang), lang)
+    return join_vowelless("".join(out), lang)

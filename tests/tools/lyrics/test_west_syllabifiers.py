@@ -124,11 +124,12 @@ class FoldAndJoinTest(unittest.TestCase):
                  ("de", "un-d", "und"),       # a lone consonant does not
                  ("it", "a-mo-re", "a-mo-re"),  # a lone vowel at the start stays
                  ("fr", "s-pleen", "spleen"),
-                 ("it", "da-gl", "dagl"), ("es", "ah-j", "ahj")]
+                 ("it", "da-gl", "dagl"), ("es", "ah-j", "ahj"),
+                 ("es", "a-h-jo-sé", "ah-jo-sé"),  # and one inside the word
+                 ("de", "s-t-ra-s-se", "stras-se")]
         for lang, divided, joined in cases:
             with self.subTest(divided=divided):
-                self.assertEqual(west_languages.join_initial(west_languages.join_final(divided, lang), lang),
-                                 joined)
+                self.assertEqual(west_languages.join_vowelless(divided, lang), joined)
 
 
 @unittest.skipUnless(shutil.which("patgen"), "patgen (texlive-binaries)")
