@@ -9,10 +9,8 @@ megabytes="${MEGABYTES:-100}"
 work="${WORK:-/tmp/cantiva-bench-memory}"
 cli="$PWD/$build/src/cli/cantiva-cli"
 
-for p in fortunes-ru fortunes time; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
-        { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$p" >/dev/null; }
-done
+source bench/need_packages.sh
+need_packages fortunes-ru fortunes time
 
 mkdir -p "$work/dicts"
 [ -f "$work/ru.cp1251.txt" ] || python3 bench/make_corpus.py "$work" --megabytes "$megabytes"

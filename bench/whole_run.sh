@@ -10,10 +10,8 @@ work="${WORK:-/tmp/cantiva-bench}"
 cli="$PWD/$build/src/cli/cantiva-cli"
 dicts="$work/dicts"
 
-for p in libhyphen-dev hyphen-ru hyphen-en-us hyphen-de fortunes-ru fortunes fortunes-de time; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
-        { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$p" >/dev/null; }
-done
+source bench/need_packages.sh
+need_packages libhyphen-dev hyphen-ru hyphen-en-us hyphen-de fortunes-ru fortunes fortunes-de time
 
 mkdir -p "$work"
 [ -f "$work/de.latin1.txt" ] || python3 bench/make_corpus.py "$work"

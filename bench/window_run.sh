@@ -10,10 +10,8 @@ runs="${RUNS:-3}"
 work="${WORK:-/tmp/cantiva-bench}"
 dicts="$PWD/$build/dictionaries"
 
-for p in fortunes-ru fortunes time; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
-        { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$p" >/dev/null; }
-done
+source bench/need_packages.sh
+need_packages fortunes-ru fortunes time
 mkdir -p "$work"
 [ -f "$work/ru.cp1251.txt" ] || python3 bench/make_corpus.py "$work"
 # The Russian text in UTF-8 (what the window and the command line read by default), cut to 10 MB at
