@@ -12,35 +12,17 @@ namespace {
 
 using dictionaries::DictionaryState;
 using dictionaries::Language;
-using test_support::MainSource;
+using test_support::MainSourceOf;
 using test_support::TempFolder;
 using test_support::U;
 using test_support::W;
-
-// The sections of a source by first letter, from UTF-8 lines such as "а1м".
-std::vector<std::string> Sections(Language language, const std::vector<std::string>& patterns) {
-    const auto& info = dictionaries::LanguageInfoOf(language);
-    std::vector<std::string> sections(static_cast<std::size_t>(info.letterCount) + 1);
-    for (const std::string& utf8 : patterns) {
-        std::string p = W(utf8);
-        std::string key;
-        for (char c : p)
-            if (c < '0' || c > '9')
-                key += c;
-        std::size_t s = key[0] == '.' ? 0 : info.indexAlphabet.find(key[0]) + 1;
-        if (!sections[s].empty())
-            sections[s] += "\r\n";
-        sections[s] += p;
-    }
-    return sections;
-}
 
 // Tiny dictionaries of one language in a temporary folder, loaded.
 class Dictionaries {
 public:
     explicit Dictionaries(Language language, const std::vector<std::string>& patterns,
                           const std::string& exceptions = "") {
-        std::string source = MainSource(language, Sections(language, patterns));
+        std::string source = MainSourceOf(language, patterns);
         std::string russian = language == Language::Russian ? source : "";
         std::string english = language == Language::English ? source : "";
         std::string latin = language == Language::Latin ? source : "";

@@ -10,34 +10,18 @@ namespace {
 
 using dictionaries::DictionaryState;
 using dictionaries::Language;
-using test_support::MainSource;
+using test_support::MainSourceOf;
 using test_support::TempFolder;
 using test_support::W;
-
-// The sections of a source by first letter, from UTF-8 patterns such as "a1e".
-std::vector<std::string> Sections(Language language, const std::vector<std::string>& patterns) {
-    const auto& info = dictionaries::LanguageInfoOf(language);
-    std::vector<std::string> sections(static_cast<std::size_t>(info.letterCount) + 1);
-    for (const std::string& utf8 : patterns) {
-        std::string p = W(utf8);
-        std::size_t s = p[0] == '.' ? 0 : info.indexAlphabet.find(p[0]) + 1;
-        if (!sections[s].empty())
-            sections[s] += "\r\n";
-        sections[s] += p;
-    }
-    return sections;
-}
 
 // Words written with accents, ligatures and marks, divided through the Unicode run.
 class WrittenWords : public ::testing::Test {
 protected:
     WrittenWords() {
         folder.writeDictionaries(
-            MainSource(Language::Russian, Sections(Language::Russian, {"а1м", "о1с", "и1м"})),
-            W("при-мер"), "",
-            MainSource(Language::Latin, Sections(Language::Latin, {"a1e", "e1l", "o1r", "i1a",
-                                                                   "a1v", "i1v", "e1s"})),
-            MainSource(Language::American, Sections(Language::American, {"a1f", "o1e"})));
+            MainSourceOf(Language::Russian, {"а1м", "о1с", "и1м"}), W("при-мер"), "",
+            MainSourceOf(Language::Latin, {"a1e", "e1l", "o1r", "i1a", "a1v", "i1v", "e1s"}),
+            MainSourceOf(Language::American, {"a1f", "o1e"}));
         state.openAtStartup();
     }
 
@@ -120,14 +104,7 @@ protected:
             {Language::Spanish, {"i1ñ", "i1a", "a1f"}},
         };
         for (const auto& [language, patterns] : sources) {
-            const auto& info = dictionaries::LanguageInfoOf(language);
-            std::vector<std::string> sections(static_cast<std::size_t>(info.letterCount) + 1);
-            for (const std::string& utf8 : patterns) {
-                const std::string p = Cp1252(utf8);
-                std::string& section = sections[info.indexAlphabet.find(p[0]) + 1];
-                section += (section.empty() ? "" : "\r\n") + p;
-            }
-            const std::string source = MainSource(language, sections);
+            const std::string source = MainSourceOf(language, patterns);
             const std::string exceptions = Cp1252("GrÜ-ße");
             folder.writeRecords(
                 dictionaries::FileName(language, dictionaries::DictFile::MainCompiled),

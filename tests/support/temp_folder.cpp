@@ -1,6 +1,7 @@
 #include "support/temp_folder.h"
 
 #include "dictionaries/compilers.h"
+#include "text/utf8_codec.h"
 
 #include <algorithm>
 #include <atomic>
@@ -96,6 +97,20 @@ std::string MainSource(dictionaries::Language language, const std::vector<std::s
             add(sections[static_cast<std::size_t>(m)]);
     }
     return out;
+}
+
+std::string MainSourceOf(dictionaries::Language language,
+                         const std::vector<std::string>& utf8Patterns) {
+    const auto& info = dictionaries::LanguageInfoOf(language);
+    std::vector<std::string> sections(static_cast<std::size_t>(info.letterCount) + 1);
+    for (const std::string& utf8 : utf8Patterns) {
+        const std::string pattern = text::Utf8ToCodePage(utf8, *info.codePage).bytes;
+        const std::size_t first = pattern.find_first_not_of("0123456789");
+        std::string& section =
+            sections[pattern[first] == '.' ? 0 : info.indexAlphabet.find(pattern[first]) + 1];
+        section += (section.empty() ? "" : "\r\n") + pattern;
+    }
+    return MainSource(language, sections);
 }
 
 } // namespace cantiva::test_support

@@ -48,4 +48,9 @@ private:
 // per index letter (missing ones are empty). Lines are joined by CR LF.
 std::string MainSource(dictionaries::Language language, const std::vector<std::string>& sections);
 
+// The main source holding `utf8Patterns` (such as "a1e", ".мо1", "1ко") in the language's code
+// page, each in the section of its first letter.
+std::string MainSourceOf(dictionaries::Language language,
+                         const std::vector<std::string>& utf8Patterns);
+
 } // namespace cantiva::test_support
