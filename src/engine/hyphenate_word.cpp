@@ -105,11 +105,6 @@ void JoinVowellessParts(std::string& out, std::size_t from, const text::ByteSet&
 // The hyphen of t = X "-" Y at the end of the word stays or goes; the word is the tail of
 // `out` from `from`, changed in place.
 void JoinFinalLetterInPlace(std::string& out, std::size_t from, Language language) {
-    if (const auto& info = dictionaries::LanguageInfoOf(language);
-        info.edgeJoin == dictionaries::EdgeJoin::Vowelless) {
-        JoinVowellessParts(out, from, info.vowels);
-        return;
-    }
     const std::size_t end = out.size();
     if (end - from < kLoneLetterBreak ||
         !IsLoneLetterBreak(std::string_view(out).substr(end - kLoneLetterBreak)))
@@ -127,11 +122,6 @@ void JoinFinalLetterInPlace(std::string& out, std::size_t from, Language languag
 }
 
 void JoinInitialLetterInPlace(std::string& out, std::size_t from, Language language) {
-    if (const auto& info = dictionaries::LanguageInfoOf(language);
-        info.edgeJoin == dictionaries::EdgeJoin::Vowelless) {
-        JoinVowellessParts(out, from, info.vowels);
-        return;
-    }
     if (out.size() - from < kLoneLetterBreak ||
         !IsLoneLetterBreak(std::string_view(out).substr(from, kLoneLetterBreak)))
         return;
@@ -145,6 +135,17 @@ void JoinInitialLetterInPlace(std::string& out, std::size_t from, Language langu
                           (text::kEnglishConsonants.contains(y) || text::kLatinVowels.contains(y));
     if (join)
         out.erase(from + 1, 1);
+}
+
+// The language's join rules on the word that is the tail of `out` from `from`.
+void JoinInPlace(std::string& out, std::size_t from, Language language) {
+    if (const auto& info = dictionaries::LanguageInfoOf(language);
+        info.edgeJoin == dictionaries::EdgeJoin::Vowelless) {
+        JoinVowellessParts(out, from, info.vowels);
+        return;
+    }
+    JoinFinalLetterInPlace(out, from, language);
+    JoinInitialLetterInPlace(out, from, language);
 }
 
 // Appends letter(c) for every c of `letters`, with a hyphen before every letter whose gap weight
@@ -177,6 +178,12 @@ std::string JoinFinalLetter(std::string_view hyphenated, Language language) {
 std::string JoinInitialLetter(std::string_view hyphenated, Language language) {
     std::string out(hyphenated);
     JoinInitialLetterInPlace(out, 0, language);
+    return out;
+}
+
+std::string Join(std::string_view hyphenated, Language language) {
+    std::string out(hyphenated);
+    JoinInPlace(out, 0, language);
     return out;
 }
 
@@ -294,8 +301,7 @@ void AppendHyphenatedWord(std::string& out, std::string_view word, const WordCon
     const std::size_t from = out.size();
     AppendWithHyphens(out, parts.stripped.substr(0, dotted.size() - 2), weights,
                       [&caseMap](char c) { return caseMap.restored(c); });
-    JoinFinalLetterInPlace(out, from, language);
-    JoinInitialLetterInPlace(out, from, language);
+    JoinInPlace(out, from, language);
     out += parts.stripped.substr(parts.stripped.size() - clitic.size()); // the clitic as written
     out += parts.trailing;
 }

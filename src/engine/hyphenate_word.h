@@ -59,10 +59,13 @@ std::string RestoredLetters(std::string_view written,
 // gap weight is odd; never before the first letter.
 std::string InsertHyphens(std::string_view letters, const GapWeights& weights);
 
-// Join rules: undo a break that leaves one letter alone at the end, then at the start; for the
-// Windows-1252 languages, every break that leaves a part without a vowel (both calls join all).
+// Join rules of Russian, English, Latin and American: undo a break that leaves one letter alone
+// at the end, then at the start.
 std::string JoinFinalLetter(std::string_view hyphenated, Language language);
 std::string JoinInitialLetter(std::string_view hyphenated, Language language);
+// The language's join rules as the word step applies them: those two, or for the Windows-1252
+// languages the join of every part without a vowel to its neighbour.
+std::string Join(std::string_view hyphenated, Language language);
 
 // Appends the exception text `exceptionText` with the case of `original`: the k-th letter of
 // `exceptionText` (hyphens not counted) is upper-cased where the k-th character of `original` is an

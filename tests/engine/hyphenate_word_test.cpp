@@ -155,7 +155,7 @@ TEST(RestoredLetters, LowerCaseButTheCapitalsTheWordStepKnows) {
     EXPECT_EQ(U(RestoredLetters(W("МАМа Ёж ЂЏ Ab"))), "МАМа Ёж ђџ Ab");
 }
 
-TEST(JoinRules, RemoveBreaksThatLeaveOneLetterOrNoVowelAlone) {
+TEST(JoinRules, RemoveBreaksThatLeaveOneLetterAlone) {
     struct Case {
         const char* in;
         Language language;
@@ -175,18 +175,30 @@ TEST(JoinRules, RemoveBreaksThatLeaveOneLetterOrNoVowelAlone) {
         {"-a", Language::English, "-a", "-a"},
         {"a--b", Language::English, "a--b", "a--b"},
         {"ab", Language::English, "ab", "ab"},
-        // Windows-1252 languages: any part without a vowel, wherever it stands.
-        {"un-d", Language::German, "und", "und"},
-        {"s-pleen", Language::German, "spleen", "spleen"},
-        {"a-h-jo-se", Language::Spanish, "ah-jo-se", "ah-jo-se"},
-        {"s-t-ra-s-se", Language::German, "stras-se", "stras-se"},
-        {"b-c-d", Language::Italian, "bcd", "bcd"},
-        {"ca-sa", Language::French, "ca-sa", "ca-sa"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(U(JoinFinalLetter(W(c.in), c.language)), c.afterFinal) << c.in;
         EXPECT_EQ(U(JoinInitialLetter(W(c.in), c.language)), c.afterInitial) << c.in;
     }
+}
+
+TEST(JoinRules, WesternLanguagesJoinEveryPartWithoutAVowel) {
+    struct Case {
+        const char* in;
+        Language language;
+        const char* joined;
+    } cases[] = {
+        {"un-d", Language::German, "und"},
+        {"s-pleen", Language::German, "spleen"},
+        {"a-h-jo-se", Language::Spanish, "ah-jo-se"}, // inside the word too
+        {"s-t-ra-s-se", Language::German, "stras-se"},
+        {"b-c-d", Language::Italian, "bcd"},
+        {"a-mo-re", Language::Italian, "a-mo-re"}, // a lone vowel is a syllable
+        {"ca-sa", Language::French, "ca-sa"},
+        {"ma-j", Language::English, "maj"}, // the others keep their lone-letter rules
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Join(c.in, c.language), c.joined) << c.in;
 }
 
 TEST(HyphenateWord, NoLimitOnTheNumberOfMatches) {
