@@ -33,7 +33,7 @@ constexpr LanguageInfo Windows1251Language(std::string_view base, std::string_vi
             fold,
             &text::kWindows1251Case,
             letters,
-            EdgeJoin::LoneLetter,
+            JoinRule::LoneLetter,
             {},
             false};
 }
@@ -52,7 +52,7 @@ constexpr LanguageInfo Windows1252Language(std::string_view base, std::string_vi
             text::FoldWesternLetters,
             &text::kWindows1252Case,
             letters,
-            EdgeJoin::Vowelless,
+            JoinRule::Vowelless,
             vowels,
             true};
 }

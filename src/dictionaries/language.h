@@ -41,9 +41,9 @@ constexpr int IndexOf(Language l) {
     return static_cast<int>(l);
 }
 
-// Which breaks at the ends of a word are undone: one that leaves a single letter alone (the rules
-// of the first four languages), or one that leaves a first or last part without a vowel.
-enum class EdgeJoin : std::uint8_t { LoneLetter, Vowelless };
+// Which breaks the word step undoes: one that leaves a single letter alone at an end of the word
+// (the rules of the first four languages), or any that leaves a part without a vowel.
+enum class JoinRule : std::uint8_t { LoneLetter, Vowelless };
 
 // The constants of one dictionary language. The language, not the core, decides how its text is
 // read: `codePage` is the code page of its dictionaries (and of the core text a run divides), and
@@ -59,7 +59,7 @@ struct LanguageInfo {
     text::FoldFunction fold;
     const text::CaseMap* caseMap; // the case mapping of `codePage`
     text::ByteSet letters;        // the letters a word of the language is made of, both cases
-    EdgeJoin edgeJoin;
+    JoinRule joinRule;
     text::ByteSet vowels; // both cases; the vowelless join reads them
     // Letters of the code page outside `letters` fold as `fold` reads them (é in German).
     bool foldsCodePageLetters;

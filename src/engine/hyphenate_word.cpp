@@ -140,7 +140,7 @@ void JoinInitialLetterInPlace(std::string& out, std::size_t from, Language langu
 // The language's join rules on the word that is the tail of `out` from `from`.
 void JoinInPlace(std::string& out, std::size_t from, Language language) {
     if (const auto& info = dictionaries::LanguageInfoOf(language);
-        info.edgeJoin == dictionaries::EdgeJoin::Vowelless) {
+        info.joinRule == dictionaries::JoinRule::Vowelless) {
         JoinVowellessParts(out, from, info.vowels);
         return;
     }

@@ -19,7 +19,7 @@ INDEX = {
 BASE_NAME = {"de": "GHYPHEN", "fr": "FHYPHEN", "it": "IHYPHEN", "es": "SHYPHEN"}
 ENCODING = "cp1252"
 
-# The vowels of the word step's join rules: a first or last fragment without one of these joins
+# The vowels of the word step's join rule: a fragment without one of these joins
 # its neighbour (un-d, s-pleen, da-gl), as a sung syllable always holds a vowel.
 VOWELS = {
     "de": frozenset("aeiouyäöü"),
