@@ -7,10 +7,11 @@
 namespace cantiva::cli {
 namespace {
 
-int PositiveOption(const Arguments& args, const std::string& name) {
+// The option's number from 1, or `absent` when it is not given.
+int PositiveOption(const Arguments& args, const std::string& name, int absent = 1) {
     const std::optional<std::string> value = args.value(name);
     if (!value)
-        return 1;
+        return absent;
     int number = 0;
     const char* end = value->data() + value->size();
     auto [ptr, ec] = std::from_chars(value->data(), end, number);
@@ -29,7 +30,9 @@ std::string RequiredOption(const Arguments& args, const std::string& name) {
 } // namespace
 
 int LayCommand(const std::vector<std::string>& rawArgs) {
-    Arguments args(rawArgs, {"--score", "--out", "--part", "--voice", "--verse", "--encoding"},
+    Arguments args(rawArgs,
+                   {"--score", "--out", "--part", "--voice", "--verse", "--encoding",
+                    "--from-measure", "--to-measure", "--follow-verse"},
                    {"--slur-melisma", "--replace"});
     const std::string input = RequiredOption(args, "--score");
     const std::string output = RequiredOption(args, "--out");
@@ -39,6 +42,9 @@ int LayCommand(const std::vector<std::string>& rawArgs) {
     request.verse = PositiveOption(args, "--verse");
     request.slurMelisma = args.flag("--slur-melisma");
     request.replaceVerse = args.flag("--replace");
+    request.fromMeasure = PositiveOption(args, "--from-measure", 0);
+    request.toMeasure = PositiveOption(args, "--to-measure", 0);
+    request.followVerse = PositiveOption(args, "--follow-verse", 0);
     const std::string text = DecodeInputAsUtf8(ReadInput(args.file()), EncodingOption(args));
 
     const notation::LayReport report = notation::LayLyricsOnFile(input, text, request, output);

@@ -50,6 +50,7 @@ constexpr const char* kUsage =
     "       cantiva-cli lilypond  [--encoding utf-8|cp1251] [FILE]\n"
     "       cantiva-cli gabc      [--encoding utf-8|cp1251] [FILE]\n"
     "       cantiva-cli lay       --score IN --out OUT [--part ID] [--voice N] [--verse N]\n"
+    "                             [--from-measure N] [--to-measure N] [--follow-verse N]\n"
     "                             [--slur-melisma] [--replace] [--encoding utf-8|cp1251] [FILE]\n";
 
 } // namespace

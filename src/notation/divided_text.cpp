@@ -59,6 +59,33 @@ DividedWord SplitWord(std::string_view word) {
     return out;
 }
 
+// A syllable split where two words are joined on one note: at "‿" (U+203F) or "_" with
+// characters on both sides (attached punctuation brings blanks into a syllable).
+std::vector<std::string_view> JoinedParts(std::string_view syllable) {
+    static constexpr std::string_view kTie = "\u203F";
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    for (std::size_t i = 1; i + 1 < syllable.size(); ++i) {
+        const std::size_t width = syllable.substr(i, kTie.size()) == kTie ? kTie.size()
+                                  : syllable[i] == '_'                    ? 1
+                                                                          : 0;
+        if (width == 0 || i == start || i + width >= syllable.size() || syllable[i - 1] == ' ' ||
+            syllable[i + width] == ' ')
+            continue;
+        parts.push_back(syllable.substr(start, i - start));
+        start = i + width;
+        i = start;
+    }
+    parts.push_back(syllable.substr(start));
+    return parts;
+}
+
+Syllabic SyllabicOf(bool startsWord, bool endsWord) {
+    if (startsWord)
+        return endsWord ? Syllabic::Single : Syllabic::Begin;
+    return endsWord ? Syllabic::End : Syllabic::Middle;
+}
+
 } // namespace
 
 std::vector<DividedLine> ReadDividedText(std::string_view utf8) {
@@ -121,13 +148,18 @@ std::vector<PlacedSyllable> SyllablesInOrder(std::string_view utf8) {
         for (const DividedWord& word : AttachPunctuation(line)) {
             const std::size_t n = word.syllables.size();
             for (std::size_t k = 0; k < n; ++k) {
-                const Syllabic syllabic = n == 1       ? Syllabic::Single
-                                          : k == 0     ? Syllabic::Begin
-                                          : k + 1 == n ? Syllabic::End
-                                                       : Syllabic::Middle;
-                out.push_back({word.syllables[k], syllabic});
+                const std::vector<std::string_view> parts = JoinedParts(word.syllables[k]);
+                for (std::size_t p = 0; p < parts.size(); ++p) {
+                    const bool startsWord = k == 0 || p > 0;
+                    const bool endsWord = k + 1 == n || p + 1 < parts.size();
+                    const NextJoin next =
+                        p + 1 < parts.size() ? NextJoin::SameNote : NextJoin::Apart;
+                    out.push_back({std::string(parts[p]), SyllabicOf(startsWord, endsWord), next});
+                }
             }
         }
+        if (!out.empty())
+            out.back().endsLine = true;
     }
     return out;
 }

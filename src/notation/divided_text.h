@@ -31,12 +31,23 @@ enum class Syllabic { Single, Begin, Middle, End };
 // The MusicXML name of the syllable's place in its word: "single", "begin", "middle", "end".
 std::string_view SyllabicName(Syllabic syllabic);
 
+// How a syllable meets the next one under the notes.
+enum class NextJoin {
+    Apart,           // on notes of their own
+    SameNote,        // on one note, an elision: "le‿â", LilyPond's "le~â"
+    SameNoteIfShort, // on one note only where the melody has too few notes (synalepha)
+};
+
 struct PlacedSyllable {
     std::string text;
     Syllabic syllabic = Syllabic::Single;
+    NextJoin next = NextJoin::Apart;
+    bool endsLine = false; // the last syllable of a line of the text
 };
 
-// Every syllable of the text in order, punctuation attached, with its place in its word.
+// Every syllable of the text in order, punctuation attached, with its place in its word. Two
+// words joined by "‿" or "_" (no blank between) are sung on one note: the syllable before the
+// joint is marked SameNote.
 std::vector<PlacedSyllable> SyllablesInOrder(std::string_view utf8);
 
 // The syllables written back as a divided text: hyphens inside words, spaces between them; a

@@ -204,7 +204,11 @@ std::vector<PartSummary> ScoreParts(const ScoreContainer& score) {
 
 LayReport LayLyrics(ScoreContainer& score, std::string_view dividedUtf8,
                     const LayRequest& request) {
-    const std::vector<PlacedSyllable> syllables = SyllablesInOrder(dividedUtf8);
+    return LayLyrics(score, SyllablesInOrder(dividedUtf8), request);
+}
+
+LayReport LayLyrics(ScoreContainer& score, const std::vector<PlacedSyllable>& syllables,
+                    const LayRequest& request) {
     if (syllables.empty())
         throw ScoreError(ScoreError::Kind::NoLyrics, "There are no lyrics to lay");
 
@@ -263,8 +267,14 @@ LayReport LayLyrics(ScoreContainer& score, std::string_view dividedUtf8,
 
 LayReport LayLyricsOnFile(const std::filesystem::path& input, std::string_view dividedUtf8,
                           const LayRequest& request, const std::filesystem::path& output) {
+    return LayLyricsOnFile(input, SyllablesInOrder(dividedUtf8), request, output);
+}
+
+LayReport LayLyricsOnFile(const std::filesystem::path& input,
+                          const std::vector<PlacedSyllable>& syllables, const LayRequest& request,
+                          const std::filesystem::path& output) {
     ScoreContainer score(ReadWholeFile(input));
-    const LayReport report = LayLyrics(score, dividedUtf8, request);
+    const LayReport report = LayLyrics(score, syllables, request);
     exporting::WriteUserFile(output, score.bytes(ScoreFormOfName(output.string())));
     return report;
 }

@@ -17,6 +17,11 @@ struct LayRequest {
     int verse = 1;    // the lyric number
     bool slurMelisma = false;
     bool replaceVerse = false;
+    // Only the measures numbered from..to (0: no bound) take the verse.
+    int fromMeasure = 0;
+    int toMeasure = 0;
+    // Lay on the notes that this verse of the score sings, with its melismas (0: none).
+    int followVerse = 0;
 };
 
 struct LayReport {
@@ -43,12 +48,17 @@ std::vector<PartSummary> ScoreParts(const ScoreContainer& score);
 // gets <extend/>. Lyrics of other verses are kept; the same verse is an error unless
 // `replaceVerse`. Throws ScoreError and then leaves `score` as it was.
 LayReport LayLyrics(ScoreContainer& score, std::string_view dividedUtf8, const LayRequest& request);
+LayReport LayLyrics(ScoreContainer& score, const std::vector<PlacedSyllable>& syllables,
+                    const LayRequest& request);
 
 // Reads the score file, lays the lyrics and writes the result to `output` (compressed when its
 // name ends in .mxl) through a temporary file. Nothing is written when anything fails: IoError
 // (exporting::UserFileError when writing) or ScoreError.
 LayReport LayLyricsOnFile(const std::filesystem::path& input, std::string_view dividedUtf8,
                           const LayRequest& request, const std::filesystem::path& output);
+LayReport LayLyricsOnFile(const std::filesystem::path& input,
+                          const std::vector<PlacedSyllable>& syllables, const LayRequest& request,
+                          const std::filesystem::path& output);
 
 // What the user is told after laying: "Laid 24 syllables on part P1, voice 1, verse 1.", then a
 // line with the syllables left over (as divided text) or the notes left without one, if any.

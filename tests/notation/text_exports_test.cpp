@@ -9,8 +9,10 @@ namespace {
 
 std::vector<std::string> Placed(std::string_view text) {
     std::vector<std::string> out;
+    // "~" marks a syllable sung on one note with the next, "/" the end of a line.
     for (const PlacedSyllable& s : SyllablesInOrder(text))
-        out.push_back(std::string(SyllabicName(s.syllabic)) + ":" + s.text);
+        out.push_back(std::string(SyllabicName(s.syllabic)) + ":" + s.text +
+                      (s.next == NextJoin::SameNote ? "~" : "") + (s.endsLine ? "/" : ""));
     return out;
 }
 
@@ -20,15 +22,20 @@ TEST(DividedText, SyllablesTakeTheirPlaceInTheWord) {
         std::vector<std::string> placed;
     } cases[] = {
         {"Ký-ri-e, e-lé-i-son.",
-         {"begin:Ký", "middle:ri", "end:e,", "begin:e", "middle:lé", "middle:i", "end:son."}},
+         {"begin:Ký", "middle:ri", "end:e,", "begin:e", "middle:lé", "middle:i", "end:son./"}},
         {"glo-ri-a\r\nin ex-cel-sis\n",
-         {"begin:glo", "middle:ri", "end:a", "single:in", "begin:ex", "middle:cel", "end:sis"}},
+         {"begin:glo", "middle:ri", "end:a/", "single:in", "begin:ex", "middle:cel", "end:sis/"}},
         // Punctuation standing alone goes with a neighbour, never under a note of its own.
-        {"Lord — a-men", {"single:Lord —", "begin:a", "end:men"}},
-        {"* Ky-ri-e *", {"begin:* Ky", "middle:ri", "end:e *"}},
-        {"— …", {"single:— …"}},
+        {"Lord — a-men", {"single:Lord —", "begin:a", "end:men/"}},
+        {"* Ky-ri-e *", {"begin:* Ky", "middle:ri", "end:e */"}},
+        {"— …", {"single:— …/"}},
         // Only a hyphen between two other characters divides.
-        {"-ing x- a--b -", {"single:-ing", "single:x-", "single:a--b -"}},
+        {"-ing x- a--b -", {"single:-ing", "single:x-", "single:a--b -/"}},
+        // Words joined by a tie are sung on one note; a tie at a word's edge is text.
+        {"pren-dre\u203Fun jour", {"begin:pren", "end:dre~", "single:un", "single:jour/"}},
+        {"bel-le_\u00E2-me", {"begin:bel", "end:le~", "begin:\u00E2", "end:me/"}},
+        {"in\u203Fthe\u203Fend", {"single:in~", "single:the~", "single:end/"}},
+        {"_a b_ \u203F c\u203F", {"single:_a", "single:b_ \u203F", "single:c\u203F/"}},
         {"  \t\r\n", {}},
     };
     for (const auto& c : cases)
