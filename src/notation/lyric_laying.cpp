@@ -2,6 +2,8 @@
 
 #include "export/user_file.h"
 #include "io/file_io.h"
+#include "notation/verse_alignment.h"
+#include "notation/voice_reading.h"
 
 #include <algorithm>
 #include <charconv>
@@ -16,46 +18,6 @@ std::string_view Trimmed(std::string_view s) {
     if (first == std::string_view::npos)
         return {};
     return s.substr(first, s.find_last_not_of(" \t\r\n") - first + 1);
-}
-
-// A note's voice; notes without a <voice> element are in voice 1. Unreadable numbers are 0.
-int VoiceOf(pugi::xml_node note) {
-    const pugi::xml_node voice = note.child("voice");
-    if (!voice)
-        return 1;
-    const std::string_view text = Trimmed(voice.child_value());
-    int value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
-
-std::string VerseName(int verse) {
-    return std::to_string(verse);
-}
-
-// A lyric without a number is verse 1.
-bool IsVerse(pugi::xml_node lyric, const std::string& verse) {
-    const pugi::xml_attribute number = lyric.attribute("number");
-    return number ? Trimmed(number.value()) == verse : verse == "1";
-}
-
-bool HasTypedChild(pugi::xml_node parent, const char* name, std::string_view type) {
-    for (pugi::xml_node child : parent.children(name)) {
-        if (type == child.attribute("type").value())
-            return true;
-    }
-    return false;
-}
-
-// The second and later notes of a tie, by the sounding tie or the drawn one.
-bool ContinuesTie(pugi::xml_node note) {
-    const pugi::xml_node notations = note.child("notations");
-    return HasTypedChild(note, "tie", "stop") || HasTypedChild(notations, "tied", "stop") ||
-           HasTypedChild(notations, "tied", "continue");
-}
-
-bool IsSingable(pugi::xml_node note) {
-    return !note.child("rest") && !note.child("grace") && !note.child("cue");
 }
 
 std::vector<pugi::xml_node> NotesOfPart(pugi::xml_node part) {
@@ -140,48 +102,132 @@ pugi::xml_node NewLyric(pugi::xml_node note, const std::string& verse) {
     return InsertIndented(note, last, {});
 }
 
-void WriteLyric(pugi::xml_node note, const std::string& verse, const PlacedSyllable& syllable,
-                bool extend) {
+// One note's lyric: the syllable, and the syllables of the next words elided onto it.
+void WriteLyric(pugi::xml_node note, const std::string& verse,
+                const std::vector<const PlacedSyllable*>& chain, bool extend) {
     pugi::xml_node lyric = NewLyric(note, verse);
     lyric.append_attribute("number").set_value(verse.c_str());
-    lyric.append_child("syllabic").text().set(std::string(SyllabicName(syllable.syllabic)).c_str());
-    lyric.append_child("text").text().set(syllable.text.c_str());
+    for (std::size_t k = 0; k < chain.size(); ++k) {
+        if (k > 0)
+            lyric.append_child("elision");
+        lyric.append_child("syllabic")
+            .text()
+            .set(std::string(SyllabicName(chain[k]->syllabic)).c_str());
+        lyric.append_child("text").text().set(chain[k]->text.c_str());
+    }
     if (extend)
         lyric.append_child("extend");
 }
 
-struct SungNote {
-    pugi::xml_node note;
-    bool melismaFollows = false;
-};
-
-// The notes that take a syllable, in order, with whether a slurred melisma follows each.
-std::vector<SungNote> SungNotes(const std::vector<pugi::xml_node>& voiceNotes, bool slurMelisma) {
-    std::vector<SungNote> sung;
-    std::set<std::string> openSlurs;
-    for (pugi::xml_node note : voiceNotes) {
-        if (!IsSingable(note))
-            continue;
-        if (!note.child("chord")) {
-            const bool underSlur = slurMelisma && !openSlurs.empty();
-            if (underSlur && !sung.empty())
-                sung.back().melismaFollows = true;
-            if (!underSlur && !ContinuesTie(note))
-                sung.push_back({note});
-        }
-        // Slurs that start or end on any note of the chord; a grace note's slur is ignored, so
-        // the main note it leads to is not taken for a melisma.
-        const pugi::xml_node notations = note.child("notations");
-        for (pugi::xml_node slur : notations.children("slur")) {
-            if (std::string_view(slur.attribute("type").value()) == "stop")
-                openSlurs.erase(slur.attribute("number").as_string("1"));
-        }
-        for (pugi::xml_node slur : notations.children("slur")) {
-            if (std::string_view(slur.attribute("type").value()) == "start")
-                openSlurs.insert(slur.attribute("number").as_string("1"));
-        }
+// The syllables grouped by the note they go on: an elision (SameNote) makes one group.
+std::vector<std::vector<const PlacedSyllable*>>
+NoteGroups(const std::vector<PlacedSyllable>& syllables) {
+    std::vector<std::vector<const PlacedSyllable*>> groups;
+    bool joined = false;
+    for (const PlacedSyllable& s : syllables) {
+        if (!joined)
+            groups.emplace_back();
+        groups.back().push_back(&s);
+        joined = s.next == NextJoin::SameNote;
     }
-    return sung;
+    return groups;
+}
+
+std::vector<SyllableShape> ShapesOf(const std::vector<std::vector<const PlacedSyllable*>>& groups) {
+    std::vector<SyllableShape> shapes;
+    for (const auto& group : groups) {
+        const Syllabic first = group.front()->syllabic;
+        shapes.push_back({first == Syllabic::Single || first == Syllabic::Begin,
+                          group.back()->next == NextJoin::SameNoteIfShort});
+    }
+    return shapes;
+}
+
+VoiceReadingOptions ReadingOptions(const LayRequest& request, const std::string& verse) {
+    VoiceReadingOptions options;
+    options.voice = request.voice;
+    options.verse = verse;
+    options.slurMelisma = request.slurMelisma;
+    options.fromMeasure = request.fromMeasure;
+    options.toMeasure = request.toMeasure;
+    if (request.followVerse > 0)
+        options.followVerse = std::to_string(request.followVerse);
+    return options;
+}
+
+// The phrases (from one rest or breath to the next) where the alignment had to guess: a
+// melisma on a note nothing marks as one, or a syllable of its own on a beamed note.
+std::vector<UnsurePhrase> UnsurePhrases(const std::vector<VoiceNote>& sung,
+                                        const VerseAlignment& alignment) {
+    std::vector<bool> starts(sung.size(), false);
+    for (std::size_t note : alignment.noteOf)
+        starts[note] = true;
+    std::vector<UnsurePhrase> out;
+    if (alignment.noteOf.empty())
+        return out;
+    UnsurePhrase phrase;
+    for (std::size_t i = alignment.noteOf.front(); i <= alignment.lastNote; ++i) {
+        const NoteEvidence& e = sung[i].evidence;
+        if (e.afterRest && phrase.notes > 0) {
+            if (phrase.guessedMelismas + phrase.guessedSyllables > 0)
+                out.push_back(phrase);
+            phrase = {};
+        }
+        if (phrase.notes == 0)
+            phrase.firstMeasure = sung[i].measure;
+        phrase.lastMeasure = sung[i].measure;
+        ++phrase.notes;
+        const bool marked = e.continuesBeam || e.underSlur || e.otherVerse < 0;
+        if (starts[i])
+            ++phrase.syllables;
+        if (!starts[i] && !marked)
+            ++phrase.guessedMelismas;
+        if (starts[i] && (e.continuesBeam || e.otherVerse < 0))
+            ++phrase.guessedSyllables;
+    }
+    if (phrase.guessedMelismas + phrase.guessedSyllables > 0)
+        out.push_back(phrase);
+    return out;
+}
+
+void PlaceSyllables(const std::vector<VoiceNote>& sung,
+                    const std::vector<PlacedSyllable>& syllables, const std::string& verse,
+                    const LayRequest& request, LayReport& report) {
+    const std::vector<std::vector<const PlacedSyllable*>> groups = NoteGroups(syllables);
+    std::vector<NoteEvidence> evidence;
+    for (const VoiceNote& n : sung)
+        evidence.push_back(n.evidence);
+    AlignmentOptions options;
+    options.everySlurIsMelisma = request.slurMelisma;
+    options.followOtherVerse = request.followVerse > 0;
+    const VerseAlignment alignment = AlignVerse(evidence, ShapesOf(groups), options);
+
+    const std::size_t placed = alignment.noteOf.size();
+    for (std::size_t k = 0; k < placed;) {
+        // A synalepha taken puts the next group on the same note.
+        std::vector<const PlacedSyllable*> chain = groups[k];
+        std::size_t next = k + 1;
+        for (; next < placed && alignment.sharesNote[next]; ++next)
+            chain.insert(chain.end(), groups[next].begin(), groups[next].end());
+        const std::size_t note = alignment.noteOf[k];
+        const std::size_t end = next < placed ? alignment.noteOf[next] : alignment.lastNote + 1;
+        const bool held = std::any_of(sung.begin() + static_cast<std::ptrdiff_t>(note),
+                                      sung.begin() + static_cast<std::ptrdiff_t>(end),
+                                      [](const VoiceNote& n) { return n.slurHoldsOver; });
+        WriteLyric(sung[note].note, verse, chain, held || end > note + 1);
+        report.laid += static_cast<int>(chain.size());
+        k = next;
+    }
+    report.sungNotes = static_cast<int>(sung.size());
+    for (std::size_t k = placed; k < groups.size(); ++k) {
+        for (const PlacedSyllable* s : groups[k])
+            report.leftover.push_back(*s);
+    }
+    report.notesWithoutSyllable =
+        placed == 0
+            ? static_cast<int>(sung.size())
+            : static_cast<int>(sung.size() - 1 - std::min(alignment.lastNote, sung.size() - 1));
+    report.unsure = UnsurePhrases(sung, alignment);
 }
 
 } // namespace
@@ -234,7 +280,7 @@ LayReport LayLyrics(ScoreContainer& score, const std::vector<PlacedSyllable>& sy
                              " (its voices: " + JoinVoices(VoicesOf(partNotes)) + ")");
 
     // Checked before anything changes, so an error leaves the score whole.
-    const std::string verse = VerseName(request.verse);
+    const std::string verse = std::to_string(request.verse);
     std::vector<pugi::xml_node> sameVerse;
     for (pugi::xml_node note : voiceNotes) {
         for (pugi::xml_node lyric : note.children("lyric")) {
@@ -253,15 +299,8 @@ LayReport LayLyrics(ScoreContainer& score, const std::vector<PlacedSyllable>& sy
         lyric.parent().remove_child(lyric);
     }
 
-    const std::vector<SungNote> sung = SungNotes(voiceNotes, request.slurMelisma);
-    const std::size_t laid = std::min(sung.size(), syllables.size());
-    for (std::size_t i = 0; i < laid; ++i)
-        WriteLyric(sung[i].note, verse, syllables[i], sung[i].melismaFollows);
-
-    report.sungNotes = static_cast<int>(sung.size());
-    report.laid = static_cast<int>(laid);
-    report.leftover.assign(syllables.begin() + static_cast<std::ptrdiff_t>(laid), syllables.end());
-    report.notesWithoutSyllable = static_cast<int>(sung.size() - laid);
+    const std::vector<VoiceNote> sung = ReadVoice(part, ReadingOptions(request, verse));
+    PlaceSyllables(sung, syllables, verse, request, report);
     return report;
 }
 
@@ -279,10 +318,32 @@ LayReport LayLyricsOnFile(const std::filesystem::path& input,
     return report;
 }
 
+namespace {
+
+std::string Counted(std::size_t count, const char* noun) {
+    return std::to_string(count) + ' ' + noun + (count == 1 ? "" : "s");
+}
+
+} // namespace
+
+std::string UnsurePhraseText(const UnsurePhrase& phrase) {
+    std::string text = phrase.firstMeasure == phrase.lastMeasure
+                           ? "bar " + phrase.firstMeasure
+                           : "bars " + phrase.firstMeasure + "\u2013" + phrase.lastMeasure;
+    text += ": " + Counted(static_cast<std::size_t>(phrase.syllables), "syllable") + ", " +
+            Counted(static_cast<std::size_t>(phrase.notes), "note") + ":";
+    if (phrase.guessedMelismas > 0)
+        text +=
+            " " + Counted(static_cast<std::size_t>(phrase.guessedMelismas), "melisma") + " guessed";
+    if (phrase.guessedSyllables > 0)
+        text += std::string(phrase.guessedMelismas > 0 ? "," : "") + " " +
+                Counted(static_cast<std::size_t>(phrase.guessedSyllables), "beamed note") +
+                " given a syllable";
+    return text;
+}
+
 std::string LayReportText(const LayReport& report, const LayRequest& request) {
-    auto counted = [](std::size_t count, const char* noun) {
-        return std::to_string(count) + ' ' + noun + (count == 1 ? "" : "s");
-    };
+    const auto counted = Counted;
     std::string text = "Laid " + counted(static_cast<std::size_t>(report.laid), "syllable") +
                        " on part " + report.part + ", voice " + std::to_string(request.voice) +
                        ", verse " + std::to_string(request.verse) + ".";
@@ -292,6 +353,10 @@ std::string LayReportText(const LayReport& report, const LayRequest& request) {
     if (report.notesWithoutSyllable > 0)
         text += "\n" + counted(static_cast<std::size_t>(report.notesWithoutSyllable), "note") +
                 " left without a syllable.";
+    if (!report.unsure.empty())
+        text += "\nCheck " + Counted(report.unsure.size(), "phrase") + " laid with a guess:";
+    for (const UnsurePhrase& phrase : report.unsure)
+        text += "\n  " + UnsurePhraseText(phrase);
     return text;
 }
 

@@ -24,6 +24,19 @@ struct LayRequest {
     int followVerse = 0;
 };
 
+// A phrase whose syllables and notes did not fit without a guess, for the user to check.
+struct UnsurePhrase {
+    std::string firstMeasure;
+    std::string lastMeasure;
+    int syllables = 0;
+    int notes = 0;
+    int guessedMelismas = 0;  // held on notes nothing marks as a melisma
+    int guessedSyllables = 0; // given to notes a beam or another verse marks as a melisma
+};
+
+// "bars 12–13: 9 syllables, 11 notes: 2 melismas guessed".
+std::string UnsurePhraseText(const UnsurePhrase& phrase);
+
 struct LayReport {
     std::string part;
     int sungNotes = 0; // notes that take a syllable
@@ -31,6 +44,7 @@ struct LayReport {
     // Syllables beyond the last note, none lost: the caller tells the user.
     std::vector<PlacedSyllable> leftover;
     int notesWithoutSyllable = 0;
+    std::vector<UnsurePhrase> unsure;
 };
 
 struct PartSummary {

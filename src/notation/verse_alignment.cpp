@@ -1,0 +1,262 @@
+#include "notation/verse_alignment.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace cantiva::notation {
+namespace {
+
+// The weights, in log-odds that a note starts a syllable, were tuned on engraved songs: a
+// 19th-century vocal part beams the notes of one syllable and flags the others, a slur is
+// either a melisma or a phrase mark, and a rest, a breath or a fermata starts a new word.
+constexpr double kBias = 4.5;
+constexpr double kContinuesBeam = -7.5;
+constexpr double kAfterRest = 2.0;
+constexpr double kLengthRatio = 0.3; // per doubling of the duration
+constexpr double kFlagged = 1.0;
+constexpr double kOtherVerse = 3.0;
+constexpr double kFollowedVerse = 12.0;
+constexpr double kMelismaSlur = -9.0; // added under a slur read as a melisma
+// How often a slur is a melisma, before the notes say: a part mostly slurs either melismas or
+// phrases, so both readings are tried and the better fit is taken.
+constexpr double kMelismaSlurOdds[] = {0.15, 0.85};
+constexpr double kBeamsIgnored = 5.0; // cost of reading the part's beams as instrumental
+
+// Costs that are not about one note alone.
+constexpr double kWordSplitByRest = 6.0;  // a syllable after a rest that continues a word
+constexpr double kMelismaOverRest = 6.0;  // a melisma that runs across a rest
+constexpr double kLateStart = 3.0;        // the verse starts after the voice's first note
+constexpr double kLateStartPerNote = 1.0; //   and per note it leaves out
+constexpr double kEarlyEnd = 3.0;         // the verse ends before the voice's last note
+constexpr double kEarlyEndPerNote = 0.5;  //   and per note it leaves out
+constexpr double kLeftover = 12.0;        // per syllable left with no note
+constexpr double kSharedNote = 4.0;       // a synalepha taken on one note
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+// -log(sigmoid(x)) without overflow.
+double SoftPlusOfMinus(double x) {
+    return x > 0 ? std::log1p(std::exp(-x)) : -x + std::log1p(std::exp(x));
+}
+
+struct NoteCosts {
+    double start = 0;   // the note starts a syllable
+    double sustain = 0; // the note continues the syllable before it
+};
+
+// Mode of the slur a note is under: read as a phrase mark (or no slur), or as a melisma.
+enum Mode : std::uint8_t { kPlain = 0, kMelisma = 1, kModes = 2 };
+
+// What the best path did on a note, per mode: the step and the mode it came from.
+enum Step : std::uint8_t { kSustain = 0, kStart = 1, kStartFirst = 2, kStartTwo = 3 };
+
+struct Problem {
+    const std::vector<NoteEvidence>& notes;
+    const std::vector<SyllableShape>& syllables;
+    AlignmentOptions options;
+    bool beamsVocal = true;
+    double melismaSlurOdds = 0.5;
+};
+
+double NoteLogit(const NoteEvidence& note, const Problem& problem) {
+    double x = kBias + kAfterRest * note.afterRest + kFlagged * note.flagged;
+    if (problem.beamsVocal)
+        x += kContinuesBeam * note.continuesBeam;
+    if (note.lengthRatio > 0)
+        x += kLengthRatio * std::log2(note.lengthRatio);
+    x += (problem.options.followOtherVerse ? kFollowedVerse : kOtherVerse) * note.otherVerse;
+    return x;
+}
+
+NoteCosts CostsOf(double logit) {
+    return {SoftPlusOfMinus(logit), SoftPlusOfMinus(-logit)};
+}
+
+// One pass over the notes, row by row: cost[mode][j] is the best cost of a path that has
+// started j syllables, the last still sung, in that mode. With `steps` it records each choice.
+class Solver {
+public:
+    explicit Solver(const Problem& problem) : p_(problem) {}
+
+    double run(std::vector<std::uint8_t>* steps);
+    VerseAlignment trace(const std::vector<std::uint8_t>& steps) const;
+
+private:
+    void step(std::size_t i, std::vector<std::uint8_t>* steps);
+    std::size_t width() const { return p_.syllables.size() + 1; }
+
+    const Problem& p_;
+    std::vector<double> cost_[kModes];
+    double trail_ = kInfinity; // every syllable placed, the notes since left without the verse
+    std::size_t trailFrom_ = 0;
+    Mode trailMode_ = kPlain;
+    bool trailed_ = false;
+    std::size_t endNote_ = 0;
+    std::size_t endSyllables_ = 0;
+    Mode endMode_ = kPlain;
+};
+
+void Solver::step(std::size_t i, std::vector<std::uint8_t>* steps) {
+    const NoteEvidence& note = p_.notes[i];
+    const bool under = note.underSlur && !p_.options.everySlurIsMelisma;
+    const bool firstUnder = under && (i == 0 || !p_.notes[i - 1].underSlur);
+    const double logit = NoteLogit(note, p_);
+    const NoteCosts costs[kModes] = {CostsOf(logit), CostsOf(logit + kMelismaSlur)};
+    const double modeCost[kModes] = {-std::log(1 - p_.melismaSlurOdds),
+                                     -std::log(p_.melismaSlurOdds)};
+
+    // Before the note: the best way into each mode, and the mode it comes from.
+    std::vector<double> before[kModes];
+    std::vector<std::uint8_t> from[kModes];
+    for (int mode = 0; mode < kModes; ++mode) {
+        before[mode].assign(width(), kInfinity);
+        from[mode].assign(width(), 0);
+    }
+    for (std::size_t j = 0; j < width(); ++j) {
+        const bool melismaBest = cost_[kMelisma][j] < cost_[kPlain][j];
+        const double best = melismaBest ? cost_[kMelisma][j] : cost_[kPlain][j];
+        if (under && !firstUnder) { // inside a slur the mode holds
+            before[kPlain][j] = cost_[kPlain][j];
+            before[kMelisma][j] = cost_[kMelisma][j];
+            from[kMelisma][j] = kMelisma;
+        } else {
+            before[kPlain][j] = best + (firstUnder ? modeCost[kPlain] : 0.0);
+            from[kPlain][j] = melismaBest;
+            if (under) {
+                before[kMelisma][j] = best + modeCost[kMelisma];
+                from[kMelisma][j] = melismaBest;
+            }
+        }
+    }
+    const double lateStart = i == 0 ? 0.0 : kLateStart + kLateStartPerNote * static_cast<double>(i);
+    for (int mode = 0; mode < kModes; ++mode) {
+        // The verse's first syllable starts here, after the notes it leaves out.
+        const double first = mode == kPlain || under ? lateStart : kInfinity;
+        std::vector<double> next(width(), kInfinity);
+        const NoteCosts& c = costs[mode];
+        for (std::size_t j = 1; j < width(); ++j) {
+            std::uint8_t choice = kSustain;
+            double best = before[mode][j] + c.sustain + (note.afterRest ? kMelismaOverRest : 0.0);
+            const SyllableShape& syllable = p_.syllables[j - 1];
+            const double split = note.afterRest && !syllable.startsWord ? kWordSplitByRest : 0.0;
+            const double start = (j == 1 ? first : before[mode][j - 1]) + c.start + split;
+            if (start < best) {
+                best = start;
+                choice = j == 1 ? kStartFirst : kStart;
+            }
+            if (j >= 2 && p_.syllables[j - 2].mayShareNext) {
+                const double two =
+                    (j == 2 ? first : before[mode][j - 2]) + c.start + kSharedNote + split;
+                if (two < best) {
+                    best = two;
+                    choice = kStartTwo;
+                }
+            }
+            next[j] = best;
+            if (steps)
+                (*steps)[(i * width() + j) * kModes + mode] =
+                    static_cast<std::uint8_t>(choice | (from[mode][j] << 2));
+        }
+        cost_[mode] = std::move(next);
+    }
+}
+
+double Solver::run(std::vector<std::uint8_t>* steps) {
+    const std::size_t n = p_.notes.size();
+    const std::size_t m = p_.syllables.size();
+    for (auto& c : cost_)
+        c.assign(width(), kInfinity);
+    if (steps)
+        steps->assign(n * width() * kModes, 0);
+    for (std::size_t i = 0; i < n; ++i) {
+        // The verse may end before note i: all its syllables placed, the rest of the voice free.
+        if (i > 0) {
+            const Mode mode = cost_[kMelisma][m] < cost_[kPlain][m] ? kMelisma : kPlain;
+            const double ended = cost_[mode][m] + kEarlyEnd;
+            trail_ += kEarlyEndPerNote;
+            if (ended + kEarlyEndPerNote < trail_) {
+                trail_ = ended + kEarlyEndPerNote;
+                trailFrom_ = i - 1;
+                trailMode_ = mode;
+            }
+        }
+        step(i, steps);
+    }
+    // The notes ran out: whatever is left is leftover, at a price per syllable.
+    double best = trail_;
+    trailed_ = true;
+    endNote_ = trailFrom_;
+    endSyllables_ = m;
+    endMode_ = trailMode_;
+    for (std::size_t j = 0; j <= m; ++j) {
+        for (int mode = 0; mode < kModes; ++mode) {
+            const double total = cost_[mode][j] + kLeftover * static_cast<double>(m - j);
+            if (total < best) {
+                best = total;
+                trailed_ = false;
+                endNote_ = n - 1;
+                endSyllables_ = j;
+                endMode_ = static_cast<Mode>(mode);
+            }
+        }
+    }
+    return best;
+}
+
+VerseAlignment Solver::trace(const std::vector<std::uint8_t>& steps) const {
+    VerseAlignment out;
+    std::vector<std::size_t> noteOf(endSyllables_);
+    std::vector<bool> shares(endSyllables_, false);
+    std::size_t j = endSyllables_;
+    Mode mode = endMode_;
+    for (std::size_t i = endNote_ + 1; i-- > 0 && j > 0;) {
+        const std::uint8_t record = steps[(i * width() + j) * kModes + mode];
+        const auto choice = static_cast<Step>(record & 3);
+        mode = static_cast<Mode>(record >> 2);
+        if (choice == kSustain)
+            continue;
+        noteOf[--j] = i;
+        if (choice == kStartTwo) {
+            shares[j] = true;
+            noteOf[--j] = i;
+        }
+        if (choice == kStartFirst)
+            break;
+    }
+    out.lastNote = endNote_;
+    out.noteOf = std::move(noteOf);
+    out.sharesNote = std::move(shares);
+    return out;
+}
+
+} // namespace
+
+VerseAlignment AlignVerse(const std::vector<NoteEvidence>& notes,
+                          const std::vector<SyllableShape>& syllables,
+                          const AlignmentOptions& options) {
+    if (notes.empty() || syllables.empty())
+        return {};
+    // Beams group a syllable's notes in most vocal parts; where that reading cannot fit the
+    // text, the part beams as instruments do.
+    Problem best{notes, syllables, options, true, kMelismaSlurOdds[0]};
+    double bestCost = kInfinity;
+    for (const bool beamsVocal : {true, false}) {
+        for (const double odds : kMelismaSlurOdds) {
+            const Problem problem{notes, syllables, options, beamsVocal, odds};
+            const double cost = Solver(problem).run(nullptr) + (beamsVocal ? 0.0 : kBeamsIgnored);
+            if (cost < bestCost) {
+                best.beamsVocal = beamsVocal;
+                best.melismaSlurOdds = odds;
+                bestCost = cost;
+            }
+        }
+    }
+    Solver solver(best);
+    std::vector<std::uint8_t> steps;
+    solver.run(&steps);
+    return solver.trace(steps);
+}
+
+} // namespace cantiva::notation
