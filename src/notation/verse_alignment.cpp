@@ -27,8 +27,8 @@ constexpr double kBeamsIgnored = 5.0; // cost of reading the part's beams as ins
 // Costs that are not about one note alone.
 constexpr double kWordSplitByRest = 6.0;  // a syllable after a rest that continues a word
 constexpr double kMelismaOverRest = 6.0;  // a melisma that runs across a rest
-constexpr double kLateStart = 3.0;        // the verse starts after the voice's first note
-constexpr double kLateStartPerNote = 1.0; //   and per note it leaves out
+constexpr double kLateStart = 5.0;        // the verse starts after the voice's first note
+constexpr double kLateStartPerNote = 2.0; //   and per note it leaves out
 constexpr double kEarlyEnd = 3.0;         // the verse ends before the voice's last note
 constexpr double kEarlyEndPerNote = 0.5;  //   and per note it leaves out
 constexpr double kLeftover = 12.0;        // per syllable left with no note
@@ -131,6 +131,10 @@ void Solver::step(std::size_t i, std::vector<std::uint8_t>* steps) {
         }
     }
     const double lateStart = i == 0 ? 0.0 : kLateStart + kLateStartPerNote * static_cast<double>(i);
+    // A syllable that continues a word, started right after a rest.
+    const auto split = [&](std::size_t k) {
+        return note.afterRest && !p_.syllables[k].startsWord ? kWordSplitByRest : 0.0;
+    };
     for (int mode = 0; mode < kModes; ++mode) {
         // The verse's first syllable starts here, after the notes it leaves out.
         const double first = mode == kPlain || under ? lateStart : kInfinity;
@@ -138,26 +142,27 @@ void Solver::step(std::size_t i, std::vector<std::uint8_t>* steps) {
         const NoteCosts& c = costs[mode];
         for (std::size_t j = 1; j < width(); ++j) {
             std::uint8_t choice = kSustain;
+            std::size_t source = j; // the column the step comes from, for its mode
             double best = before[mode][j] + c.sustain + (note.afterRest ? kMelismaOverRest : 0.0);
-            const SyllableShape& syllable = p_.syllables[j - 1];
-            const double split = note.afterRest && !syllable.startsWord ? kWordSplitByRest : 0.0;
-            const double start = (j == 1 ? first : before[mode][j - 1]) + c.start + split;
+            const double start = (j == 1 ? first : before[mode][j - 1]) + c.start + split(j - 1);
             if (start < best) {
                 best = start;
                 choice = j == 1 ? kStartFirst : kStart;
+                source = j - 1;
             }
             if (j >= 2 && p_.syllables[j - 2].mayShareNext) {
                 const double two =
-                    (j == 2 ? first : before[mode][j - 2]) + c.start + kSharedNote + split;
+                    (j == 2 ? first : before[mode][j - 2]) + c.start + kSharedNote + split(j - 2);
                 if (two < best) {
                     best = two;
                     choice = kStartTwo;
+                    source = j - 2;
                 }
             }
             next[j] = best;
             if (steps)
                 (*steps)[(i * width() + j) * kModes + mode] =
-                    static_cast<std::uint8_t>(choice | (from[mode][j] << 2));
+                    static_cast<std::uint8_t>(choice | (from[mode][source] << 2));
         }
         cost_[mode] = std::move(next);
     }
