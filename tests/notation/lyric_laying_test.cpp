@@ -276,6 +276,106 @@ TEST(LayLyrics, CompressedScoresInAndOut) {
     EXPECT_EQ(again.bytes(ScoreForm::Plain), reread.bytes(ScoreForm::Plain));
 }
 
+// A score of one part whose measures are numbered from 1, each with the notes given.
+std::string Measures(const std::vector<std::vector<std::string>>& measures) {
+    std::string part = "<part id=\"P1\">";
+    for (std::size_t m = 0; m < measures.size(); ++m) {
+        part += "<measure number=\"" + std::to_string(m + 1) + "\">";
+        for (const std::string& note : measures[m])
+            part += "<note>" + note + "</note>";
+        part += "</measure>";
+    }
+    return "<score-partwise version=\"4.0\"><part-list><score-part id=\"P1\"/></part-list>" + part +
+           "</part></score-partwise>";
+}
+
+// Each sung note's lyric of `verse` as its children's names and texts, in every measure.
+std::vector<std::string> VerseByNote(const ScoreContainer& score, const std::string& verse = "1") {
+    std::vector<std::string> out;
+    for (pugi::xml_node measure :
+         score.document().document_element().child("part").children("measure")) {
+        for (pugi::xml_node note : measure.children("note")) {
+            if (note.child("rest"))
+                continue;
+            std::string text;
+            for (pugi::xml_node lyric : note.children("lyric")) {
+                if (std::string_view(lyric.attribute("number").value()) != verse)
+                    continue;
+                for (pugi::xml_node part : lyric.children())
+                    text += text.empty() ? "" : " ", text += part.name(),
+                        text += *part.child_value() ? std::string("=") + part.child_value() : "";
+            }
+            out.push_back(text);
+        }
+    }
+    return out;
+}
+
+const std::string kBeamBegin = kPitch + "<beam number=\"1\">begin</beam>";
+const std::string kBeamEnd = kPitch + "<beam number=\"1\">end</beam>";
+
+std::string SungVerse1(const std::string& text) {
+    return kPitch + "<lyric number=\"1\"><syllabic>single</syllabic><text>" + text +
+           "</text></lyric>";
+}
+
+TEST(LayLyrics, PlacesTheVerseAsTheNotationAndRequestSay) {
+    LayRequest bars2to3;
+    bars2to3.fromMeasure = 2;
+    bars2to3.toMeasure = 3;
+    LayRequest followFirst = Verse(2);
+    followFirst.followVerse = 1;
+    const struct {
+        const char* name;
+        std::vector<std::vector<std::string>> measures;
+        std::string text;
+        LayRequest request;
+        std::vector<std::string> lyrics;
+        std::string verse = "1";
+    } cases[] = {
+        {"a beam holds one syllable",
+         {{kBeamBegin, kBeamEnd, kNote}},
+         "la la",
+         {},
+         {"syllabic=single text=la extend", "", "syllabic=single text=la"}},
+        {"measure bounds",
+         {{kNote, kNote}, {kNote, kNote}, {kNote}},
+         "a-men so",
+         bars2to3,
+         {"", "", "syllabic=begin text=a", "syllabic=end text=men", "syllabic=single text=so"}},
+        {"a verse follows another's melismas",
+         {{SungVerse1("one"), SungVerse1("two"), kNote, SungVerse1("three")}},
+         "un deux trois",
+         followFirst,
+         {"syllabic=single text=un", "syllabic=single text=deux extend", "",
+          "syllabic=single text=trois"},
+         "2"},
+        {"words elided onto one note",
+         {{kNote, kNote, kNote}},
+         "bel-le\u203F\u00E2-me",
+         {},
+         {"syllabic=begin text=bel", "syllabic=end text=le elision syllabic=begin text=\u00E2",
+          "syllabic=end text=me"}},
+    };
+    for (const auto& c : cases) {
+        ScoreContainer score(Measures(c.measures));
+        LayLyrics(score, c.text, c.request);
+        EXPECT_EQ(VerseByNote(score, c.verse), c.lyrics) << c.name;
+    }
+}
+
+TEST(LayLyrics, ReportsThePhrasesLaidWithAGuess) {
+    // The first phrase has one note more than its syllables and nothing marks the melisma.
+    ScoreContainer score(Measures({{kNote, kNote}, {kNote, kNote, kRest, kNote}, {kNote}}));
+    const LayReport report = LayLyrics(score, "a b-c d-e", {});
+    ASSERT_EQ(report.unsure.size(), 1U);
+    EXPECT_EQ(LayReportText(report, {}),
+              "Laid 5 syllables on part P1, voice 1, verse 1.\n"
+              "Check 1 phrase laid with a guess:\n"
+              "  bars 1\u20132: 3 syllables, 4 notes: 1 melisma guessed");
+    EXPECT_EQ(VerseByNote(score)[4], "syllabic=begin text=d");
+}
+
 TEST(LayLyricsOnFile, WritesTheChosenFormAndNothingOnFailure) {
     test_support::TempFolder folder;
     folder.write("hymn.musicxml", Score({kNote}));
