@@ -89,10 +89,12 @@ private:
 
     const Problem& p_;
     std::vector<double> cost_[kModes];
+    std::vector<double> before_[kModes]; // scratch rows, kept to spare an allocation per note
+    std::vector<std::uint8_t> from_[kModes];
+    std::vector<double> next_;
     double trail_ = kInfinity; // every syllable placed, the notes since left without the verse
     std::size_t trailFrom_ = 0;
     Mode trailMode_ = kPlain;
-    bool trailed_ = false;
     std::size_t endNote_ = 0;
     std::size_t endSyllables_ = 0;
     Mode endMode_ = kPlain;
@@ -107,14 +109,16 @@ void Solver::step(std::size_t i, std::vector<std::uint8_t>* steps) {
     const double modeCost[kModes] = {-std::log(1 - p_.melismaSlurOdds),
                                      -std::log(p_.melismaSlurOdds)};
 
-    // Before the note: the best way into each mode, and the mode it comes from.
-    std::vector<double> before[kModes];
-    std::vector<std::uint8_t> from[kModes];
+    // Before the note: the best way into each mode, and the mode it comes from. No more
+    // syllables than twice the notes so far can have started (two share a note at most).
+    const std::size_t reach = std::min(width(), 2 * (i + 1) + 1);
+    auto& before = before_;
+    auto& from = from_;
     for (int mode = 0; mode < kModes; ++mode) {
-        before[mode].assign(width(), kInfinity);
-        from[mode].assign(width(), 0);
+        std::fill_n(before[mode].begin(), reach, kInfinity);
+        std::fill_n(from[mode].begin(), reach, std::uint8_t{0});
     }
-    for (std::size_t j = 0; j < width(); ++j) {
+    for (std::size_t j = 0; j < reach; ++j) {
         const bool melismaBest = cost_[kMelisma][j] < cost_[kPlain][j];
         const double best = melismaBest ? cost_[kMelisma][j] : cost_[kPlain][j];
         if (under && !firstUnder) { // inside a slur the mode holds
@@ -138,9 +142,10 @@ void Solver::step(std::size_t i, std::vector<std::uint8_t>* steps) {
     for (int mode = 0; mode < kModes; ++mode) {
         // The verse's first syllable starts here, after the notes it leaves out.
         const double first = mode == kPlain || under ? lateStart : kInfinity;
-        std::vector<double> next(width(), kInfinity);
+        std::vector<double>& next = next_;
+        std::fill_n(next.begin(), reach, kInfinity);
         const NoteCosts& c = costs[mode];
-        for (std::size_t j = 1; j < width(); ++j) {
+        for (std::size_t j = 1; j < reach; ++j) {
             std::uint8_t choice = kSustain;
             std::size_t source = j; // the column the step comes from, for its mode
             double best = before[mode][j] + c.sustain + (note.afterRest ? kMelismaOverRest : 0.0);
@@ -164,15 +169,19 @@ void Solver::step(std::size_t i, std::vector<std::uint8_t>* steps) {
                 (*steps)[(i * width() + j) * kModes + mode] =
                     static_cast<std::uint8_t>(choice | (from[mode][source] << 2));
         }
-        cost_[mode] = std::move(next);
+        std::swap(cost_[mode], next);
     }
 }
 
 double Solver::run(std::vector<std::uint8_t>* steps) {
     const std::size_t n = p_.notes.size();
     const std::size_t m = p_.syllables.size();
-    for (auto& c : cost_)
-        c.assign(width(), kInfinity);
+    for (int mode = 0; mode < kModes; ++mode) {
+        cost_[mode].assign(width(), kInfinity);
+        before_[mode].assign(width(), kInfinity);
+        from_[mode].assign(width(), 0);
+    }
+    next_.assign(width(), kInfinity);
     if (steps)
         steps->assign(n * width() * kModes, 0);
     for (std::size_t i = 0; i < n; ++i) {
@@ -191,7 +200,6 @@ double Solver::run(std::vector<std::uint8_t>* steps) {
     }
     // The notes ran out: whatever is left is leftover, at a price per syllable.
     double best = trail_;
-    trailed_ = true;
     endNote_ = trailFrom_;
     endSyllables_ = m;
     endMode_ = trailMode_;
@@ -200,7 +208,6 @@ double Solver::run(std::vector<std::uint8_t>* steps) {
             const double total = cost_[mode][j] + kLeftover * static_cast<double>(m - j);
             if (total < best) {
                 best = total;
-                trailed_ = false;
                 endNote_ = n - 1;
                 endSyllables_ = j;
                 endMode_ = static_cast<Mode>(mode);

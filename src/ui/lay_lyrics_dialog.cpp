@@ -16,11 +16,21 @@ namespace cantiva::ui {
 namespace {
 
 constexpr int kHighestNumber = 99;
+constexpr int kHighestMeasure = 9999;
 
 QSpinBox* NumberSpin(QWidget* parent, const char* name) {
     auto* spin = new QSpinBox(parent);
     spin->setObjectName(QString::fromLatin1(name));
     spin->setRange(1, kHighestNumber);
+    return spin;
+}
+
+// A number that may be left out: 0 shows `none` and means no bound or no verse.
+QSpinBox* OptionalSpin(QWidget* parent, const char* name, int highest, const char* none) {
+    auto* spin = new QSpinBox(parent);
+    spin->setObjectName(QString::fromLatin1(name));
+    spin->setRange(0, highest);
+    spin->setSpecialValueText(QString::fromUtf8(none));
     return spin;
 }
 
@@ -36,7 +46,10 @@ LayLyricsDialog::LayLyricsDialog(QWidget* parent) : QDialog(parent, kToolDialogF
     partCombo_->setObjectName("partCombo");
     voiceSpin_ = NumberSpin(this, "voiceSpin");
     verseSpin_ = NumberSpin(this, "verseSpin");
-    slurMelismaCheck_ = new QCheckBox("Slurs are melismas", this);
+    fromMeasureSpin_ = OptionalSpin(this, "fromMeasureSpin", kHighestMeasure, "first");
+    toMeasureSpin_ = OptionalSpin(this, "toMeasureSpin", kHighestMeasure, "last");
+    followVerseSpin_ = OptionalSpin(this, "followVerseSpin", kHighestNumber, "none");
+    slurMelismaCheck_ = new QCheckBox("Every slur is a melisma", this);
     slurMelismaCheck_->setObjectName("slurMelismaCheck");
     connect(partCombo_, &QComboBox::currentIndexChanged, this, &LayLyricsDialog::onPartChosen);
 
@@ -49,6 +62,9 @@ LayLyricsDialog::LayLyricsDialog(QWidget* parent) : QDialog(parent, kToolDialogF
     form->addRow("&Part:", partCombo_);
     form->addRow("&Voice:", voiceSpin_);
     form->addRow("V&erse:", verseSpin_);
+    form->addRow("&From measure:", fromMeasureSpin_);
+    form->addRow("&To measure:", toMeasureSpin_);
+    form->addRow("F&ollow verse:", followVerseSpin_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(slurMelismaCheck_);
@@ -84,6 +100,9 @@ notation::LayRequest LayLyricsDialog::request() const {
         request.part = parts_[static_cast<std::size_t>(index)].id;
     request.voice = voiceSpin_->value();
     request.verse = verseSpin_->value();
+    request.fromMeasure = fromMeasureSpin_->value();
+    request.toMeasure = toMeasureSpin_->value();
+    request.followVerse = followVerseSpin_->value();
     request.slurMelisma = slurMelismaCheck_->isChecked();
     return request;
 }

@@ -14,7 +14,7 @@ class QSpinBox;
 namespace cantiva::ui {
 
 // "Lay lyrics onto a MusicXML score": which part, voice and verse of the chosen score take the
-// syllables, and whether slurs are melismas. The main window reads the request after OK.
+// syllables, on which measures, following which verse, and whether every slur is a melisma. The main window reads the request after OK.
 class LayLyricsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -34,6 +34,9 @@ private:
     QComboBox* partCombo_;
     QSpinBox* voiceSpin_;
     QSpinBox* verseSpin_;
+    QSpinBox* fromMeasureSpin_;
+    QSpinBox* toMeasureSpin_;
+    QSpinBox* followVerseSpin_;
     QCheckBox* slurMelismaCheck_;
     QPushButton* okButton_;
     QPushButton* cancelButton_;
