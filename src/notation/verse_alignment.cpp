@@ -36,6 +36,11 @@ constexpr double kSharedNote = 4.0;       // a synalepha taken on one note
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
+// The table of notes by syllables is kept whole up to this many cells (the longest songs need
+// two thirds of it); beyond, a band around the diagonal about twice this size.
+constexpr std::size_t kCellBudget = std::size_t{1} << 22;
+constexpr std::size_t kMinimumHalfBand = 256;
+
 // -log(sigmoid(x)) without overflow.
 double SoftPlusOfMinus(double x) {
     return x > 0 ? std::log1p(std::exp(-x)) : -x + std::log1p(std::exp(x));
@@ -86,8 +91,18 @@ public:
 private:
     void step(std::size_t i, std::vector<std::uint8_t>* steps);
     std::size_t width() const { return p_.syllables.size() + 1; }
+    // The columns note i may reach: a band around the line from the first note and syllable to
+    // the last ones, wide enough for the whole table of any real song, so that a huge input costs
+    // time and memory in proportion to its notes only. [first, last)
+    std::size_t bandFirst(std::size_t i) const;
+    std::size_t bandLast(std::size_t i) const;
+    std::size_t stepIndex(std::size_t i, std::size_t j, int mode) const {
+        return ((i * band_) + (j - bandFirst(i))) * kModes + static_cast<std::size_t>(mode);
+    }
 
     const Problem& p_;
+    std::size_t halfBand_ = 0;
+    std::size_t band_ = 0; // columns a row stores
     std::vector<double> cost_[kModes];
     std::vector<double> before_[kModes]; // scratch rows, kept to spare an allocation per note
     std::vector<std::uint8_t> from_[kModes];
@@ -111,14 +126,12 @@ void Solver::step(std::size_t i, std::vector<std::uint8_t>* steps) {
 
     // Before the note: the best way into each mode, and the mode it comes from. No more
     // syllables than twice the notes so far can have started (two share a note at most).
-    const std::size_t reach = std::min(width(), 2 * (i + 1) + 1);
+    const std::size_t low = bandFirst(i);
+    const std::size_t reach = bandLast(i);
+    const std::size_t readFrom = low >= 2 ? low - 2 : 0;
     auto& before = before_;
     auto& from = from_;
-    for (int mode = 0; mode < kModes; ++mode) {
-        std::fill_n(before[mode].begin(), reach, kInfinity);
-        std::fill_n(from[mode].begin(), reach, std::uint8_t{0});
-    }
-    for (std::size_t j = 0; j < reach; ++j) {
+    for (std::size_t j = readFrom; j < reach; ++j) {
         const bool melismaBest = cost_[kMelisma][j] < cost_[kPlain][j];
         const double best = melismaBest ? cost_[kMelisma][j] : cost_[kPlain][j];
         if (under && !firstUnder) { // inside a slur the mode holds
@@ -143,9 +156,11 @@ void Solver::step(std::size_t i, std::vector<std::uint8_t>* steps) {
         // The verse's first syllable starts here, after the notes it leaves out.
         const double first = mode == kPlain || under ? lateStart : kInfinity;
         std::vector<double>& next = next_;
-        std::fill_n(next.begin(), reach, kInfinity);
+        // Columns left behind by the band stay unreachable.
+        std::fill(next.begin() + static_cast<std::ptrdiff_t>(readFrom),
+                  next.begin() + static_cast<std::ptrdiff_t>(reach), kInfinity);
         const NoteCosts& c = costs[mode];
-        for (std::size_t j = 1; j < reach; ++j) {
+        for (std::size_t j = std::max<std::size_t>(low, 1); j < reach; ++j) {
             std::uint8_t choice = kSustain;
             std::size_t source = j; // the column the step comes from, for its mode
             double best = before[mode][j] + c.sustain + (note.afterRest ? kMelismaOverRest : 0.0);
@@ -166,11 +181,24 @@ void Solver::step(std::size_t i, std::vector<std::uint8_t>* steps) {
             }
             next[j] = best;
             if (steps)
-                (*steps)[(i * width() + j) * kModes + mode] =
+                (*steps)[stepIndex(i, j, mode)] =
                     static_cast<std::uint8_t>(choice | (from[mode][source] << 2));
         }
         std::swap(cost_[mode], next);
     }
+}
+
+std::size_t Solver::bandFirst(std::size_t i) const {
+    if (band_ == width())
+        return 0;
+    const std::size_t diagonal = i * (width() - 1) / p_.notes.size();
+    return diagonal > halfBand_ ? diagonal - halfBand_ : 0;
+}
+
+std::size_t Solver::bandLast(std::size_t i) const {
+    // No more syllables than twice the notes so far can have started (two share a note at most).
+    const std::size_t reach = std::min(width(), 2 * (i + 1) + 1);
+    return std::min(reach, bandFirst(i) + band_);
 }
 
 double Solver::run(std::vector<std::uint8_t>* steps) {
@@ -182,8 +210,10 @@ double Solver::run(std::vector<std::uint8_t>* steps) {
         from_[mode].assign(width(), 0);
     }
     next_.assign(width(), kInfinity);
+    halfBand_ = std::max<std::size_t>(kMinimumHalfBand, kCellBudget / std::max<std::size_t>(n, 1));
+    band_ = std::min(width(), 2 * halfBand_ + 2);
     if (steps)
-        steps->assign(n * width() * kModes, 0);
+        steps->assign(n * band_ * kModes, 0);
     for (std::size_t i = 0; i < n; ++i) {
         // The verse may end before note i: all its syllables placed, the rest of the voice free.
         if (i > 0) {
@@ -224,7 +254,7 @@ VerseAlignment Solver::trace(const std::vector<std::uint8_t>& steps) const {
     std::size_t j = endSyllables_;
     Mode mode = endMode_;
     for (std::size_t i = endNote_ + 1; i-- > 0 && j > 0;) {
-        const std::uint8_t record = steps[(i * width() + j) * kModes + mode];
+        const std::uint8_t record = steps[stepIndex(i, j, mode)];
         const auto choice = static_cast<Step>(record & 3);
         mode = static_cast<Mode>(record >> 2);
         if (choice == kSustain)
