@@ -104,19 +104,41 @@ pugi::xml_node NewLyric(pugi::xml_node note, const std::string& verse) {
 
 // One note's lyric: the syllable, and the syllables of the next words elided onto it.
 void WriteLyric(pugi::xml_node note, const std::string& verse,
-                const std::vector<const PlacedSyllable*>& chain, bool extend) {
+                const std::vector<PlacedSyllable>& chain, bool extend) {
     pugi::xml_node lyric = NewLyric(note, verse);
     lyric.append_attribute("number").set_value(verse.c_str());
     for (std::size_t k = 0; k < chain.size(); ++k) {
         if (k > 0)
             lyric.append_child("elision");
-        lyric.append_child("syllabic")
-            .text()
-            .set(std::string(SyllabicName(chain[k]->syllabic)).c_str());
-        lyric.append_child("text").text().set(chain[k]->text.c_str());
+        lyric.append_child("syllabic").text().set(
+            std::string(SyllabicName(chain[k].syllabic)).c_str());
+        lyric.append_child("text").text().set(chain[k].text.c_str());
     }
     if (extend)
         lyric.append_child("extend");
+}
+
+bool StartsWord(Syllabic s) {
+    return s == Syllabic::Single || s == Syllabic::Begin;
+}
+
+bool EndsWord(Syllabic s) {
+    return s == Syllabic::Single || s == Syllabic::End;
+}
+
+// Puts `next` on the same note as `chain`: the same word's next syllable joins the text of the
+// last one ("com" + "me" sung as "comme"), another word's is elided onto it.
+void JoinOnNote(std::vector<PlacedSyllable>& chain, const PlacedSyllable& next) {
+    PlacedSyllable& last = chain.back();
+    if (EndsWord(last.syllabic) || StartsWord(next.syllabic)) {
+        chain.push_back(next);
+        return;
+    }
+    last.text += next.text;
+    const bool starts = StartsWord(last.syllabic);
+    last.syllabic = starts ? (EndsWord(next.syllabic) ? Syllabic::Single : Syllabic::Begin)
+                           : (EndsWord(next.syllabic) ? Syllabic::End : Syllabic::Middle);
+    last.next = next.next;
 }
 
 // The syllables grouped by the note they go on: an elision (SameNote) makes one group.
@@ -205,17 +227,22 @@ void PlaceSyllables(const std::vector<VoiceNote>& sung,
     const std::size_t placed = alignment.noteOf.size();
     for (std::size_t k = 0; k < placed;) {
         // A synalepha taken puts the next group on the same note.
-        std::vector<const PlacedSyllable*> chain = groups[k];
+        std::vector<PlacedSyllable> chain;
+        for (const PlacedSyllable* s : groups[k])
+            chain.push_back(*s);
         std::size_t next = k + 1;
-        for (; next < placed && alignment.sharesNote[next]; ++next)
-            chain.insert(chain.end(), groups[next].begin(), groups[next].end());
+        for (; next < placed && alignment.sharesNote[next]; ++next) {
+            for (const PlacedSyllable* s : groups[next])
+                JoinOnNote(chain, *s);
+        }
         const std::size_t note = alignment.noteOf[k];
         const std::size_t end = next < placed ? alignment.noteOf[next] : alignment.lastNote + 1;
         const bool held = std::any_of(sung.begin() + static_cast<std::ptrdiff_t>(note),
                                       sung.begin() + static_cast<std::ptrdiff_t>(end),
                                       [](const VoiceNote& n) { return n.slurHoldsOver; });
         WriteLyric(sung[note].note, verse, chain, held || end > note + 1);
-        report.laid += static_cast<int>(chain.size());
+        for (std::size_t g = k; g < next; ++g)
+            report.laid += static_cast<int>(groups[g].size());
         k = next;
     }
     report.sungNotes = static_cast<int>(sung.size());

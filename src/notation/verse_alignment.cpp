@@ -31,8 +31,11 @@ constexpr double kLateStart = 5.0;        // the verse starts after the voice's 
 constexpr double kLateStartPerNote = 2.0; //   and per note it leaves out
 constexpr double kEarlyEnd = 3.0;         // the verse ends before the voice's last note
 constexpr double kEarlyEndPerNote = 0.5;  //   and per note it leaves out
-constexpr double kLeftover = 12.0;        // per syllable left with no note
-constexpr double kSharedNote = 4.0;       // a synalepha taken on one note
+constexpr double kLeftover = 4.0; // per syllable left with no note, at the end
+constexpr double kSharedNote = 3.0;       // a synalepha taken on one note
+// Two syllables of one word on one note: where the text was divided once more than the melody
+// sings it (a mute e, a vowel pair sung as one), so that the rest of the verse does not shift.
+constexpr double kOneNoteForTwo = 5.0;
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
@@ -170,9 +173,13 @@ void Solver::step(std::size_t i, std::vector<std::uint8_t>* steps) {
                 choice = j == 1 ? kStartFirst : kStart;
                 source = j - 1;
             }
-            if (j >= 2 && p_.syllables[j - 2].mayShareNext) {
+            const double share = j < 2                                ? kInfinity
+                                 : !p_.syllables[j - 1].startsWord    ? kOneNoteForTwo
+                                 : p_.syllables[j - 2].mayShareNext ? kSharedNote
+                                                                      : kInfinity;
+            if (share < kInfinity) {
                 const double two =
-                    (j == 2 ? first : before[mode][j - 2]) + c.start + kSharedNote + split(j - 2);
+                    (j == 2 ? first : before[mode][j - 2]) + c.start + share + split(j - 2);
                 if (two < best) {
                     best = two;
                     choice = kStartTwo;

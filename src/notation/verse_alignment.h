@@ -30,7 +30,8 @@ struct VerseAlignment {
     // For each syllable, the index of the note it starts on, ascending; syllables that found no
     // note are left off the end (`noteOf.size()` is then smaller than the syllable count).
     std::vector<std::size_t> noteOf;
-    // Syllables that share the note of the syllable before them (a synalepha taken).
+    // Syllables that share the note of the syllable before them: a synalepha taken, or the
+    // next syllable of the same word where the melody has one note for both.
     std::vector<bool> sharesNote;
     // The last note the verse sings (its last syllable's melisma ends there); the notes after it
     // are left without the verse.

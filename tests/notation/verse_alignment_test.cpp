@@ -66,7 +66,12 @@ TEST(AlignVerse, ShortOfNotesSharesOrLeavesOver) {
     VerseAlignment a = AlignVerse(Notes("nn"), Syllables("che_ io mi"));
     EXPECT_EQ(a.noteOf, (std::vector<std::size_t>{0, 0, 1}));
     EXPECT_EQ(a.sharesNote, (std::vector<bool>{false, true, false}));
-    // Without one, the syllables beyond the last note are left over, none lost from the middle.
+    // A word divided once more than the phrase has notes for is sung with two on one note,
+    // rather than the next phrase starting inside a word.
+    a = AlignVerse(Notes("nrnn"), Syllables("com-me a-mi la"));
+    EXPECT_EQ(a.noteOf, (std::vector<std::size_t>{0, 0, 1, 2, 3}));
+    EXPECT_EQ(a.sharesNote, (std::vector<bool>{false, true, false, false, false}));
+    // At the end, the syllables beyond the last note are left over, none lost from the middle.
     a = AlignVerse(Notes("nn"), Syllables("al-le-lu-ia"));
     EXPECT_EQ(a.noteOf, (std::vector<std::size_t>{0, 1}));
     EXPECT_TRUE(AlignVerse({}, Syllables("a")).noteOf.empty());
