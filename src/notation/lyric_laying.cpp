@@ -155,12 +155,24 @@ NoteGroups(const std::vector<PlacedSyllable>& syllables) {
     return groups;
 }
 
+// A syllable after which the text pauses: the end of a line, or a clause's punctuation.
+bool EndsClause(const PlacedSyllable& s) {
+    static constexpr std::string_view kMarks[] = {",", ".", ";", ":", "!", "?", "\u2026"};
+    std::string_view text = s.text;
+    while (!text.empty() && (text.back() == ' ' || text.back() == '"' || text.back() == ')'))
+        text.remove_suffix(1);
+    return s.endsLine || std::any_of(std::begin(kMarks), std::end(kMarks), [&](std::string_view m) {
+               return text.ends_with(m);
+           });
+}
+
 std::vector<SyllableShape> ShapesOf(const std::vector<std::vector<const PlacedSyllable*>>& groups) {
     std::vector<SyllableShape> shapes;
-    for (const auto& group : groups) {
-        const Syllabic first = group.front()->syllabic;
+    for (std::size_t k = 0; k < groups.size(); ++k) {
+        const Syllabic first = groups[k].front()->syllabic;
         shapes.push_back({first == Syllabic::Single || first == Syllabic::Begin,
-                          group.back()->next == NextJoin::SameNoteIfShort});
+                          groups[k].back()->next == NextJoin::SameNoteIfShort,
+                          k > 0 && EndsClause(*groups[k - 1].back())});
     }
     return shapes;
 }

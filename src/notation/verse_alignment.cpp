@@ -30,7 +30,9 @@ constexpr double kMelismaOverRest = 6.0;  // a melisma that runs across a rest
 constexpr double kLateStart = 5.0;        // the verse starts after the voice's first note
 constexpr double kLateStartPerNote = 2.0; //   and per note it leaves out
 constexpr double kEarlyEnd = 3.0;         // the verse ends before the voice's last note
-constexpr double kEarlyEndPerNote = 0.5;  //   and per note it leaves out
+constexpr double kEarlyEndPerNote = 1.0;  //   and per note it leaves out
+constexpr double kPauseAtRest = 2.0;      // the text's pause falls on the melody's rest
+constexpr double kPauseWithoutRest = 0.5; // the text pauses where the melody goes on
 constexpr double kLeftover = 4.0; // per syllable left with no note, at the end
 constexpr double kSharedNote = 3.0;       // a synalepha taken on one note
 // Two syllables of one word on one note: where the text was divided once more than the melody
@@ -153,7 +155,10 @@ void Solver::step(std::size_t i, std::vector<std::uint8_t>* steps) {
     const double lateStart = i == 0 ? 0.0 : kLateStart + kLateStartPerNote * static_cast<double>(i);
     // A syllable that continues a word, started right after a rest.
     const auto split = [&](std::size_t k) {
-        return note.afterRest && !p_.syllables[k].startsWord ? kWordSplitByRest : 0.0;
+        const SyllableShape& syllable = p_.syllables[k];
+        if (note.afterRest)
+            return !syllable.startsWord ? kWordSplitByRest : syllable.afterPause ? -kPauseAtRest : 0.0;
+        return syllable.afterPause ? kPauseWithoutRest : 0.0;
     };
     for (int mode = 0; mode < kModes; ++mode) {
         // The verse's first syllable starts here, after the notes it leaves out.

@@ -24,6 +24,8 @@ struct SyllableShape {
     bool startsWord = true;
     // May share the next syllable's note when the melody is short of notes (a synalepha).
     bool mayShareNext = false;
+    // The text pauses before it: the syllable before ends a line or a clause (",", ".", …).
+    bool afterPause = false;
 };
 
 struct VerseAlignment {
