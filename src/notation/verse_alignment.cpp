@@ -31,8 +31,8 @@ constexpr double kLateStart = 5.0;        // the verse starts after the voice's 
 constexpr double kLateStartPerNote = 2.0; //   and per note it leaves out
 constexpr double kEarlyEnd = 3.0;         // the verse ends before the voice's last note
 constexpr double kEarlyEndPerNote = 1.0;  //   and per note it leaves out
-constexpr double kPauseAtRest = 2.0;      // the text's pause falls on the melody's rest
-constexpr double kPauseWithoutRest = 0.5; // the text pauses where the melody goes on
+constexpr double kPauseAtRest = 5.0;      // the text's pause falls on the melody's rest
+constexpr double kPauseWithoutRest = 1.2; // the text pauses where the melody goes on
 constexpr double kLeftover = 4.0; // per syllable left with no note, at the end
 constexpr double kSharedNote = 3.0;       // a synalepha taken on one note
 // Two syllables of one word on one note: where the text was divided once more than the melody
