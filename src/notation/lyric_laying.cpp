@@ -110,8 +110,9 @@ void WriteLyric(pugi::xml_node note, const std::string& verse,
     for (std::size_t k = 0; k < chain.size(); ++k) {
         if (k > 0)
             lyric.append_child("elision");
-        lyric.append_child("syllabic").text().set(
-            std::string(SyllabicName(chain[k].syllabic)).c_str());
+        lyric.append_child("syllabic")
+            .text()
+            .set(std::string(SyllabicName(chain[k].syllabic)).c_str());
         lyric.append_child("text").text().set(chain[k].text.c_str());
     }
     if (extend)
@@ -161,9 +162,8 @@ bool EndsClause(const PlacedSyllable& s) {
     std::string_view text = s.text;
     while (!text.empty() && (text.back() == ' ' || text.back() == '"' || text.back() == ')'))
         text.remove_suffix(1);
-    return s.endsLine || std::any_of(std::begin(kMarks), std::end(kMarks), [&](std::string_view m) {
-               return text.ends_with(m);
-           });
+    return s.endsLine || std::any_of(std::begin(kMarks), std::end(kMarks),
+                                     [&](std::string_view m) { return text.ends_with(m); });
 }
 
 std::vector<SyllableShape> ShapesOf(const std::vector<std::vector<const PlacedSyllable*>>& groups) {

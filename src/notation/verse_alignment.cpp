@@ -33,7 +33,7 @@ constexpr double kEarlyEnd = 3.0;         // the verse ends before the voice's l
 constexpr double kEarlyEndPerNote = 1.0;  //   and per note it leaves out
 constexpr double kPauseAtRest = 5.0;      // the text's pause falls on the melody's rest
 constexpr double kPauseWithoutRest = 1.2; // the text pauses where the melody goes on
-constexpr double kLeftover = 4.0; // per syllable left with no note, at the end
+constexpr double kLeftover = 4.0;         // per syllable left with no note, at the end
 constexpr double kSharedNote = 3.0;       // a synalepha taken on one note
 // Two syllables of one word on one note: where the text was divided once more than the melody
 // sings it (a mute e, a vowel pair sung as one), so that the rest of the verse does not shift.
@@ -157,7 +157,9 @@ void Solver::step(std::size_t i, std::vector<std::uint8_t>* steps) {
     const auto split = [&](std::size_t k) {
         const SyllableShape& syllable = p_.syllables[k];
         if (note.afterRest)
-            return !syllable.startsWord ? kWordSplitByRest : syllable.afterPause ? -kPauseAtRest : 0.0;
+            return !syllable.startsWord  ? kWordSplitByRest
+                   : syllable.afterPause ? -kPauseAtRest
+                                         : 0.0;
         return syllable.afterPause ? kPauseWithoutRest : 0.0;
     };
     for (int mode = 0; mode < kModes; ++mode) {
@@ -178,10 +180,10 @@ void Solver::step(std::size_t i, std::vector<std::uint8_t>* steps) {
                 choice = j == 1 ? kStartFirst : kStart;
                 source = j - 1;
             }
-            const double share = j < 2                                ? kInfinity
-                                 : !p_.syllables[j - 1].startsWord    ? kOneNoteForTwo
+            const double share = j < 2                              ? kInfinity
+                                 : !p_.syllables[j - 1].startsWord  ? kOneNoteForTwo
                                  : p_.syllables[j - 2].mayShareNext ? kSharedNote
-                                                                      : kInfinity;
+                                                                    : kInfinity;
             if (share < kInfinity) {
                 const double two =
                     (j == 2 ? first : before[mode][j - 2]) + c.start + share + split(j - 2);

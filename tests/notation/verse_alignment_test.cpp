@@ -22,18 +22,23 @@ std::vector<NoteEvidence> Notes(const std::string& letters) {
     return notes;
 }
 
-// Syllables written as a divided text: "la la-la"; "la_" may share the next one's note.
+// Syllables written as a divided text: "la la-la"; "la_" may share the next one's note; "la,"
+// makes a pause before the next one.
 std::vector<SyllableShape> Syllables(const std::string& text) {
     std::vector<SyllableShape> out;
     bool wordStart = true;
+    bool pause = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c == ' ' || c == '-') {
             wordStart = c == ' ';
         } else if (c == '_') {
             out.back().mayShareNext = true;
+        } else if (c == ',') {
+            pause = true;
         } else if (i == 0 || text[i - 1] == ' ' || text[i - 1] == '-') {
-            out.push_back({wordStart, false});
+            out.push_back({wordStart, false, pause});
+            pause = false;
         }
     }
     return out;
@@ -52,6 +57,7 @@ TEST(AlignVerse, ReadsTheNotationForMelismas) {
         {"a slur over notes the text needs is a phrase mark", "nssn", "a b c d", {}, {0, 1, 2, 3}},
         {"a slur the text leaves free is a melisma", "nssn", "glo-ri", {}, {0, 3}},
         {"a word does not run across a rest", "nnnrn", "la la la-la", {}, {0, 1, 3, 4}},
+        {"the text's pause falls on the rest", "nnnnrnn", "a b c, d e", {}, {0, 1, 2, 4, 5}},
         {"a verse shorter than the voice ends early", "nnnnnn", "one two three", {}, {0, 1, 2}},
         {"a followed verse's melismas", "+-++", "a b c", {false, true}, {0, 2, 3}},
     };
