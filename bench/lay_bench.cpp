@@ -3,7 +3,6 @@
 #include "notation/lyric_laying.h"
 
 #include <benchmark/benchmark.h>
-
 #include <string>
 
 namespace {

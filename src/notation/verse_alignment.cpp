@@ -94,6 +94,8 @@ public:
     VerseAlignment trace(const std::vector<std::uint8_t>& steps) const;
 
 private:
+    // Fills the rows before a note: the best way into each mode, and the mode it comes from.
+    void enter(bool under, bool firstUnder, std::size_t readFrom, std::size_t reach);
     void step(std::size_t i, std::vector<std::uint8_t>* steps);
     std::size_t width() const { return p_.syllables.size() + 1; }
     // The columns note i may reach: a band around the line from the first note and syllable to
@@ -120,38 +122,40 @@ private:
     Mode endMode_ = kPlain;
 };
 
+void Solver::enter(bool under, bool firstUnder, std::size_t readFrom, std::size_t reach) {
+    const double modeCost[kModes] = {-std::log(1 - p_.melismaSlurOdds),
+                                     -std::log(p_.melismaSlurOdds)};
+    for (std::size_t j = readFrom; j < reach; ++j) {
+        const bool melismaBest = cost_[kMelisma][j] < cost_[kPlain][j];
+        const double best = melismaBest ? cost_[kMelisma][j] : cost_[kPlain][j];
+        if (under && !firstUnder) { // inside a slur the mode holds
+            before_[kPlain][j] = cost_[kPlain][j];
+            before_[kMelisma][j] = cost_[kMelisma][j];
+            from_[kPlain][j] = kPlain;
+            from_[kMelisma][j] = kMelisma;
+            continue;
+        }
+        before_[kPlain][j] = best + (firstUnder ? modeCost[kPlain] : 0.0);
+        from_[kPlain][j] = melismaBest;
+        // Outside a slur there is no melisma mode.
+        before_[kMelisma][j] = under ? best + modeCost[kMelisma] : kInfinity;
+        from_[kMelisma][j] = melismaBest;
+    }
+}
+
 void Solver::step(std::size_t i, std::vector<std::uint8_t>* steps) {
     const NoteEvidence& note = p_.notes[i];
     const bool under = note.underSlur && !p_.options.everySlurIsMelisma;
     const bool firstUnder = under && (i == 0 || !p_.notes[i - 1].underSlur);
     const double logit = NoteLogit(note, p_);
     const NoteCosts costs[kModes] = {CostsOf(logit), CostsOf(logit + kMelismaSlur)};
-    const double modeCost[kModes] = {-std::log(1 - p_.melismaSlurOdds),
-                                     -std::log(p_.melismaSlurOdds)};
 
-    // Before the note: the best way into each mode, and the mode it comes from. No more
-    // syllables than twice the notes so far can have started (two share a note at most).
+    // No more syllables than twice the notes so far can have started (two share a note at most).
     const std::size_t low = bandFirst(i);
     const std::size_t reach = bandLast(i);
     const std::size_t readFrom = low >= 2 ? low - 2 : 0;
-    auto& before = before_;
-    auto& from = from_;
-    for (std::size_t j = readFrom; j < reach; ++j) {
-        const bool melismaBest = cost_[kMelisma][j] < cost_[kPlain][j];
-        const double best = melismaBest ? cost_[kMelisma][j] : cost_[kPlain][j];
-        if (under && !firstUnder) { // inside a slur the mode holds
-            before[kPlain][j] = cost_[kPlain][j];
-            before[kMelisma][j] = cost_[kMelisma][j];
-            from[kMelisma][j] = kMelisma;
-        } else {
-            before[kPlain][j] = best + (firstUnder ? modeCost[kPlain] : 0.0);
-            from[kPlain][j] = melismaBest;
-            if (under) {
-                before[kMelisma][j] = best + modeCost[kMelisma];
-                from[kMelisma][j] = melismaBest;
-            }
-        }
-    }
+    enter(under, firstUnder, readFrom, reach);
+    const auto& before = before_;
     const double lateStart = i == 0 ? 0.0 : kLateStart + kLateStartPerNote * static_cast<double>(i);
     // A syllable that continues a word, started right after a rest.
     const auto split = [&](std::size_t k) {
@@ -196,7 +200,7 @@ void Solver::step(std::size_t i, std::vector<std::uint8_t>* steps) {
             next[j] = best;
             if (steps)
                 (*steps)[stepIndex(i, j, mode)] =
-                    static_cast<std::uint8_t>(choice | (from[mode][source] << 2));
+                    static_cast<std::uint8_t>(choice | (from_[mode][source] << 2));
         }
         std::swap(cost_[mode], next);
     }

@@ -14,7 +14,8 @@ class QSpinBox;
 namespace cantiva::ui {
 
 // "Lay lyrics onto a MusicXML score": which part, voice and verse of the chosen score take the
-// syllables, on which measures, following which verse, and whether every slur is a melisma. The main window reads the request after OK.
+// syllables, on which measures, following which verse, and whether every slur is a melisma. The
+// main window reads the request after OK.
 class LayLyricsDialog : public QDialog {
     Q_OBJECT
 public:
