@@ -98,8 +98,10 @@ const RealWord kRealWords[] = {
     // A single consonant goes right.
     {Language::Russian, "молоко", "мо-ло-ко"},
     {Language::Russian, "дорога", "до-ро-га"},
-    // Clusters are split.
+    // Clusters are split, but с with a stop goes right as choirs sing it.
     {Language::Russian, "окно", "ок-но"},
+    {Language::Russian, "христе", "хри-сте"},
+    {Language::Russian, "уста", "у-ста"},
     {Language::Russian, "ветка", "вет-ка"},
     {Language::Russian, "сегодня", "се-год-ня"},
     {Language::Russian, "истина", "ис-ти-на"},
@@ -112,8 +114,9 @@ const RealWord kRealWords[] = {
     {Language::Russian, "воспеть", "вос-петь"},
     {Language::Russian, "доступный", "до-ступ-ный"},
     {Language::Russian, "прекрасный", "пре-крас-ный"},
-    // й, ь, ъ stay on the left.
-    {Language::Russian, "семья", "семь-я"},
+    // й, ъ stay on the left; ь before a vowel goes right with its consonant.
+    {Language::Russian, "семья", "се-мья"},
+    {Language::Russian, "платье", "пла-тье"},
     {Language::Russian, "подъезд", "подъ-езд"},
     {Language::Russian, "здравствуйте", "здрав-ствуй-те"},
     // Church Slavonic forms.
