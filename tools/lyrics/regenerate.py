@@ -94,6 +94,9 @@ class English:
     vowels = languages.EN_VOWELS
     is_word = staticmethod(en_syllables.is_word)
     levels = patgen_driver.ENGRAVED_ENGLISH_LEVELS
+    # A word weighing more than the thresholds of these levels makes patterns of its own:
+    # at 9, patgen ran out of room for them.
+    max_weight = 3
 
     def words(self, args):
         if not os.path.exists(args.cmu):
@@ -243,7 +246,8 @@ def learn_patterns(maker, args, words, learn, sung, divisions=None, prunes=True)
             if w not in divisions:
                 divisions[w] = maker.reference(w)
             divided.append(divisions[w])
-        weights = {w: sung_training.weight(c) for w, c in sung.items()}
+        cap = getattr(maker, "max_weight", sung_training.MAX_WEIGHT)
+        weights = {w: sung_training.weight(c, cap) for w, c in sung.items()}
         patterns = patgen_driver.run_patgen(divided, maker.index, levels, weights=weights)
     guards = edge_patterns.edge_patterns(words, maker.vowels) if getattr(maker, "vowels", None) else []
     guards += getattr(maker, "inhibiting_patterns", list)()

@@ -118,8 +118,8 @@ def pieces(counter):
     return counter[division(counter)]
 
 
-def weight(counter):
-    return min(MAX_WEIGHT, 1 + pieces(counter))
+def weight(counter, cap=MAX_WEIGHT):
+    return min(cap, 1 + pieces(counter))
 
 
 def trusted(counter):
