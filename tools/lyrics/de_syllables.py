@@ -2,12 +2,13 @@
 
 Nuclei: a e i o u y ä ö ü; ai ay au äu ei ey eu ie aa ee oo are one nucleus; u after q is a
 consonant; the ie of -ilie(n), -inie(n) is two (Li-li-e, Fa-mi-li-en).
-Between two nuclei: one consonant goes right (le-ben, ge-hen, stra-ßen); ch, sch, ck, pf,
-ph, th and qu are one consonant and go right whole (Kir-che, Zu-cker, käm-pfen); of other
-clusters the last consonant goes right (Fens-ter, him-mel, eh-re).
+Between two nuclei: one consonant goes right (le-ben, ge-hen, stra-ßen); ch, sch, ck, ph, th
+and qu are one consonant and go right whole (Kir-che, Zu-cker); of other clusters the last
+consonant goes right (trop-fen, him-mel, eh-re), but st stays whole before an unstressed e or
+i (Fen-ster, lu-stig), as songs print it.
 Compounds and prefixes are cut at their parts (ver-eint, hin-aus, Weih-nachts-zeit): where the
 TeX patterns for German put one break between the same two nuclei, theirs is taken, except
-in da-rum, wa-rum, wo-rin (sung as spoken) and inside pf.
+in da-rum, wa-rum, wo-rin (sung as spoken).
 """
 
 import os
@@ -18,7 +19,7 @@ import west_syllables
 VOWELS = frozenset("aeiouyäöü")
 LETTERS = frozenset("abcdefghijklmnopqrstuvwxyzßäöü")
 PAIRS = frozenset(["ai", "ay", "au", "äu", "ei", "ey", "eu", "ie", "aa", "ee", "oo"])
-DIGRAPHS = ("sch", "ch", "ck", "pf", "ph", "th", "qu")
+DIGRAPHS = ("sch", "ch", "ck", "ph", "th", "qu")
 # da-rum, wa-rum, wo-rin: sung as spoken, not at the part
 SPOKEN_PREFIXES = ("dar", "war", "wor")
 TEX_FILE = "/usr/share/texlive/texmf-dist/tex/generic/hyph-utf8/patterns/txt/hyph-de-1996.pat.txt"
@@ -71,12 +72,38 @@ def rule_split(word, start, end):
 def split_cluster(word, start, end):
     # A break of the TeX patterns between the two nuclei marks a compound or a prefix.
     # (but not inside pf: käm-pfen, where the patterns cut as typesetters do)
-    guide = sorted(p for p in tex().breaks(word) if start <= p <= end and word[p - 1:p + 1] != "pf")
+    guide = sorted(p for p in tex().breaks(word) if start <= p <= end)
     if guide == [3] and word[:3] in SPOKEN_PREFIXES:
         guide = []
-    if len(guide) == 1:
-        return guide[0] - start
-    return rule_split(word, start, end)
+    cut = guide[0] - start if len(guide) == 1 else rule_split(word, start, end)
+    return _st_whole(word, start, end, cut)
+
+
+def _st_whole(word, start, end, cut):
+    """The songs keep st whole before an unstressed e or i (Fen-ster, lieb-sten, lu-stig), as
+    the older spelling the lyrics are printed in did; not before ei, ie (Diens-tag, aus-tei-len
+    stay as their parts)."""
+    at = start + cut
+    if word[at - 1:at + 1] == "st" and at + 1 == end and word[end] in "ei" and \
+            word[end:end + 2] not in ("ei", "ie"):
+        return cut - 1
+    return cut
+
+
+def sharp_s_variants(words):
+    """The forms with ß written ss, as the older prints of songs spell them (sü-sse, gro-ssen),
+    divided as the ß is: the ones whose ss spelling is no other word."""
+    known = set(words)
+    out = {}
+    for w in known:
+        if "ß" in w:
+            plain = w.replace("ß", "ss")
+            if plain not in known:
+                out[plain] = hyphenate(w).replace("ß", "ss")
+    return out
+
+
+spelling_variants = sharp_s_variants
 
 
 def syllables(word):

@@ -100,6 +100,9 @@ def unaccented_variants(words):
     return out
 
 
+spelling_variants = unaccented_variants
+
+
 def syllables(word):
     return west_syllables.syllables(word, nuclei(word), split_cluster)
 

@@ -1,7 +1,8 @@
 """Rule-based division of Italian words into sung syllables.
 
 Nuclei: the vowels a e i o u and their accented forms. An unstressed i or u next to another
-vowel glides into it (pia-ce, cie-lo, suo-lo, guar-do, co-lei, mai, miei, tuoi); two of
+vowel glides into it (pia-ce, cie-lo, suo-lo, guar-do, co-lei, mai, miei, tuoi), but an i
+between two vowels begins the next syllable (gio-ia, a-iu-to, no-ia); two of
 a e o, or an accented i or u, are divided (be-a-to, so-a-ve, po-e-ta, mì-a), and so is an i
 after a consonant and l or r inside a word (tri-on-fo, but pa-tria); h after a, o before i is
 silent (ahi, ohi-mè). i after c, g
@@ -70,6 +71,8 @@ def nuclei(word):
             if not is_vowel(word, k):
                 break
             a, b = word[k - 1], word[k]
+            if b == "i" and a != "i" and k + 1 < n and is_vowel(word, k + 1):
+                break  # an i between vowels begins the next syllable: gio-ia, a-iu-to, no-ia
             if b in GLIDES or (
                     a in GLIDES and not _hiatus_after_i(word, k - 1)):
                 k += 1

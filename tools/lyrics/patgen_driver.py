@@ -49,10 +49,13 @@ def translation(letters):
     return "\n".join(lines) + "\n"
 
 
-def run_patgen(words, letters, levels=DEFAULT_LEVELS, patgen="patgen", workdir=None, encoding=None):
+def run_patgen(words, letters, levels=DEFAULT_LEVELS, patgen="patgen", workdir=None, encoding=None,
+               weights=None):
     """words: divided words ("се-стра"); letters: the alphabet they use; encoding: the 8-bit
-    code page they pass through patgen in (by default Windows-1251 or ASCII).  Returns the
-    list of pattern strings patgen wrote, in its order."""
+    code page they pass through patgen in (by default Windows-1251 or ASCII); weights: a
+    word -> weight (1 to 9) map for words that count more than once.  Returns the list of
+    pattern strings patgen wrote, in its order."""
+    weights = weights or {}
     if shutil.which(patgen) is None:
         raise SystemExit(f"{patgen} not found: install the Debian package texlive-binaries")
     enc = encoding or _encoding(letters)
@@ -68,7 +71,8 @@ def run_patgen(words, letters, levels=DEFAULT_LEVELS, patgen="patgen", workdir=N
             f.write(translation(letters))
         with open(paths["dict"], "w", encoding=enc, newline="\n") as f:
             for w in words:
-                f.write(w + "\n")
+                wt = weights.get(w.replace("-", ""), 1)
+                f.write((str(wt) if wt > 1 else "") + w + "\n")
         open(paths["in.pat"], "w").close()
         answers = [f"1 {len(levels)}"]
         for lo, hi, good, bad, thr in levels:

@@ -40,6 +40,7 @@ import patgen_driver  # noqa: E402
 import prune  # noqa: E402
 import ru_engraved  # noqa: E402
 import ru_syllables  # noqa: E402
+import sung_training  # noqa: E402
 import wordlists  # noqa: E402
 
 MAX_EXCEPTION_LENGTH = 12  # longer words are rare in lyrics; the patterns must do
@@ -56,6 +57,8 @@ class Russian:
     vowels = languages.RU_VOWELS
     # Six patgen levels over a million forms leave many patterns that decide nothing.
     prunes = True
+
+    is_word = staticmethod(ru_syllables.is_word)
 
     @staticmethod
     def fold(word):
@@ -89,7 +92,11 @@ class English:
 
     lang, index = "en", languages.ENGLISH_INDEX
     vowels = languages.EN_VOWELS
+    is_word = staticmethod(en_syllables.is_word)
     levels = patgen_driver.ENGRAVED_ENGLISH_LEVELS
+    # A word weighing more than the thresholds of these levels makes patterns of its own:
+    # at 9, patgen ran out of room for them.
+    max_weight = 3
 
     def words(self, args):
         if not os.path.exists(args.cmu):
@@ -132,6 +139,12 @@ class English:
     def reference(self, word):
         return self.refs[word]
 
+    @staticmethod
+    def sung_right(word, divided):
+        """What enough pieces sang stands against the CMU count (power, heav'n-ly), as long
+        as every syllable holds a vowel."""
+        return all(set(f) & en_syllables.VOWEL_LETTERS for f in divided.split("-"))
+
     def _count_right(self, word, divided):
         counts = {sum(p[-1].isdigit() for p in pron.split()) for pron in self.cmu[word]}
         return len(divided.split("-")) in counts
@@ -158,6 +171,7 @@ class English:
 class Latin:
     lang, index = "la", languages.LATIN_INDEX
     vowels = la_syllables.VOWELS
+    is_word = staticmethod(la_syllables.is_word)
 
     def words(self, args):
         la_engraved.use_patterns(os.path.join(args.texlive_dir, la_engraved.TEX_FILE))
@@ -177,6 +191,10 @@ class Latin:
 
     def reference(self, word):
         return la_engraved.hyphenate(word)
+
+    @staticmethod
+    def sung_right(word, divided):
+        return all(set(f) & la_syllables.VOWELS for f in divided.split("-"))
 
     def right(self, word, divided):
         return len(word) < 3 or len(divided.split("-")) == len(la_syllables.nuclei(word))
@@ -203,49 +221,133 @@ class Latin:
 LANGUAGES = {"ru": Russian, "en": English, "la": Latin}
 
 
-def build(maker, args, log):
-    t0 = time.time()
-    words = maker.words(args)
-    train, test = wordlists.split(words)
-    learn = [w for w in train if maker.trains_on(w)]
-    log(f"{maker.lang}: {len(words)} words, {len(learn)} to patgen, {len(test)} held out")
+def _sung_fold(maker):
+    def fold(word):
+        word = maker.fold(word) if hasattr(maker, "fold") else word
+        return word if maker.is_word(word) else None
+    return fold
+
+
+def learn_patterns(maker, args, words, learn, sung, divisions=None, prunes=True):
+    """The pattern lines learnt from `learn` (divided by the reference) and every word of
+    `sung` (divided as most pieces sang it, weighted by the pieces), with the guards of
+    `words`; pruned against `words` where the language prunes, unless `prunes` is false."""
     levels = getattr(maker, "levels", patgen_driver.DEFAULT_LEVELS)
     if hasattr(maker, "patterns"):
         patterns = maker.patterns(args)
     else:
-        patterns = patgen_driver.run_patgen([maker.reference(w) for w in learn], maker.index, levels)
+        learn = sorted(set(learn) | set(sung))
+        divisions = {} if divisions is None else divisions  # the reference's, kept for reuse
+        divided = []
+        for w in learn:
+            if w in sung:
+                divided.append(sung_training.division(sung[w]))
+                continue
+            if w not in divisions:
+                divisions[w] = maker.reference(w)
+            divided.append(divisions[w])
+        cap = getattr(maker, "max_weight", sung_training.MAX_WEIGHT)
+        weights = {w: sung_training.weight(c, cap) for w, c in sung.items()}
+        patterns = patgen_driver.run_patgen(divided, maker.index, levels, weights=weights)
     guards = edge_patterns.edge_patterns(words, maker.vowels) if getattr(maker, "vowels", None) else []
     guards += getattr(maker, "inhibiting_patterns", list)()
     patterns += guards
     merged = engine_form.engine_patterns(patterns, maker.index)
     live = prune.live_patterns([line for line in engine_form.layout(merged, maker.index) if line != "%"],
                                maker.lang, maker.index)
-    if getattr(maker, "prunes", False):
+    if prunes and getattr(maker, "prunes", False):
         # The guards are for unseen words, and so are the general two-letter patterns: the
         # list cannot tell what they are worth.
         guarded = {engine_model.split_pattern(p)[0] for p in guards}
         live = prune.prune(live, words, keep=lambda key: key in guarded or len(key) <= 2,
                            fold=maker.fold)
     lines = engine_form.layout(engine_form.engine_patterns(live, maker.index), maker.index)
-    model = engine_model.PatternSet([line for line in lines if line != "%"])
+    return patterns, lines, engine_model.PatternSet([line for line in lines if line != "%"])
+
+
+def exception(maker, word, model, sung, listed):
+    """The division a word is listed with, or None.  An engraved word that enough pieces sang
+    is listed where the patterns divide it otherwise than most pieces; a word of the
+    reference list where they divide it wrongly (and, for some languages, where they cut
+    elsewhere than the reference)."""
+    if not 3 <= len(word) <= MAX_EXCEPTION_LENGTH:
+        return None
+    divided = engine_model.divide(word, model, maker.lang)
+    if word in sung and sung_training.trusted(sung[word]):
+        ref = sung_training.division(sung[word])
+        sung_right = getattr(maker, "sung_right", maker.right)
+        return ref if divided != ref and sung_right(word, ref) else None
+    if word in sung:
+        return None
+    if word not in listed:
+        return None
+    misplaced = getattr(maker, "misplaced", lambda word, divided: False)
+    if maker.right(word, divided) and not misplaced(word, divided):
+        return None
+    ref = maker.reference(word)
+    may_be_exception = getattr(maker, "may_be_exception", lambda word, ref: True)
+    return ref if maker.right(word, ref) and may_be_exception(word, ref) else None
+
+
+def build(maker, args, log, listed=None):
+    t0 = time.time()
+    listed = listed or maker.words(args)
+    sung = sung_training.load(maker.lang, _sung_fold(maker), getattr(args, "sung_dir", None),
+                              getattr(args, "units", None))
+    sung = sung_training.training(sung, set(listed))
+    words = sorted(set(listed) | set(sung))
+    train, test = wordlists.split(listed)
+    test = [w for w in test if w not in sung]
+    learn = [w for w in train if maker.trains_on(w)]
+    log(f"{maker.lang}: {len(words)} words, {len(sung)} engraved, {len(learn)} to patgen, "
+        f"{len(test)} held out")
+    patterns, lines, model = learn_patterns(maker, args, words, learn, sung)
 
     # Exceptions: words of the list (held out of patgen or not) the patterns divide wrongly;
     # the held-out figure below measures the patterns alone.
-    may_be_exception = getattr(maker, "may_be_exception", lambda word, ref: True)
+    listed_set = set(listed)
     exceptions = {}
-    misplaced = getattr(maker, "misplaced", lambda word, divided: False)
     for word in words:
-        divided = engine_model.divide(word, model, maker.lang)
-        if 3 <= len(word) <= MAX_EXCEPTION_LENGTH and (not maker.right(word, divided)
-                                                       or misplaced(word, divided)):
-            ref = maker.reference(word)
-            if maker.right(word, ref) and may_be_exception(word, ref):
-                exceptions[word] = ref
+        ref = exception(maker, word, model, sung, listed_set)
+        if ref:
+            exceptions[word] = ref
     wrong = sum(not maker.right(w, engine_model.divide(w, model, maker.lang)) for w in test)
     share = 100.0 * (len(test) - wrong) / max(1, len(test))
     log(f"{maker.lang}: {len(patterns)} patgen patterns, {len(lines)} lines, "
         f"{len(exceptions)} exceptions, held-out {share:.2f} % right ({time.time() - t0:.0f} s)")
     return lines, [exceptions[w] for w in sorted(exceptions)], share, len(test)
+
+
+def cross_validate(maker, args, log, listed=None):
+    """Five-fold cross-validation over the engraved words: patterns learnt without one fifth
+    of them (not pruned: pruning keeps every listed word's division), the words of that fifth
+    on the development list divided by them and by the exceptions the reference list would
+    give, against the list's division."""
+    listed = listed or maker.words(args)
+    fold = _sung_fold(maker)
+    sung = sung_training.training(sung_training.load(maker.lang, fold, args.sung_dir, args.units),
+                                  set(listed))
+    refs = sung_training.list_references(maker.lang, fold, args.sung_dir)
+    words = sorted(set(listed) | set(sung))
+    train = wordlists.split(listed)[0]
+    learn = [w for w in train if maker.trains_on(w)]
+    listed_set = set(listed)
+    divisions = {}
+    poly = exact = mono = whole = 0
+    for k in range(sung_training.FOLDS):
+        kept = {w: c for w, c in sung.items() if sung_training.fold_of(w) != k}
+        _, _, model = learn_patterns(maker, args, words, learn, kept, divisions, prunes=False)
+        for word, ref in refs.items():
+            if sung_training.fold_of(word) != k:
+                continue
+            got = exception(maker, word, model, kept, listed_set) or engine_model.divide(word, model, maker.lang)
+            if "-" in ref:
+                poly, exact = poly + 1, exact + (got == ref)
+            else:
+                mono, whole = mono + 1, whole + ("-" not in got)
+        log(f"{maker.lang}: fold {k}: {exact} of {poly} exact, {whole} of {mono} whole so far")
+    log(f"{maker.lang}: cross-validated exact {100.0 * exact / max(1, poly):.2f} % of {poly}, "
+        f"whole {100.0 * whole / max(1, mono):.2f} % of {mono}")
 
 
 def write(out, base, lines, exceptions):
@@ -267,6 +369,10 @@ def main():
     ap.add_argument("--texlive-dir", default=liang.DEFAULT_TEXLIVE_DIR,
                     help="the hyph-utf8 pattern files (hyph-*.pat.txt)")
     ap.add_argument("--report", default=None, help="also write the held-out figures here")
+    ap.add_argument("--sung-dir", default=sung_training.SUNG_DIR, help="the engraved word lists")
+    ap.add_argument("--units", default=sung_training.UNITS, help="the development scores' words")
+    ap.add_argument("--cross-validate", action="store_true",
+                    help="also print the five-fold figures over the engraved words")
     ap.add_argument("--check", action="store_true",
                     help="write nothing; exit 1 unless the files in --out are what this run makes")
     args = ap.parse_args()
@@ -279,10 +385,13 @@ def main():
 
     for lang in args.lang.split(","):
         maker = LANGUAGES[lang]()
-        lines, exceptions, _, _ = build(maker, args, log)
+        listed = maker.words(args)
+        lines, exceptions, _, _ = build(maker, args, log, listed)
         write(out, languages.BASE_NAME[lang], lines, exceptions)
         if lang == "en":
             write(out, languages.BASE_NAME["us"], lines, exceptions)
+        if args.cross_validate:
+            cross_validate(maker, args, log, listed)
     if args.report:
         with open(args.report, "w", encoding="utf-8") as f:
             f.write("\n".join(report) + "\n")

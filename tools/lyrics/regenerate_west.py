@@ -16,10 +16,12 @@ hunspell-it, hunspell-es, and texlive-lang-german (its patterns guide the German
 """
 
 import argparse
+import filecmp
 import os
 import shutil
 import subprocess
 import sys
+import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -30,6 +32,7 @@ import es_syllables  # noqa: E402
 import fr_syllables  # noqa: E402
 import it_syllables  # noqa: E402
 import patgen_driver  # noqa: E402
+import sung_training  # noqa: E402
 import west_languages  # noqa: E402
 import wordlists  # noqa: E402
 
@@ -80,37 +83,103 @@ def word_forms(lang, forms_dir=None):
     return sorted(words)
 
 
-def build(lang, args, log):
+class Training:
+    """A language's words and their divisions: the hunspell forms by the syllabifier, and the
+    words engraved scores divide (sung_training.py), whose division wins where both have one."""
+
+    def __init__(self, lang, args):
+        _, self.module, self.short, self.percent, _ = LANGUAGES[lang]
+        self.lang, self.index = lang, west_languages.INDEX[lang]
+        words = word_forms(lang, args.forms_dir)
+        module = self.module
+        variants = getattr(module, "spelling_variants", None)
+        self.variants = variants(words) if variants else {}
+        self.words = sorted(set(words) | set(self.variants))
+        self.engraved = sung_training.load(lang, self._fold, args.sung_dir, args.units)
+        self.sung = sung_training.training(self.engraved, set(self.words))
+        self._rules = {}
+        train, _ = wordlists.split(self.words)
+        self.learn = [w for w in train if len(w) <= self.short
+                      or wordlists.held_out(w, self.percent, salt="sample")]
+
+    def _fold(self, word):
+        folded = west_languages.fold(word, self.lang)
+        return folded if folded and self.module.is_word(folded) else None
+
+    def rule(self, word):
+        if word not in self._rules:
+            self._rules[word] = self.variants.get(word) or self.module.hyphenate(word)
+        return self._rules[word]
+
+    def train(self, sung):
+        """Patterns learnt from the sampled forms and every word of `sung`, and the model."""
+        learn = sorted(set(self.learn) | set(sung))
+        divided = [sung_training.division(sung[w]) if w in sung else self.rule(w) for w in learn]
+        weights = {w: sung_training.weight(c) for w, c in sung.items()}
+        patterns = patgen_driver.run_patgen(divided, self.index, patgen_driver.DEFAULT_LEVELS,
+                                            encoding=west_languages.ENCODING, weights=weights)
+        lines = engine_form.layout(engine_form.engine_patterns(patterns, self.index), self.index)
+        return patterns, lines, west_languages.PatternSet([line for line in lines if line != "%"])
+
+    def exception(self, word, model, sung, train):
+        """The division a word is listed with, or None: a form the patterns divide otherwise
+        than the syllabifier, or an engraved word they divide otherwise than most pieces,
+        when enough pieces sang it."""
+        if not 3 <= len(word) <= MAX_EXCEPTION_LENGTH:
+            return None
+        if word in sung and sung_training.trusted(sung[word]):
+            ref = sung_training.division(sung[word])
+        elif word in sung:
+            return None
+        elif word in train:
+            ref = self.rule(word)
+        else:
+            return None
+        return ref if west_languages.divide(word, model, self.lang) != ref else None
+
+
+def build(lang, args, log, data=None):
     t0 = time.time()
-    _, module, short, percent, _ = LANGUAGES[lang]
-    index = west_languages.INDEX[lang]
-    words = word_forms(lang, args.forms_dir)
-    variants = module.unaccented_variants(words) if hasattr(module, "unaccented_variants") else {}
-    words = sorted(set(words) | set(variants))
-
-    def reference(word):
-        return variants.get(word) or module.hyphenate(word)
-    train, test = wordlists.split(words)
-    learn = [w for w in train if len(w) <= short or wordlists.held_out(w, percent, salt="sample")]
-    log(f"{lang}: {len(words)} words, {len(learn)} to patgen, {len(test)} held out")
-    patterns = patgen_driver.run_patgen([reference(w) for w in learn], index,
-                                        patgen_driver.DEFAULT_LEVELS,
-                                        encoding=west_languages.ENCODING)
-    lines = engine_form.layout(engine_form.engine_patterns(patterns, index), index)
-    model = west_languages.PatternSet([line for line in lines if line != "%"])
-
-    # Exceptions: training words (sampled for patgen or not) the patterns divide wrongly.
+    data = data or Training(lang, args)
+    train, test = wordlists.split(data.words)
+    train = set(train)
+    test = [w for w in test if w not in data.sung]
+    log(f"{lang}: {len(data.words)} words, {len(data.sung)} engraved, {len(test)} held out")
+    patterns, lines, model = data.train(data.sung)
     exceptions = {}
-    for word in train:
-        if 3 <= len(word) <= MAX_EXCEPTION_LENGTH:
-            ref = reference(word)
-            if west_languages.divide(word, model, lang) != ref:
-                exceptions[word] = ref
-    wrong = sum(west_languages.divide(w, model, lang) != reference(w) for w in test)
+    for word in sorted(train | set(data.sung)):
+        ref = data.exception(word, model, data.sung, train)
+        if ref:
+            exceptions[word] = ref
+    wrong = sum(west_languages.divide(w, model, lang) != data.rule(w) for w in test)
     share = 100.0 * (len(test) - wrong) / max(1, len(test))
     log(f"{lang}: {len(patterns)} patgen patterns, {len(lines)} lines, "
         f"{len(exceptions)} exceptions, held-out {share:.2f} % right ({time.time() - t0:.0f} s)")
     return lines, [exceptions[w] for w in sorted(exceptions)]
+
+
+def cross_validate(lang, args, log, data=None):
+    """Five-fold cross-validation over the engraved words: patterns learnt without one fifth
+    of them, the words of that fifth on the development list divided by the patterns and by
+    the exceptions the forms would give, against the list's division."""
+    data = data or Training(lang, args)
+    train = set(wordlists.split(data.words)[0])
+    refs = sung_training.list_references(lang, data._fold, args.sung_dir)
+    poly = exact = mono = whole = 0
+    for k in range(sung_training.FOLDS):
+        kept = {w: c for w, c in data.sung.items() if sung_training.fold_of(w) != k}
+        _, _, model = data.train(kept)
+        for word, ref in refs.items():
+            if sung_training.fold_of(word) != k:
+                continue
+            got = data.exception(word, model, kept, train) or west_languages.divide(word, model, lang)
+            if "-" in ref:
+                poly, exact = poly + 1, exact + (got == ref)
+            else:
+                mono, whole = mono + 1, whole + ("-" not in got)
+        log(f"{lang}: fold {k}: {exact} of {poly} exact, {whole} of {mono} whole so far")
+    log(f"{lang}: cross-validated exact {100.0 * exact / max(1, poly):.2f} % of {poly}, "
+        f"whole {100.0 * whole / max(1, mono):.2f} % of {mono}")
 
 
 def write(out, base, lines, exceptions):
@@ -127,19 +196,37 @@ def main():
     ap.add_argument("--lang", default="de,fr,it,es")
     ap.add_argument("--forms-dir", default=None, help="unmunch output saved as NAME.forms")
     ap.add_argument("--report", default=None, help="also write the held-out figures here")
+    ap.add_argument("--sung-dir", default=sung_training.SUNG_DIR, help="the engraved word lists")
+    ap.add_argument("--units", default=sung_training.UNITS, help="the development scores' words")
+    ap.add_argument("--check", action="store_true",
+                    help="write nothing; exit 1 unless the files in --out are what this run makes")
+    ap.add_argument("--cross-validate", action="store_true",
+                    help="also print the five-fold figures over the engraved words")
     args = ap.parse_args()
     report = []
+    out = tempfile.mkdtemp() if args.check else args.out
 
     def log(line):
         print(line, flush=True)
         report.append(line)
 
     for lang in args.lang.split(","):
-        lines, exceptions = build(lang, args, log)
-        write(args.out, west_languages.BASE_NAME[lang], lines, exceptions)
+        data = Training(lang, args)
+        lines, exceptions = build(lang, args, log, data)
+        write(out, west_languages.BASE_NAME[lang], lines, exceptions)
+        if args.cross_validate:
+            cross_validate(lang, args, log, data)
     if args.report:
         with open(args.report, "w", encoding="utf-8") as f:
             f.write("\n".join(report) + "\n")
+    if args.check:
+        made = sorted(os.listdir(out))
+        differ = [name for name in made if not os.path.exists(os.path.join(args.out, name))
+                  or not filecmp.cmp(os.path.join(out, name), os.path.join(args.out, name), shallow=False)]
+        shutil.rmtree(out)
+        log(f"{len(made) - len(differ)} of {len(made)} files as in {args.out}" +
+            "".join(f"; {name} differs" for name in differ))
+        return 1 if differ else 0
     return 0
 
 

@@ -1,10 +1,12 @@
 """Russian division as engraved under the notes (typographic division, every syllable marked).
 
-Every syllable holds one vowel; й, ь and ъ stay on the left.  Between two vowels the cut
-follows the Russian TeX patterns (hyph-ru, Lebedev), which know the prefixes (без-смерт-ный,
-вос-кре-се, из-ба-ви), where they cut exactly once and leave consonants on both sides a
-vowel; elsewhere a single consonant goes right and a cluster is split after its first
-consonant (гос-по-ди, от-цу, жиз-ни, креп-кий).
+Every syllable holds one vowel; й and ъ stay on the left, and so does ь before a consonant,
+but ь before a vowel starts the syllable with the consonant before it (пла-тье, се-мья).
+Between two vowels the cut follows the Russian TeX patterns (hyph-ru, Lebedev), which know
+the prefixes (без-смерт-ный, вос-кре-се, из-ба-ви), where they cut exactly once and leave
+consonants on both sides a vowel; elsewhere a single consonant goes right, с or з with a
+stop goes right whole as choirs sing it (хри-сте, у-ста), and another cluster is split after
+its first consonant (гос-по-ди, от-цу, жиз-ни, креп-кий).
 """
 
 import os
@@ -21,6 +23,9 @@ OBSTRUENTS = frozenset("бгзкпсфх")
 STOPS = frozenset("гкх")
 LIQUIDS = frozenset("лр")
 ONSETS = frozenset(["тв"])
+# Choirs sing s and z with the consonant after them (хри-сте, у-ста, по-здра-вит); the
+# prefixes the patterns know stay whole (ис-точ-ник, вос-кре-се).
+CHORAL_ONSETS = frozenset(["ст", "ск", "сп", "зд"])
 # Prefixes that end in a vowel stay whole where the patterns cut after them (пре-ста,
 # на-ста-нет, до-сто-ин), though a cluster is otherwise split (мес-то).
 OPEN_PREFIXES = frozenset(["до", "на", "пре", "при"])
@@ -55,14 +60,14 @@ def split_cluster(cluster):
     rest = cluster[left:]
     if len(rest) <= 1:
         return left
-    if _onset(rest[-2:]) or (rest[-2] in "тд" and rest[-1] in LIQUIDS):
+    if _onset(rest[-2:]) or rest[-2:] in CHORAL_ONSETS or (rest[-2] in "тд" and rest[-1] in LIQUIDS):
         return len(cluster) - 2
     return len(cluster) - 1
 
 
 def _trust_tex(cluster, cut):
     """cut: letters of the cluster the patterns leave on the left."""
-    if cut == 0 and len(cluster) == 2 and not _onset(cluster):
+    if cut == 0 and len(cluster) == 2 and not _onset(cluster) and cluster not in CHORAL_ONSETS:
         return False
     if cut == 1 and len(cluster) == 2 and cluster[0] in STOPS and cluster[1] in LIQUIDS:
         return False
@@ -80,6 +85,10 @@ def syllables(word):
         for k in range(a + 1, b):
             if word[k] in SIGNS:
                 lo = k + 1
+        if word[b - 1] == "ь" and b - 2 > a:
+            # ь before a vowel starts the syllable with its consonant (пла-тье, со-ло-вьи)
+            cuts.append(b - 2)
+            continue
         inside = [c for c in tex if lo <= c < b or c == lo == b]
         at_prefix = word[:a + 1] in OPEN_PREFIXES and max(inside, default=0) == a + 1
         if inside and (at_prefix or _trust_tex(word[a + 1:b], max(inside) - a - 1)):

@@ -41,16 +41,19 @@ class RussianTest(unittest.TestCase):
         cases = {
             "это": "э-то",                      # every syllable marked
             "молоко": "мо-ло-ко",               # one consonant goes right
-            "господи": "гос-по-ди",             # clusters are split
+            "господи": "го-спо-ди",             # с, з with a stop go right whole
+            "крепкий": "креп-кий",              # other clusters are split
             "отцу": "от-цу",
             "жизни": "жиз-ни",
-            "крепкий": "креп-кий",
             "честнейшую": "чест-ней-шу-ю",      # of three, the last goes right
             "сестра": "сес-тра",                # ... or a final т/д + р/л
             "слава": "сла-ва",                  # obstruent + л/р begins a syllable
             "играю": "и-гра-ю",
             "творец": "тво-рец",
-            "семья": "семь-я",                  # й, ь, ъ stay left
+            "семья": "се-мья",                  # ь before a vowel goes right with its consonant
+            "платье": "пла-тье",
+            "соловьи": "со-ло-вьи",
+            "свадьба": "свадь-ба",              # й, ъ, and ь before a consonant stay left
             "подъезд": "подъ-езд",
             "бойкий": "бой-кий",
             "поэт": "по-эт",
@@ -64,7 +67,7 @@ class RussianTest(unittest.TestCase):
         ru_engraved.use_patterns(patterns("з1с", ".от1", "г1р", ".вос1к", ".на1", "е1ст"))
         cases = {
             "настанет": "на-ста-нет",           # an open prefix stays whole
-            "место": "мес-то",                  # elsewhere the cluster is split
+            "место": "ме-сто",                  # с with a stop goes right, as choirs sing
             "безсмертный": "без-смерт-ный",     # a prefix the patterns know
             "воскресе": "вос-кре-се",
             "отрок": "от-рок",                  # a cut inside an onset of т

@@ -20,8 +20,13 @@ CASES = {
         "belle": "bel-le",
         "chantes": "chan-tes",        # ... also before s and -nt
         "parlent": "par-lent",
-        "joue": "joue",               # a final e after a vowel is not sung
-        "aimée": "ai-mée",
+        "joue": "jou-e",              # a final e after a vowel is sung too ...
+        "aimée": "ai-mé-e",
+        "voient": "voient",           # ... but not -ent
+        "passion": "pas-si-on",       # an i apart before the endings of nouns
+        "mélodieux": "mé-lo-di-eux",
+        "cieux": "cieux",             # ... of more than one syllable
+        "feuille": "feuil-le",        # the i of -ill after a group is a sign
         "oiseau": "oi-seau",          # vowel groups are one nucleus
         "fleuve": "fleu-ve",
         "nuage": "nua-ge",            # i, u glide into the next vowel ...
@@ -51,6 +56,9 @@ CASES = {
         "trionfo": "tri-on-fo",       # i after a stop and l or r is sung apart
         "aria": "a-ria",
         "poi": "poi",
+        "gioia": "gio-ia",            # an i between vowels begins the next syllable
+        "aiuto": "a-iu-to",
+        "miei": "miei",               # ... not at the end
         "così": "co-sì",
     },
     es_syllables: {
@@ -94,7 +102,10 @@ class DivisionTest(unittest.TestCase):
             "zucker": "zu-cker",          # ch, sch, ck whole and right
             "kirche": "kir-che",
             "waschen": "wa-schen",
-            "fenster": "fens-ter",        # of other clusters the last goes right
+            "fenster": "fen-ster",        # st whole before an unstressed e or i ...
+            "christus": "chris-tus",      # ... split elsewhere
+            "dienstag": "diens-tag",
+            "tropfen": "trop-fen",        # of other clusters the last goes right
             "sommer": "som-mer",
             "ruhe": "ru-he",
             "fahrt": "fahrt",
@@ -108,6 +119,9 @@ class DivisionTest(unittest.TestCase):
         for word, expected in cases.items():
             with self.subTest(word=word):
                 self.assertEqual(de_syllables.hyphenate(word), expected)
+        # ß written ss where that spells no other word, divided as the ß is.
+        self.assertEqual(de_syllables.sharp_s_variants(["süße", "maße", "masse"]),
+                         {"süsse": "sü-sse"})
 
 
 class FoldAndJoinTest(unittest.TestCase):
