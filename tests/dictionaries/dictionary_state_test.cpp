@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace cantiva::dictionaries {
 namespace {
@@ -273,8 +274,12 @@ TEST(DictionaryState, PlantedTemporariesAreSkippedAndLeftAlone) {
     state.openAtStartup();
 
     std::vector<std::filesystem::path> planted = {folder / "RHYPHEN.pt0"};
-    for (int attempt = 0; attempt < 5; ++attempt)
-        planted.push_back(TemporaryPath(folder.path(), "RHYPHEN.pt0", attempt));
+    // The names the writers once took in turn, and random ones of today's form.
+    for (int attempt = 0; attempt < 3; ++attempt)
+        planted.push_back(
+            folder / ("RHYPHEN.pt0." + std::to_string(::getpid()) + "-" + std::to_string(attempt)));
+    for (int attempt = 0; attempt < 3; ++attempt)
+        planted.push_back(TemporaryPath(folder.path(), "RHYPHEN.pt0"));
     for (std::size_t i = 0; i < planted.size(); ++i) {
         if (i % 3 == 0)
             std::filesystem::create_symlink(folder / "victim", planted[i]);
