@@ -1,5 +1,6 @@
 #include "dictionaries/shipped_updates.h"
 
+#include "dictionaries/compile_lock.h"
 #include "dictionaries/compilers.h"
 #include "dictionaries/dict_record.h"
 #include "dictionaries/exceptions_source.h"
@@ -110,6 +111,8 @@ ShippedUpdateReport UpdateFromShipped(const fs::path& shippedFolder, const fs::p
     const fs::path record = userFolder / kShippedRecordFolder;
     const fs::path newer = userFolder / kNewerShippedFolder;
     MakeFolder(newer);
+    // A compile beside the update would pair a source with a compiled file of another version.
+    CompileLock lock(userFolder);
     ShippedUpdateReport report;
     for (const DictionaryPair& pair : AllPairs()) {
         if (!Exists(shippedFolder / pair.sourceName()) ||
@@ -204,6 +207,7 @@ std::string MergeExceptionSources(std::string_view base, std::string_view mine,
 TakeShippedResult TakeNewerShipped(const fs::path& userFolder, Language language) {
     const fs::path record = userFolder / kShippedRecordFolder;
     const fs::path newer = userFolder / kNewerShippedFolder;
+    CompileLock lock(userFolder);
     TakeShippedResult result;
 
     const DictionaryPair main{language, true};

@@ -34,8 +34,9 @@ struct ShippedUpdateReport {
 };
 
 // Brings `userFolder` (created when missing) up to date with the compiled dictionaries in
-// `shippedFolder`. Pairs the shipped folder lacks are left alone. Throws IoError when a file
-// cannot be read or written; what was done before stays consistent (the record is written last).
+// `shippedFolder`, taking turns with compiles of the folder (CompileLock). Pairs the shipped
+// folder lacks are left alone. Throws IoError when a file cannot be read or written, or
+// DictionaryBusyError; what was done before stays consistent (the record is written last).
 ShippedUpdateReport UpdateFromShipped(const std::filesystem::path& shippedFolder,
                                       const std::filesystem::path& userFolder);
 
@@ -53,7 +54,9 @@ struct TakeShippedResult {
 // Takes the newer shipped dictionaries waiting for `language`. The main dictionary is replaced;
 // the exceptions become the new shipped list merged with the user's own changes: entries the user
 // added or changed are kept (and win over a shipped entry for the same word), entries the user
-// deleted from the shipped list stay deleted. The merged source is compiled at once.
+// deleted from the shipped list stay deleted. The merged source is compiled at once, under the
+// compile lock of the folder, so a compile beside it never pairs the merged source with an older
+// compiled list.
 TakeShippedResult TakeNewerShipped(const std::filesystem::path& userFolder, Language language);
 
 // The merge of TakeNewerShipped on sources: `base` is the shipped list the user's came from
