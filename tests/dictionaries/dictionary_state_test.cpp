@@ -113,15 +113,22 @@ TEST(DictionaryState, BadCompiledFilesAreReadSafely) {
     EXPECT_EQ(state.letterIndex(Language::Russian)[33], (LetterIndexEntry{255, -1}));
     EXPECT_FALSE(state.exceptions().lookup("anything").has_value());
 
-    // Empty and truncated main files load what they hold and warn, once per load.
+    // An empty main file warns, once per load; a truncated one loads its whole records and is an
+    // error naming the file.
     EXPECT_EQ(state.takeLoadWarning(), "RHYPHEN.PT holds no patterns");
     EXPECT_EQ(state.takeLoadWarning(), std::nullopt);
     std::string two = EncodeRecords({{"%", "%"}, {W("а1м"), W("ам")}});
     folder.write("RHYPHEN.PT", two + "abc");
-    state.loadMainDictionary();
+    try {
+        state.loadMainDictionary();
+        ADD_FAILURE() << "a cut file loaded without an error";
+    } catch (const IoError& e) {
+        EXPECT_EQ(DescribeIoError(e), (folder / "RHYPHEN.PT").string() +
+                                          ": Cut short: 2 whole records read (I/O error 100)");
+    }
     EXPECT_EQ(state.patterns().size(), 2u);
     EXPECT_EQ(state.longestPattern(), 3);
-    EXPECT_EQ(state.takeLoadWarning(), "RHYPHEN.PT is cut short: 2 whole records read");
+    EXPECT_EQ(state.takeLoadWarning(), std::nullopt);
     folder.write("RHYPHEN.PT", two);
     state.loadMainDictionary();
     EXPECT_EQ(state.takeLoadWarning(), std::nullopt);
