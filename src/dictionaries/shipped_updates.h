@@ -31,6 +31,7 @@ struct ShippedUpdateReport {
     std::vector<DictionaryPair> installed; // the user had none: copied
     std::vector<DictionaryPair> updated;   // unedited: replaced by the newer shipped version
     std::vector<DictionaryPair> newerKept; // edited and kept; the user is to be told now
+    std::vector<DictionaryPair> refused;   // the shipped compiled file is not its source's compile
 };
 
 // Brings `userFolder` (created when missing) up to date with the compiled dictionaries in
@@ -44,6 +45,10 @@ ShippedUpdateReport UpdateFromShipped(const std::filesystem::path& shippedFolder
 // versions keeping their own exceptions. Empty when nothing was kept.
 std::string NewerShippedNotice(const ShippedUpdateReport& report,
                                const std::filesystem::path& userFolder);
+
+// What the user is told about shipped pairs refused: one line each, naming the files. Empty when
+// none was refused.
+std::string RefusedShippedNotice(const ShippedUpdateReport& report);
 
 struct TakeShippedResult {
     bool mainTaken = false;       // the waiting main dictionary replaced the user's
