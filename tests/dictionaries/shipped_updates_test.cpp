@@ -9,8 +9,8 @@
 namespace cantiva::dictionaries {
 namespace {
 
-using test_support::TempFolder;
 using test_support::MainSourceOf;
+using test_support::TempFolder;
 using test_support::W;
 
 // The compiled file the build makes of a shipped source.
