@@ -15,8 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(text::IsValidUtf8(plain));
         const std::string compressed = score.bytes(notation::ScoreForm::Compressed);
         FUZZ_CHECK(notation::ScoreContainer(plain).bytes(notation::ScoreForm::Plain) == plain);
-        FUZZ_CHECK(notation::ScoreContainer(compressed).bytes(notation::ScoreForm::Plain) ==
-                   plain);
+        FUZZ_CHECK(notation::ScoreContainer(compressed).bytes(notation::ScoreForm::Plain) == plain);
     } catch (const notation::ScoreError&) {
         // a score that cannot be used, told as such
     }
