@@ -1,6 +1,7 @@
 #include "cli/cli_io.h"
 #include "cli/commands.h"
 #include "dictionaries/dictionary_compile.h"
+#include "io/file_io.h"
 
 #include <filesystem>
 
@@ -16,6 +17,13 @@ int CompileCommand(const std::vector<std::string>& rawArgs) {
     bool exceptions = args.flag("--exceptions");
     if (!main && !exceptions)
         main = exceptions = true;
+    // A missing source stops the command before anything is compiled.
+    if (main)
+        CheckReadable(folder /
+                      dictionaries::FileName(language, dictionaries::DictFile::MainSource));
+    if (exceptions)
+        CheckReadable(folder /
+                      dictionaries::FileName(language, dictionaries::DictFile::ExceptionsSource));
     // The record width is the longest trimmed source line (at most 32); a missing compiled file
     // is created.
     const dictionaries::CompileSettings settings;

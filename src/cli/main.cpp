@@ -7,8 +7,10 @@
 #include "io/io_error.h"
 #include "notation/score_container.h"
 
+#include <exception>
 #include <iostream>
 #include <new>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -85,6 +87,14 @@ int main(int argc, char** argv) {
         } catch (const std::bad_alloc&) {
             // Nothing was replaced: files are written whole or not at all.
             cli::PrintFailure(std::string("Not enough memory to ") + command.task);
+            return cli::exit_status::kStopped;
+        } catch (const std::length_error&) {
+            // A size no allocation can hold, such as one a hostile file declares.
+            cli::PrintFailure(std::string("Not enough memory to ") + command.task);
+            return cli::exit_status::kStopped;
+        } catch (const std::exception& e) {
+            // A library's own failure: told, never an abort.
+            cli::PrintFailure(std::string("Cannot ") + command.task + ": " + e.what());
             return cli::exit_status::kStopped;
         }
     }

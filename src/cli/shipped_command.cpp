@@ -22,6 +22,11 @@ int UpdateCommand(const std::vector<std::string>& rawArgs) {
     const std::string notice = dictionaries::NewerShippedNotice(report, folder);
     if (!notice.empty())
         std::cerr << notice << '\n';
+    const std::string refused = dictionaries::RefusedShippedNotice(report);
+    if (!refused.empty()) {
+        PrintFailure(refused);
+        return exit_status::kStopped;
+    }
     return exit_status::kDone;
 }
 

@@ -60,15 +60,13 @@ std::optional<std::string> DictionaryState::unopenableFile(Language language) co
 void DictionaryState::openAtStartup() {
     checkStartupFiles();
     currentLanguage_ = Language::Russian;
-    loadMainDictionary();
-    loadExceptions();
+    loadBoth();
 }
 
 void DictionaryState::openLanguage(Language language) {
     currentLanguage_ = language;
     patterns_.clear();
-    loadMainDictionary();
-    loadExceptions();
+    loadBoth();
 }
 
 void DictionaryState::loadMainDictionary() {
@@ -81,12 +79,10 @@ void DictionaryState::loadMainDictionary() {
     }
     DecodedRecords decoded = DecodeRecords(data);
     patterns_ = std::move(decoded.records);
-    // Words are still divided with what was read; the user is told once per load.
+    // An empty list is told once per load; a cut one is an error, after its whole records are
+    // in place.
     const std::string name = FileName(currentLanguage_, DictFile::MainCompiled);
-    if (decoded.partialTail)
-        loadWarning_ =
-            name + " is cut short: " + std::to_string(patterns_.size()) + " whole records read";
-    else if (patterns_.empty())
+    if (patterns_.empty() && !decoded.partialTail)
         loadWarning_ = name + " holds no patterns";
     else
         loadWarning_.reset();
@@ -96,6 +92,21 @@ void DictionaryState::loadMainDictionary() {
             std::max(longestPattern_, static_cast<int>(text::TrimView(r.text).size()));
     FillLetterIndex(patterns_, currentLanguage_, letterIndex_[IndexOf(currentLanguage_)]);
     rebuildSearch();
+    if (decoded.partialTail)
+        throw IoError(io_code::kReadBeyondEnd, pathOf(DictFile::MainCompiled), 0,
+                      "Cut short: " + std::to_string(patterns_.size()) + " whole records read");
+}
+
+void DictionaryState::loadBoth() {
+    std::optional<IoError> cut;
+    try {
+        loadMainDictionary();
+    } catch (const IoError& e) {
+        cut = e; // the exceptions are loaded all the same
+    }
+    loadExceptions();
+    if (cut)
+        throw *cut;
 }
 
 std::optional<std::string> DictionaryState::takeLoadWarning() {
@@ -127,8 +138,7 @@ bool DictionaryState::switchLanguage(Language language) {
         return false;
     currentLanguage_ = language;
     patterns_.clear();
-    loadMainDictionary();
-    loadExceptions();
+    loadBoth();
     return true;
 }
 

@@ -44,7 +44,9 @@ public:
     void openLanguage(Language language);
 
     // Loads the ".PT" of the current language into the pattern list and fills its letter index.
-    // An empty file, or one cut inside a record, loads what it holds and leaves a warning.
+    // An empty file leaves a warning; one cut inside a record loads its whole records and then
+    // throws IoError (Read beyond end of file) naming it. Opening, switching and starting up
+    // load the exceptions before that error is passed on.
     void loadMainDictionary();
     // The warning of the last load of a main dictionary, once.
     std::optional<std::string> takeLoadWarning();
@@ -104,6 +106,8 @@ private:
     PatternSearch search_;
     ExceptionDictionary exceptions_;
     std::optional<std::string> loadWarning_;
+
+    void loadBoth();
 };
 
 } // namespace cantiva::dictionaries

@@ -1,7 +1,9 @@
 #include "dictionaries/shipped_updates.h"
 
+#include "dictionaries/compile_lock.h"
 #include "dictionaries/compilers.h"
 #include "dictionaries/dict_record.h"
+#include "dictionaries/dictionary_compile.h"
 #include "dictionaries/exceptions_source.h"
 #include "io/file_io.h"
 #include "io/io_error.h"
@@ -96,6 +98,26 @@ std::string CompiledExceptions(std::string_view source, Language language) {
     return EncodeRecords(CompileExceptionSource(source, width, language));
 }
 
+// A shipped compiled file is taken only when it is what its source compiles to, as the build
+// compiles it: one of another language, cut, empty or stale never replaces a working one.
+bool CompiledFromItsSource(const DictionaryPair& pair, const fs::path& folder) {
+    const std::string source = ReadWholeFile(folder / pair.sourceName());
+    const int width = CompiledWidth(source, {});
+    const std::vector<DictRecord> records =
+        pair.main ? CompileMainSource(source, pair.language, width)
+                  : CompileExceptionSource(source, width, pair.language);
+    return EncodeRecords(records) == ReadWholeFile(folder / pair.compiledName());
+}
+
+// Whether the shipped pair is refused, told in the report.
+bool Refused(const DictionaryPair& pair, const fs::path& shippedFolder,
+             ShippedUpdateReport& report) {
+    if (CompiledFromItsSource(pair, shippedFolder))
+        return false;
+    report.refused.push_back(pair);
+    return true;
+}
+
 } // namespace
 
 std::string DictionaryPair::sourceName() const {
@@ -110,6 +132,8 @@ ShippedUpdateReport UpdateFromShipped(const fs::path& shippedFolder, const fs::p
     const fs::path record = userFolder / kShippedRecordFolder;
     const fs::path newer = userFolder / kNewerShippedFolder;
     MakeFolder(newer);
+    // A compile beside the update would pair a source with a compiled file of another version.
+    CompileLock lock(userFolder);
     ShippedUpdateReport report;
     for (const DictionaryPair& pair : AllPairs()) {
         if (!Exists(shippedFolder / pair.sourceName()) ||
@@ -117,6 +141,8 @@ ShippedUpdateReport UpdateFromShipped(const fs::path& shippedFolder, const fs::p
             continue;
         const auto mine = ReadIfPresent(userFolder / pair.sourceName());
         if (!mine && !Exists(userFolder / pair.compiledName())) {
+            if (Refused(pair, shippedFolder, report))
+                continue;
             CopyPair(pair, shippedFolder, userFolder);
             CopyPair(pair, shippedFolder, record);
             RemovePair(pair, newer);
@@ -135,6 +161,8 @@ ShippedUpdateReport UpdateFromShipped(const fs::path& shippedFolder, const fs::p
             continue; // nothing new shipped since the user's copy
         const auto base = ReadIfPresent(record / pair.sourceName());
         if (base && mine == base) {
+            if (Refused(pair, shippedFolder, report))
+                continue;
             CopyPair(pair, shippedFolder, userFolder);
             CopyPair(pair, shippedFolder, record);
             RemovePair(pair, newer);
@@ -142,7 +170,7 @@ ShippedUpdateReport UpdateFromShipped(const fs::path& shippedFolder, const fs::p
             continue;
         }
         // Edited, or of unknown origin: kept. Told once per shipped version.
-        if (SamePair(pair, shippedFolder, newer))
+        if (SamePair(pair, shippedFolder, newer) || Refused(pair, shippedFolder, report))
             continue;
         CopyPair(pair, shippedFolder, newer);
         report.newerKept.push_back(pair);
@@ -166,6 +194,17 @@ std::string NewerShippedNotice(const ShippedUpdateReport& report, const fs::path
         text += "  cantiva-cli take-shipped --lang " + std::string(l) + " --dict-dir \"" +
                 userFolder.string() + "\"\n";
     text += "\nThe new files wait in \"" + (userFolder / kNewerShippedFolder).string() + "\".";
+    return text;
+}
+
+std::string RefusedShippedNotice(const ShippedUpdateReport& report) {
+    std::string text;
+    for (const DictionaryPair& pair : report.refused) {
+        if (!text.empty())
+            text += '\n';
+        text += "The shipped " + pair.compiledName() + " is not compiled from the shipped " +
+                pair.sourceName() + "; your " + pair.compiledName() + " was kept.";
+    }
     return text;
 }
 
@@ -204,6 +243,7 @@ std::string MergeExceptionSources(std::string_view base, std::string_view mine,
 TakeShippedResult TakeNewerShipped(const fs::path& userFolder, Language language) {
     const fs::path record = userFolder / kShippedRecordFolder;
     const fs::path newer = userFolder / kNewerShippedFolder;
+    CompileLock lock(userFolder);
     TakeShippedResult result;
 
     const DictionaryPair main{language, true};

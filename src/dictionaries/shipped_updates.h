@@ -31,11 +31,13 @@ struct ShippedUpdateReport {
     std::vector<DictionaryPair> installed; // the user had none: copied
     std::vector<DictionaryPair> updated;   // unedited: replaced by the newer shipped version
     std::vector<DictionaryPair> newerKept; // edited and kept; the user is to be told now
+    std::vector<DictionaryPair> refused;   // the shipped compiled file is not its source's compile
 };
 
 // Brings `userFolder` (created when missing) up to date with the compiled dictionaries in
-// `shippedFolder`. Pairs the shipped folder lacks are left alone. Throws IoError when a file
-// cannot be read or written; what was done before stays consistent (the record is written last).
+// `shippedFolder`, taking turns with compiles of the folder (CompileLock). Pairs the shipped
+// folder lacks are left alone. Throws IoError when a file cannot be read or written, or
+// DictionaryBusyError; what was done before stays consistent (the record is written last).
 ShippedUpdateReport UpdateFromShipped(const std::filesystem::path& shippedFolder,
                                       const std::filesystem::path& userFolder);
 
@@ -43,6 +45,10 @@ ShippedUpdateReport UpdateFromShipped(const std::filesystem::path& shippedFolder
 // versions keeping their own exceptions. Empty when nothing was kept.
 std::string NewerShippedNotice(const ShippedUpdateReport& report,
                                const std::filesystem::path& userFolder);
+
+// What the user is told about shipped pairs refused: one line each, naming the files. Empty when
+// none was refused.
+std::string RefusedShippedNotice(const ShippedUpdateReport& report);
 
 struct TakeShippedResult {
     bool mainTaken = false;       // the waiting main dictionary replaced the user's
@@ -53,7 +59,9 @@ struct TakeShippedResult {
 // Takes the newer shipped dictionaries waiting for `language`. The main dictionary is replaced;
 // the exceptions become the new shipped list merged with the user's own changes: entries the user
 // added or changed are kept (and win over a shipped entry for the same word), entries the user
-// deleted from the shipped list stay deleted. The merged source is compiled at once.
+// deleted from the shipped list stay deleted. The merged source is compiled at once, under the
+// compile lock of the folder, so a compile beside it never pairs the merged source with an older
+// compiled list.
 TakeShippedResult TakeNewerShipped(const std::filesystem::path& userFolder, Language language);
 
 // The merge of TakeNewerShipped on sources: `base` is the shipped list the user's came from

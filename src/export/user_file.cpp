@@ -1,6 +1,6 @@
 #include "export/user_file.h"
 
-#include "io/file_io.h"
+#include "io/output_file.h"
 #include "text/utf8_codec.h"
 
 #include <optional>
@@ -16,7 +16,7 @@ std::string UserFileBytes(std::string_view cp1251, const std::vector<std::string
 }
 
 void WriteUserFile(const std::filesystem::path& target, std::string_view bytes) {
-    std::optional<FileReplacement> replacement;
+    std::optional<OutputFile> replacement;
     try {
         replacement.emplace(target);
     } catch (const IoError& e) {

@@ -19,15 +19,16 @@ class UserFileError : public IoError {
 public:
     enum class Stage { Create, Write };
     UserFileError(Stage stage, const IoError& cause)
-        : IoError(cause.code(), cause.file(), cause.sysError()), stage_(stage) {}
+        : IoError(cause.code(), cause.file(), cause.sysError(), cause.reason()), stage_(stage) {}
     Stage stage() const { return stage_; }
 
 private:
     Stage stage_;
 };
 
-// Saves `bytes` as `target` with ReplaceFile: a failure leaves the old file (if any) whole and no
-// temporary file behind; a file that exists keeps its permissions; a symbolic link is followed.
+// Saves `bytes` as `target` by the output rule (OutputFile): a failure leaves the old file (if
+// any) whole and no temporary file behind; a file that exists keeps its permissions; a symbolic
+// link is followed; a device or FIFO is written in place; "-" is standard output.
 // Throws UserFileError.
 void WriteUserFile(const std::filesystem::path& target, std::string_view bytes);
 

@@ -1,9 +1,11 @@
 #include "io/file_io.h"
 
 #include "io/io_error.h"
+#include "io/output_file.h"
 
 #include <cerrno>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +13,7 @@ namespace cantiva {
 namespace {
 
 constexpr int kTemporaryAttempts = 100;
+constexpr int kTemporaryLetters = 12;
 
 class Fd {
 public:
@@ -107,13 +110,16 @@ void CheckReadable(const std::filesystem::path& path) {
     Fd fd(OpenOrThrow(path, O_RDONLY));
 }
 
-std::filesystem::path TemporaryPath(const std::filesystem::path& folder, const std::string& kind,
-                                    int attempt) {
+std::filesystem::path TemporaryPath(const std::filesystem::path& folder, const std::string& kind) {
+    // Random, so that nobody can plant a link or a file at the name a writer will take.
+    static constexpr char kLetters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device random;
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
     std::string name = kind;
     name += '.';
-    name += std::to_string(::getpid());
-    name += '-';
-    name += std::to_string(attempt);
+    for (int i = 0; i < kTemporaryLetters; ++i)
+        name += kLetters[pick(random)];
     return folder / name;
 }
 
@@ -140,7 +146,7 @@ FileReplacement::FileReplacement(const std::filesystem::path& target, const Repl
     }
     const std::filesystem::path folder = target_.parent_path();
     for (int attempt = 0; fd_ < 0; ++attempt) {
-        temporary_ = TemporaryPath(folder, kind, attempt);
+        temporary_ = TemporaryPath(folder, kind);
         fd_ =
             ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd_ < 0 && (errno != EEXIST || attempt + 1 == kTemporaryAttempts))
@@ -190,8 +196,7 @@ void FileReplacement::commit(std::string_view bytes) {
 
 void ReplaceFile(const std::filesystem::path& target, std::string_view bytes,
                  const ReplaceOptions& options) {
-    FileReplacement replacement(target, options);
-    replacement.commit(bytes);
+    WriteOutputFile(target, bytes, options);
 }
 
 } // namespace cantiva

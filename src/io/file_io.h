@@ -60,12 +60,13 @@ private:
     bool pending_ = false; // the temporary file is on disk
 };
 
+// Writes `bytes` as `target` by the output rule of every writer (OutputFile): a regular file is
+// replaced as above, a device or FIFO written in place, anything else refused.
 void ReplaceFile(const std::filesystem::path& target, std::string_view bytes,
                  const ReplaceOptions& options = {});
 
-// The temporary name a replacement tries at `attempt` (0, 1, …) for a target in `folder`; a
-// name that is taken, by anything, is skipped.
-std::filesystem::path TemporaryPath(const std::filesystem::path& folder, const std::string& kind,
-                                    int attempt);
+// A temporary name for a target in `folder`: `kind`, a dot and random letters. The file is
+// created exclusively, never through a link; a name that is taken, by anything, is skipped.
+std::filesystem::path TemporaryPath(const std::filesystem::path& folder, const std::string& kind);
 
 } // namespace cantiva

@@ -7,9 +7,9 @@
 
 namespace cantiva {
 
-IoError::IoError(int code, std::filesystem::path file, int sysError)
+IoError::IoError(int code, std::filesystem::path file, int sysError, std::string reason)
     : std::runtime_error(IoErrorMessage(code)), code_(code),
-      file_(std::move(file).lexically_normal()), sysError_(sysError) {}
+      file_(std::move(file).lexically_normal()), sysError_(sysError), reason_(std::move(reason)) {}
 
 std::string IoErrorMessage(int code) {
     switch (code) {
@@ -73,8 +73,11 @@ std::string DescribeIoError(const IoError& error) {
         text += error.file().string();
         text += ": ";
     }
-    text += error.sysError() != 0 ? std::string(std::strerror(error.sysError()))
-                                  : IoErrorMessage(error.code());
+    if (!error.reason().empty())
+        text += error.reason();
+    else
+        text += error.sysError() != 0 ? std::string(std::strerror(error.sysError()))
+                                      : IoErrorMessage(error.code());
     // The program's own code, as the window would report it.
     text += " (I/O error " + std::to_string(error.code()) + ")";
     return text;

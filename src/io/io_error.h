@@ -7,18 +7,22 @@
 namespace cantiva {
 
 // A failed file operation, carrying the input/output error code the user is told about and,
-// where known, the file and the system's own error number.
+// where known, the file and the system's own error number, or a reason of the program's own
+// when the system has none.
 class IoError : public std::runtime_error {
 public:
-    explicit IoError(int code, std::filesystem::path file = {}, int sysError = 0);
+    explicit IoError(int code, std::filesystem::path file = {}, int sysError = 0,
+                     std::string reason = {});
     int code() const { return code_; }
     const std::filesystem::path& file() const { return file_; }
     int sysError() const { return sysError_; }
+    const std::string& reason() const { return reason_; }
 
 private:
     int code_;
     std::filesystem::path file_;
     int sysError_;
+    std::string reason_;
 };
 
 namespace io_code {

@@ -35,6 +35,9 @@ void EnterUserDictionaryFolder(Platform& platform, const std::filesystem::path& 
     try {
         const auto report = dictionaries::UpdateFromShipped(shipped, folder);
         notice = QString::fromStdString(dictionaries::NewerShippedNotice(report, folder));
+        const std::string refused = dictionaries::RefusedShippedNotice(report);
+        if (!refused.empty())
+            platform.warning(nullptr, QString::fromStdString(refused));
     } catch (const IoError& e) {
         platform.error(nullptr, QString::fromStdString(IoErrorMessage(e.code())));
     }

@@ -8,6 +8,12 @@
 namespace cantiva::ui {
 
 void ReportIoError(Platform& platform, QWidget* parent, const IoError& error) {
+    // A reason of the program's own names the file it concerns.
+    if (!error.reason().empty()) {
+        platform.error(parent, QString::fromStdString(error.file().filename().string() + ": " +
+                                                      error.reason()));
+        return;
+    }
     platform.error(parent, QString::fromStdString(IoErrorMessage(error.code())));
 }
 

@@ -98,6 +98,9 @@ void MainWindow::layLyricsOntoScore() {
     } catch (const IoError& e) {
         ReportIoError(platform_, this, e);
         return;
+    } catch (const notation::ScoreError& e) {
+        platform_.error(this, QString::fromStdString(e.what()));
+        return;
     }
     platform_.information(this, QString::fromStdString(notation::LayReportText(*report, request)));
 }

@@ -244,25 +244,78 @@ TEST_F(Faults, OutOfMemoryUnderAnAddressSpaceLimit) {
 #endif
 }
 
-// Words are still divided with what was read; the warning does not change the exit status.
+// An empty main dictionary divides nothing and warns; a cut one stops the command (exit 1) and
+// names the file, instead of leaving words undivided.
 TEST_F(Faults, EmptyAndCutMainDictionariesWarn) {
     const std::string whole = folder.read("RHYPHEN.PT");
     struct Case {
         std::string pt;
+        int status;
         std::string out;
         std::string err;
     } cases[] = {
-        {"", "мама\r\n", "cantiva-cli: RHYPHEN.PT holds no patterns\n"},
-        {whole.substr(0, 3 * 66 + 10), "ма-ма\r\n",
-         "cantiva-cli: RHYPHEN.PT is cut short: 3 whole records read\n"},
+        {"", 0, "мама\r\n", "cantiva-cli: RHYPHEN.PT holds no patterns\n"},
+        {whole.substr(0, 3 * 66 + 10), 1, "",
+         "cantiva-cli: RHYPHEN.PT: Cut short: 3 whole records read (I/O error 100)\n"},
     };
     for (const Case& c : cases) {
         folder.write("RHYPHEN.PT", c.pt);
         CliResult r = cli({"hyphenate"}, "мама");
-        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(r.out, c.out);
         EXPECT_EQ(r.err, c.err);
-        EXPECT_EQ(cli({"info"}).err, c.err);
+        r = cli({"info"});
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(r.err, c.err);
+    }
+}
+
+// take-shipped beside compile --exceptions, round after round: whichever runs first, the
+// compiled list is the compile of the source both leave behind.
+TEST_F(Faults, TakeShippedBesideACompileLeavesThePairAgreeing) {
+    const int rounds = Repetitions();
+    const std::string versions[] = {W("но-вый\r\nпри-мер"), W("но-вей-ший\r\nсо-всем\r\nпа-па")};
+    int agreeing = 0;
+    for (int i = 0; i < rounds; ++i) {
+        fs::create_directories(folder / ".shipped/newer");
+        folder.write(".shipped/newer/RHYPHEN.XCP", versions[i % 2]);
+        folder.write(".shipped/newer/RHYPHEN.XCD", CompiledExceptions(versions[i % 2]));
+        folder.write("RHYPHEN.XCP", exceptionSource + W("\r\nсвой-ство") + std::to_string(i));
+        const CliProcess take = StartCli({"take-shipped"}, "", folder.path().string());
+        const CliProcess compile =
+            StartCli({"compile", "--exceptions"}, "", folder.path().string());
+        const CliResult taken = FinishCli(take);
+        const CliResult compiled = FinishCli(compile);
+        EXPECT_EQ(taken.status, 0) << taken.err;
+        EXPECT_EQ(compiled.status, 0) << compiled.err;
+        agreeing += folder.read("RHYPHEN.XCD") == CompiledExceptions(folder.read("RHYPHEN.XCP"));
+    }
+    EXPECT_EQ(agreeing, rounds);
+}
+
+// A compile that cannot read a source it needs changes no compiled file.
+TEST_F(Faults, CompileWithASourceMissingChangesNothing) {
+    const std::string oldPt = folder.read("RHYPHEN.PT");
+    const std::string oldXcd = folder.read("RHYPHEN.XCD");
+    writeSources(1);
+    const struct {
+        std::vector<std::string> args;
+        const char* missing;
+    } cases[] = {
+        {{"compile"}, "RHYPHEN.XCP"},
+        {{"compile", "--exceptions"}, "RHYPHEN.XCP"},
+        {{"compile"}, "RHYPHEN.TXT"},
+        {{"compile", "--main"}, "RHYPHEN.TXT"},
+    };
+    for (const auto& c : cases) {
+        writeSources(1);
+        fs::remove(folder / c.missing);
+        const CliResult r = cli(c.args);
+        EXPECT_EQ(r.status, 1) << c.missing;
+        EXPECT_EQ(r.err, std::string("cantiva-cli: ") + c.missing +
+                             ": No such file or directory (I/O error 2)\n");
+        EXPECT_EQ(folder.read("RHYPHEN.PT"), oldPt) << c.missing;
+        EXPECT_EQ(folder.read("RHYPHEN.XCD"), oldXcd) << c.missing;
     }
 }
 

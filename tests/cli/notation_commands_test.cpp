@@ -2,6 +2,7 @@
 #include "support/cp1251.h"
 #include "support/run_cli.h"
 #include "support/temp_folder.h"
+#include "support/zip_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -85,6 +86,47 @@ TEST(CliLay, ReportsWhatWasLaidAndWhatWasLeft) {
     r = RunCli({"lay", "--score", "missing.xml", "--out", "y.xml"}, "b", cwd);
     EXPECT_EQ(r.err, "cantiva-cli: missing.xml: No such file or directory (I/O error 2)\n");
     EXPECT_FALSE(folder.exists("y.xml"));
+}
+
+// Hostile compressed scores end with a message and exit 1, in little memory, with
+// nothing written: sizes no allocation can hold, 4 GiB declared, huge other entries.
+TEST(CliLay, HostileCompressedScoresEndWithAMessage) {
+    TempFolder folder;
+    auto archive = [&](std::uint64_t declaredScore, int gigabyteEntries) {
+        std::vector<ZipEntry> entries = {
+            {"META-INF/container.xml", ContainerNaming("score.xml"), {}, true, {}},
+            {"score.xml", kTwoNotes, declaredScore, true, {}},
+        };
+        for (int i = 0; i < gigabyteEntries; ++i)
+            entries.push_back({"zeros" + std::to_string(i), "", std::uint64_t{1} << 30, false,
+                               DeflatedZeros(std::uint64_t{1} << 20)});
+        return ZipArchive(entries);
+    };
+    const std::string tooLarge = "The compressed score is too large (";
+    const struct {
+        std::string name;
+        std::string bytes;
+        std::string err;
+    } cases[] = {
+        {"zip64.mxl", archive(std::uint64_t{1} << 63, 0),
+         tooLarge + "score.xml unpacks to more than 256 MB)\n"},
+        {"4gb.mxl", archive(std::uint64_t{4} << 30, 0),
+         tooLarge + "score.xml unpacks to more than 256 MB)\n"},
+        {"zeros.mxl", archive(kTwoNotes.size(), 4),
+         tooLarge + "zeros0 unpacks to more than 256 MB)\n"},
+    };
+    CliSetup limited;
+#if !defined(__SANITIZE_ADDRESS__)
+    limited.addressSpace = std::size_t(200) << 20;
+#endif
+    for (const auto& c : cases) {
+        folder.write(c.name, c.bytes);
+        const CliResult r = RunCli({"lay", "--score", c.name, "--out", "out.mxl"}, "a",
+                                   folder.path().string(), limited);
+        EXPECT_EQ(r.status, 1) << c.name;
+        EXPECT_EQ(r.err, c.err) << c.name;
+        EXPECT_FALSE(folder.exists("out.mxl")) << c.name;
+    }
 }
 
 // The sample in docs/ is what lay makes of it today.

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace cantiva::dictionaries {
 namespace {
@@ -112,15 +113,22 @@ TEST(DictionaryState, BadCompiledFilesAreReadSafely) {
     EXPECT_EQ(state.letterIndex(Language::Russian)[33], (LetterIndexEntry{255, -1}));
     EXPECT_FALSE(state.exceptions().lookup("anything").has_value());
 
-    // Empty and truncated main files load what they hold and warn, once per load.
+    // An empty main file warns, once per load; a truncated one loads its whole records and is an
+    // error naming the file.
     EXPECT_EQ(state.takeLoadWarning(), "RHYPHEN.PT holds no patterns");
     EXPECT_EQ(state.takeLoadWarning(), std::nullopt);
     std::string two = EncodeRecords({{"%", "%"}, {W("а1м"), W("ам")}});
     folder.write("RHYPHEN.PT", two + "abc");
-    state.loadMainDictionary();
+    try {
+        state.loadMainDictionary();
+        ADD_FAILURE() << "a cut file loaded without an error";
+    } catch (const IoError& e) {
+        EXPECT_EQ(DescribeIoError(e), (folder / "RHYPHEN.PT").string() +
+                                          ": Cut short: 2 whole records read (I/O error 100)");
+    }
     EXPECT_EQ(state.patterns().size(), 2u);
     EXPECT_EQ(state.longestPattern(), 3);
-    EXPECT_EQ(state.takeLoadWarning(), "RHYPHEN.PT is cut short: 2 whole records read");
+    EXPECT_EQ(state.takeLoadWarning(), std::nullopt);
     folder.write("RHYPHEN.PT", two);
     state.loadMainDictionary();
     EXPECT_EQ(state.takeLoadWarning(), std::nullopt);
@@ -273,8 +281,12 @@ TEST(DictionaryState, PlantedTemporariesAreSkippedAndLeftAlone) {
     state.openAtStartup();
 
     std::vector<std::filesystem::path> planted = {folder / "RHYPHEN.pt0"};
-    for (int attempt = 0; attempt < 5; ++attempt)
-        planted.push_back(TemporaryPath(folder.path(), "RHYPHEN.pt0", attempt));
+    // The names the writers once took in turn, and random ones of today's form.
+    for (int attempt = 0; attempt < 3; ++attempt)
+        planted.push_back(
+            folder / ("RHYPHEN.pt0." + std::to_string(::getpid()) + "-" + std::to_string(attempt)));
+    for (int attempt = 0; attempt < 3; ++attempt)
+        planted.push_back(TemporaryPath(folder.path(), "RHYPHEN.pt0"));
     for (std::size_t i = 0; i < planted.size(); ++i) {
         if (i % 3 == 0)
             std::filesystem::create_symlink(folder / "victim", planted[i]);

@@ -1,3 +1,5 @@
+#include "dictionaries/compilers.h"
+#include "dictionaries/dictionary_compile.h"
 #include "dictionaries/shipped_updates.h"
 #include "support/cp1251.h"
 #include "support/temp_folder.h"
@@ -7,8 +9,24 @@
 namespace cantiva::dictionaries {
 namespace {
 
+using test_support::MainSourceOf;
 using test_support::TempFolder;
 using test_support::W;
+
+// The compiled file the build makes of a shipped source.
+std::string Compiled(const DictionaryPair& pair, const std::string& source) {
+    const int width = CompiledWidth(source, {});
+    return EncodeRecords(pair.main ? CompileMainSource(source, pair.language, width)
+                                   : CompileExceptionSource(source, width, pair.language));
+}
+
+void ShipPair(const TempFolder& shipped, const DictionaryPair& pair, const std::string& source) {
+    shipped.write(pair.sourceName(), source);
+    shipped.write(pair.compiledName(), Compiled(pair, source));
+}
+
+const DictionaryPair kRussianMain{Language::Russian, true};
+const DictionaryPair kRussianExceptions{Language::Russian, false};
 
 // A shipped folder whose every file says which version it is; `changed` names the sources whose
 // contents differ in this version (the rest stay as in version 1).
@@ -19,8 +37,7 @@ void Ship(const TempFolder& shipped, int version, const std::vector<std::string>
             bool isNew =
                 std::find(changed.begin(), changed.end(), pair.sourceName()) != changed.end();
             std::string tag = pair.sourceName() + " v" + std::to_string(isNew ? version : 1);
-            shipped.write(pair.sourceName(), "source " + tag);
-            shipped.write(pair.compiledName(), "compiled " + tag);
+            ShipPair(shipped, pair, "source " + tag);
         }
     }
 }
@@ -37,7 +54,7 @@ TEST(ShippedUpdates, UneditedUpdatedEditedKeptAndToldOnce) {
     Ship(shipped, 1, {});
     ShippedUpdateReport first = UpdateFromShipped(shipped.path(), user.path());
     EXPECT_EQ(first.installed.size(), 2 * kAllLanguages.size());
-    EXPECT_EQ(user.read("RHYPHEN.PT"), "compiled RHYPHEN.TXT v1");
+    EXPECT_EQ(user.read("RHYPHEN.PT"), Compiled(kRussianMain, "source RHYPHEN.TXT v1"));
 
     // The user edits the English exceptions and rebuilds the Russian ones unchanged.
     user.write("EHYPHEN.XCP", "my own list");
@@ -64,8 +81,8 @@ TEST(ShippedUpdates, UneditedUpdatedEditedKeptAndToldOnce) {
         }
     }
     EXPECT_EQ(user.read("RHYPHEN.XCP"), "source RHYPHEN.XCP v2");
-    EXPECT_EQ(user.read("RHYPHEN.XCD"), "compiled RHYPHEN.XCP v2");
-    EXPECT_EQ(user.read("LHYPHEN.PT"), "compiled LHYPHEN.TXT v2");
+    EXPECT_EQ(user.read("RHYPHEN.XCD"), Compiled(kRussianExceptions, "source RHYPHEN.XCP v2"));
+    EXPECT_EQ(user.read("LHYPHEN.PT"), Compiled({Language::Latin, true}, "source LHYPHEN.TXT v2"));
     EXPECT_EQ(user.read("EHYPHEN.XCP"), "my own list");
     EXPECT_EQ(user.read(".shipped/newer/EHYPHEN.XCP"), "source EHYPHEN.XCP v2");
 
@@ -121,12 +138,12 @@ TEST(ShippedUpdates, MergeKeepsTheUsersOwnChanges) {
 TEST(ShippedUpdates, TakingTheNewerVersionMergesAndCompiles) {
     TempFolder shipped, user;
     Ship(shipped, 1, {});
-    shipped.write("RHYPHEN.XCP", W("ма-ма"));
+    ShipPair(shipped, kRussianExceptions, W("ма-ма"));
     UpdateFromShipped(shipped.path(), user.path());
     user.write("RHYPHEN.XCP", W("ма-ма\r\nпа-па"));
-    shipped.write("RHYPHEN.XCP", W("ма-ма\r\nсол-нце"));
+    ShipPair(shipped, kRussianExceptions, W("ма-ма\r\nсол-нце"));
     Ship(shipped, 2, {"RHYPHEN.TXT"});
-    shipped.write("RHYPHEN.XCP", W("ма-ма\r\nсол-нце"));
+    ShipPair(shipped, kRussianExceptions, W("ма-ма\r\nсол-нце"));
     user.write("RHYPHEN.TXT", "my patterns");
     UpdateFromShipped(shipped.path(), user.path());
 
@@ -141,6 +158,45 @@ TEST(ShippedUpdates, TakingTheNewerVersionMergesAndCompiles) {
     // Now the merged list is the user's own edit of the taken version: nothing more to tell.
     EXPECT_TRUE(UpdateFromShipped(shipped.path(), user.path()).newerKept.empty());
     EXPECT_FALSE(TakeNewerShipped(user.path(), Language::Russian).exceptionsTaken);
+}
+
+// A shipped compiled file that is not its source's compile (another language's, cut, empty) never
+// replaces the working one, installed or updated, nor waits as a newer version; it is named.
+TEST(ShippedUpdates, ABadShippedCompiledFileIsRefused) {
+    const DictionaryPair german{Language::German, true};
+    const std::string source = MainSourceOf(Language::German, {"a1b", "1ch"});
+    const std::string good = Compiled(german, source);
+    const struct {
+        std::string name;
+        std::string compiled;
+    } cases[] = {
+        {"Russian", Compiled(kRussianMain, MainSourceOf(Language::Russian, {"а1б"}))},
+        {"cut", good.substr(0, good.size() - 10)},
+        {"empty", ""},
+        {"stale", Compiled(german, MainSourceOf(Language::German, {"a1b"}))},
+    };
+    for (const auto& c : cases) {
+        TempFolder shipped, user, edited;
+        ShipPair(shipped, german, source);
+        UpdateFromShipped(shipped.path(), user.path());
+        UpdateFromShipped(shipped.path(), edited.path());
+        edited.write("GHYPHEN.TXT", "my patterns");
+        ShipPair(shipped, german, source + "\r\n1sch");
+        shipped.write("GHYPHEN.PT", c.compiled);
+        TempFolder fresh;
+        for (const TempFolder* folder : {&user, &edited, &fresh}) {
+            const ShippedUpdateReport report = UpdateFromShipped(shipped.path(), folder->path());
+            EXPECT_TRUE(report.updated.empty() && report.installed.empty()) << c.name;
+            EXPECT_EQ(RefusedShippedNotice(report),
+                      "The shipped GHYPHEN.PT is not compiled from the shipped GHYPHEN.TXT; your "
+                      "GHYPHEN.PT was kept.")
+                << c.name;
+            EXPECT_FALSE(folder->exists(".shipped/newer/GHYPHEN.PT")) << c.name;
+        }
+        EXPECT_EQ(user.read("GHYPHEN.PT"), good) << c.name;
+        EXPECT_EQ(edited.read("GHYPHEN.PT"), good) << c.name;
+        EXPECT_FALSE(fresh.exists("GHYPHEN.PT")) << c.name;
+    }
 }
 
 } // namespace

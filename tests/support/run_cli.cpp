@@ -6,7 +6,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sched.h>
 #include <stdexcept>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,7 +21,23 @@ std::string Slurp(const std::filesystem::path& p) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// In the child: `folder` takes the place of /dev for this process alone.
+bool MountAsDev(const std::string& folder) {
+    return ::unshare(CLONE_NEWNS) == 0 &&
+           ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           ::mount(folder.c_str(), "/dev", nullptr, MS_BIND, nullptr) == 0;
+}
+
 } // namespace
+
+bool PrivateDevAvailable() {
+    const pid_t pid = ::fork();
+    if (pid == 0)
+        ::_exit(::unshare(CLONE_NEWNS) == 0 ? 0 : 1);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return pid > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
 
 CliProcess StartCli(const std::vector<std::string>& args, const std::string& input,
                     const std::string& cwd, const CliSetup& setup) {
@@ -49,6 +67,8 @@ CliProcess StartCli(const std::vector<std::string>& args, const std::string& inp
         ::dup2(err, 2);
         if (!cwd.empty() && ::chdir(cwd.c_str()) != 0)
             ::_exit(127);
+        if (!setup.devFolder.empty() && !MountAsDev(setup.devFolder))
+            ::_exit(126);
         if (setup.addressSpace != 0) {
             struct rlimit limit {};
             limit.rlim_cur = limit.rlim_max = setup.addressSpace;

@@ -17,7 +17,13 @@ struct CliResult {
 struct CliSetup {
     std::string stdoutPath;       // where standard output goes; empty: captured
     std::size_t addressSpace = 0; // the process's address-space limit in bytes; 0: none
+    // A folder the process sees as /dev, in a mount namespace of its own (root only), so that
+    // writing to "/dev/…" never touches the machine's devices; empty: the real /dev.
+    std::string devFolder;
 };
+
+// Whether this process may give a child a mount namespace of its own (CliSetup::devFolder).
+bool PrivateDevAvailable();
 
 // A cantiva-cli process that was started and not yet waited for.
 struct CliProcess {

@@ -3,6 +3,7 @@
 #include "support/current_directory.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
+#include "support/zip_builder.h"
 #include "ui/lay_lyrics_dialog.h"
 #include "ui/main_window.h"
 #include "ui/notation_export_dialog.h"
@@ -192,6 +193,13 @@ TEST_F(MainWindowNotationTest, BadScoresAreReportedAndNothingIsWritten) {
     } cases[] = {
         {"not xml", "error: Not a MusicXML score: "},
         {std::string("PK\x03\x04", 4) + "cut", "error: The compressed score is damaged ("},
+        {test_support::ZipArchive(
+             {{"META-INF/container.xml", test_support::ContainerNaming("s.xml"), {}, true, {}},
+              {"s.xml", Score(1), std::uint64_t{1} << 63, true, {}}}),
+         "error: The compressed score is too large (s.xml unpacks to more than 256 MB)"},
+        {test_support::ZipArchive(
+             {{"META-INF/container.xml", test_support::ContainerNaming("../s.xml"), {}, true, {}}}),
+         "error: The compressed score is damaged (its container names the score ../s.xml"},
     };
     for (const auto& c : cases) {
         folder.write("bad.mxl", c.bytes);
@@ -200,6 +208,7 @@ TEST_F(MainWindowNotationTest, BadScoresAreReportedAndNothingIsWritten) {
         action("actionLayLyrics")->trigger();
         ASSERT_EQ(platform.transcript().size(), 2u);
         EXPECT_TRUE(platform.transcript()[1].starts_with(c.message)) << platform.transcript()[1];
+        EXPECT_EQ(result()->toPlainText(), QStringLiteral("a"));
     }
     EXPECT_FALSE(folder.exists("bad-lyrics.mxl"));
 }

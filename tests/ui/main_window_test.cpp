@@ -267,6 +267,24 @@ TEST_F(MainWindowTest, FailingExceptionsFileStopsTheRunWithTheGenericReport) {
     EXPECT_EQ(child<QProgressBar>("progressBar")->value(), 0);
 }
 
+// A main dictionary cut inside a record is an error naming it, at start-up and on a switch of
+// language; its whole records and the exceptions are still loaded.
+TEST_F(MainWindowTest, ACutMainDictionaryIsNamedAtStartupAndOnASwitch) {
+    for (const char* name : {"RHYPHEN.PT", "EHYPHEN.PT"})
+        folder.write(name, folder.read(name) + "cut");
+    open();
+    EXPECT_FALSE(window->startupFailed());
+    EXPECT_EQ(platform.transcript(),
+              std::vector<std::string>{"error: RHYPHEN.PT: Cut short: 33 whole records read"});
+    run(Q("мама"));
+    EXPECT_EQ(result()->toPlainText(), Q("ма-ма\n"));
+    platform.clearRecord();
+    child<QRadioButton>("englishButton")->click();
+    EXPECT_EQ(platform.transcript(),
+              std::vector<std::string>{"error: EHYPHEN.PT: Cut short: 27 whole records read"});
+    EXPECT_EQ(window->windowTitle(), Q("Cantiva [English syllabification]"));
+}
+
 TEST_F(MainWindowTest, AnOptionalLanguageWithoutItsFilesIsDisabledAlone) {
     std::filesystem::remove(folder / "GHYPHEN.XCD");
     std::filesystem::remove(folder / "IHYPHEN.PT");
