@@ -39,6 +39,7 @@ enum class RunStatus {
 struct RunResult {
     RunStatus status = RunStatus::Done;
     std::string resultText; // the result text followed by CR LF; its placeholders are the input's
+    text::DividedRun divided; // what resultText shows, with the joins between words
     LogLines log;
     std::size_t wordStart = 0;
     std::size_t wordLength = 0;
