@@ -77,7 +77,7 @@ public:
         token_.cutCount = static_cast<std::uint32_t>(run_.cuts.size() - token_.cutStart);
         if (token_.textLength > 0)
             previous_ = run_.tokens.size();
-        if (separator == SeparatorKind::LineBreak || separator == SeparatorKind::Hyphen)
+        if (separator != SeparatorKind::Space) // a word goes on, or the line ends
             previous_.reset();
         run_.tokens.push_back(token_);
     }

@@ -31,7 +31,10 @@ public:
                 divide();
         }
         append(text.substr(written));
-        if (token.separator != text::Separator::Hyphen)
+        // A no-break space holds two words together, as the pane read back does.
+        if (token.separator == text::Separator::NoBreakSpace)
+            append("\xA0");
+        else if (token.separator != text::Separator::Hyphen)
             endWord();
         if (token.separator == text::Separator::LineBreak)
             lines_.emplace_back();
