@@ -20,10 +20,13 @@ std::optional<DividedInput> DivideInputWhenAsked(const Arguments& args, std::str
     const engine::RunResult run = engine::RunHyphenation(input, state, false);
 
     DividedInput divided;
+    divided.language = language;
     switch (run.status) {
     case engine::RunStatus::Done:
         divided.lines = notation::DividedLinesOf(run.divided, codePage);
         divided.paneUtf8 = text::CodePageToUtf8(run.resultText, input.foreign, codePage);
+        divided.finaleUtf8 =
+            text::CodePageToUtf8(text::PaneTextOf(run.divided, "\xA0"), input.foreign, codePage);
         break;
     case engine::RunStatus::EmptyAfterTrim:
         break;

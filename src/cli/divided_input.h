@@ -15,7 +15,9 @@ namespace cantiva::cli {
 struct DividedInput {
     int status = 0; // not exit_status::kDone when the run stopped; the message is printed
     std::vector<notation::DividedLine> lines;
-    std::string paneUtf8; // the result pane's text, in UTF-8
+    std::string paneUtf8;   // the result pane's text, in UTF-8
+    std::string finaleUtf8; // the same with a no-break space between words on one note
+    dictionaries::Language language = dictionaries::Language::Russian;
 };
 
 // Without --lang, nothing: the input is a divided text already.

@@ -70,7 +70,8 @@ constexpr LanguageInfo Windows1251Language(std::string_view base, std::string_vi
             kHiatusVowels,
             WordJoin::None,
             {},
-            true};
+            true,
+            fold == text::FoldRussianLetters};
 }
 
 constexpr LanguageInfo Windows1252Language(std::string_view base, std::string_view name,
@@ -98,6 +99,7 @@ constexpr LanguageInfo Windows1252Language(std::string_view base, std::string_vi
             kHiatusVowels,
             wordJoin,
             aspiratedH,
+            false,
             false};
 }
 

@@ -87,7 +87,8 @@ struct LanguageInfo {
     WordJoin wordJoin;
     // Words whose h is aspirated: no join before them (la haine).
     std::span<const std::string_view> aspiratedH;
-    bool required; // the program does not start without it
+    bool required;   // the program does not start without it
+    bool scoreMacro; // the SCORE macro's fonts hold its letters
 };
 
 extern const std::array<LanguageInfo, kAllLanguages.size()> kLanguageInfos;

@@ -39,12 +39,14 @@ void AppendDividedWord(std::string& out, const DividedRun& run, const DividedTok
     out.append(word.substr(written));
 }
 
-std::string PaneTextOf(const DividedRun& run) {
+std::string PaneTextOf(const DividedRun& run, std::string_view elisionSpace) {
     std::string out;
     out.reserve(run.letters.size() + run.cuts.size() + run.tokens.size() + kCrLf.size());
     for (const DividedToken& token : run.tokens) {
         AppendDividedWord(out, run, token);
-        out += SeparatorText(token.separator);
+        const Cut* join = elisionSpace.empty() ? nullptr : run.joinOf(token);
+        out += join && join->kind == CutKind::Elision ? elisionSpace
+                                                      : SeparatorText(token.separator);
     }
     // Trimmed in place: the text can be as large as the input, so it is not copied.
     const std::string_view trimmed = TrimView(out);

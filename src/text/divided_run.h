@@ -72,8 +72,9 @@ struct DividedRun {
 void AppendDividedWord(std::string& out, const DividedRun& run, const DividedToken& token);
 
 // The result pane's text: every token's divided word followed by what its separator writes
-// (nothing for a hyphen: the word kept it), then trimmed, then CR LF.
-std::string PaneTextOf(const DividedRun& run);
+// (nothing for a hyphen: the word kept it), then trimmed, then CR LF. With `elisionSpace`, the
+// blank after a word sung on one note with the next is written so (Finale's no-break space).
+std::string PaneTextOf(const DividedRun& run, std::string_view elisionSpace = {});
 
 
 } // namespace cantiva::text
