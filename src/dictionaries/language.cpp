@@ -49,7 +49,8 @@ constexpr LanguageInfo Windows1251Language(std::string_view base, std::string_vi
                                            const text::ByteSet& letters,
                                            const text::ByteSet& vowels,
                                            const LoneLetterJoin& loneLetter,
-                                           std::span<const std::string_view> clitics) {
+                                           std::span<const std::string_view> clitics,
+                                           const text::ByteSet& patternKeyLetters) {
     return {base,
             name,
             prompt,
@@ -70,6 +71,8 @@ constexpr LanguageInfo Windows1251Language(std::string_view base, std::string_vi
             kHiatusVowels,
             WordJoin::None,
             {},
+            patternKeyLetters,
+            text::kRussianLetters | text::kAsciiLetterRange,
             true,
             fold == text::FoldRussianLetters};
 }
@@ -77,6 +80,7 @@ constexpr LanguageInfo Windows1251Language(std::string_view base, std::string_vi
 constexpr LanguageInfo Windows1252Language(std::string_view base, std::string_view name,
                                            std::string_view prompt, std::string_view alphabet,
                                            std::string_view cli, const text::ByteSet& letters,
+                                           const text::ByteSet& ownLetters,
                                            const text::ByteSet& vowels, WordJoin wordJoin,
                                            std::span<const std::string_view> aspiratedH = {}) {
     return {base,
@@ -99,6 +103,8 @@ constexpr LanguageInfo Windows1252Language(std::string_view base, std::string_vi
             kHiatusVowels,
             wordJoin,
             aspiratedH,
+            text::kAsciiLetterRange | ownLetters,
+            text::kAsciiLetterRange | letters,
             false,
             false};
 }
@@ -108,25 +114,25 @@ constexpr LanguageInfo Windows1252Language(std::string_view base, std::string_vi
 constexpr std::array<LanguageInfo, kAllLanguages.size()> kLanguageInfos = {{
     Windows1251Language("RHYPHEN", "Russian ", " Russian ", kRussianAlphabet, 32, "ru",
                         text::FoldRussianLetters, text::kRussianLetters, text::kRussianVowels,
-                        kRussianLoneLetter, {}),
+                        kRussianLoneLetter, {}, text::kRussianLetters),
     Windows1251Language("EHYPHEN", "English ", " English ", "abcdefghijklmnopqrstuvwxyz", 26, "en",
                         text::FoldLatinLetters, text::kEnglishLetters, text::kEnglishVowels,
-                        kLatinScriptLoneLetter, kEnglishClitics),
+                        kLatinScriptLoneLetter, kEnglishClitics, text::kAsciiLetterRange),
     Windows1251Language("LHYPHEN", "Latin ", " Latin ", "abcdefghijklmnopqrstuvxyz", 25, "la",
                         text::FoldLatinLetters, text::kLatinLetters, text::kLatinVowels,
-                        kLatinScriptLoneLetter, {}),
+                        kLatinScriptLoneLetter, {}, text::kLatinLetters),
     Windows1251Language("UHYPHEN", "American ", " American ", "abcdefghijklmnopqrstuvwxyz", 26,
                         "us", text::FoldLatinLetters, text::kEnglishLetters, text::kEnglishVowels,
-                        kLatinScriptLoneLetter, kEnglishClitics),
+                        kLatinScriptLoneLetter, kEnglishClitics, text::kAsciiLetterRange),
     Windows1252Language("GHYPHEN", "German ", " German ", kGermanAlphabet, "de",
-                        text::kGermanLetters, text::kGermanVowels, WordJoin::None),
+                        text::kGermanLetters, text::kGermanOwnLetters, text::kGermanVowels, WordJoin::None),
     Windows1252Language("FHYPHEN", "French ", " French ", kFrenchAlphabet, "fr",
-                        text::kFrenchLetters, text::kFrenchVowels, WordJoin::MuteE,
+                        text::kFrenchLetters, text::kFrenchOwnLetters, text::kFrenchVowels, WordJoin::MuteE,
                         kFrenchAspiratedH),
     Windows1252Language("IHYPHEN", "Italian ", " Italian ", kItalianAlphabet, "it",
-                        text::kItalianLetters, text::kItalianVowels, WordJoin::Synalepha),
+                        text::kItalianLetters, text::kItalianOwnLetters, text::kItalianVowels, WordJoin::Synalepha),
     Windows1252Language("SHYPHEN", "Spanish ", " Spanish ", kSpanishAlphabet, "es",
-                        text::kSpanishLetters, text::kSpanishVowels, WordJoin::Synalepha),
+                        text::kSpanishLetters, text::kSpanishOwnLetters, text::kSpanishVowels, WordJoin::Synalepha),
 }};
 
 std::string FileName(Language l, DictFile f) {

@@ -87,6 +87,10 @@ struct LanguageInfo {
     WordJoin wordJoin;
     // Words whose h is aspirated: no join before them (la haine).
     std::span<const std::string_view> aspiratedH;
+    // The characters a compiled record's key keeps: of a pattern (with " .%" besides), of an
+    // exception (with the blank).
+    text::ByteSet patternKeyLetters;
+    text::ByteSet exceptionKeyLetters;
     bool required;   // the program does not start without it
     bool scoreMacro; // the SCORE macro's fonts hold its letters
 };
