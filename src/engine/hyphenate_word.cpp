@@ -290,7 +290,7 @@ void DivideByPatterns(WordSink& sink, std::string_view written, std::string& dot
     CutList cuts = OddWeightCuts(letters.size(), weights);
     ApplyJoinRules(letters, cuts, info);
     for (std::size_t k = 0; k < cuts.count; ++k)
-        sink.cuts.push_back({static_cast<std::uint32_t>(from - sink.start + cuts.at[k]),
+        sink.cuts.push_back({static_cast<std::uint16_t>(from - sink.start + cuts.at[k]),
                              text::CutKind::Pattern});
 }
 
@@ -322,7 +322,7 @@ void CutAtElision(std::string_view letters, std::size_t mark, std::vector<text::
     std::erase_if(cuts, [&](const text::Cut& c) { return c.offset >= before && c.offset <= after; });
     const auto at = std::find_if(cuts.begin(), cuts.end(),
                                  [&](const text::Cut& c) { return c.offset > mark; });
-    cuts.insert(at, {static_cast<std::uint32_t>(mark), text::CutKind::Pattern});
+    cuts.insert(at, {static_cast<std::uint16_t>(mark), text::CutKind::Pattern});
 }
 
 // A core with apostrophes inside, divided as sung: the letters are divided without them, and
@@ -363,12 +363,12 @@ bool DivideAroundApostrophes(WordSink& sink, std::string_view written, const Wor
         for (; m < marks.size() && marks[m] == i; ++m)
             sink.letters += written[i + m];
         for (; k < cuts.size() && cuts[k].offset == i; ++k)
-            sink.cuts.push_back({static_cast<std::uint32_t>(sink.letters.size() - sink.start),
+            sink.cuts.push_back({static_cast<std::uint16_t>(sink.letters.size() - sink.start),
                                  cuts[k].kind});
         sink.letters += divided[i];
     }
     for (; k < cuts.size(); ++k)
-        sink.cuts.push_back({static_cast<std::uint32_t>(sink.letters.size() - sink.start),
+        sink.cuts.push_back({static_cast<std::uint16_t>(sink.letters.size() - sink.start),
                              cuts[k].kind});
     return true;
 }

@@ -82,7 +82,7 @@ struct WordSink {
     std::size_t start;
 
     void cut(text::CutKind kind) {
-        cuts.push_back({static_cast<std::uint32_t>(letters.size() - start), kind});
+        cuts.push_back({static_cast<std::uint16_t>(letters.size() - start), kind});
     }
 };
 

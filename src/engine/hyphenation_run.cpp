@@ -47,11 +47,14 @@ private:
     std::size_t next_ = 0;
 };
 
-// The tokens of a run as they are divided, and the joins between their words.
+// The tokens of a run as they are divided into the model, each written into the pane's text as
+// soon as it is whole. Without `keep` the model holds one token at a time: the pane is all that
+// is wanted, and the joins between words, which it never shows, are not looked for.
 class RunBuilder {
 public:
-    RunBuilder(text::DividedRun& run, const dictionaries::LanguageInfo& language)
-        : run_(run), language_(language) {}
+    RunBuilder(text::DividedRun& run, std::string& pane, const dictionaries::LanguageInfo& language,
+               bool keep)
+        : run_(run), pane_(pane), language_(language), keep_(keep) {}
 
     // A token's word is about to be divided: the word before it on the line learns how it meets
     // this one first, its join being its last cut.
@@ -67,14 +70,21 @@ public:
     // The token's word is divided: its own hyphen becomes a cut.
     void end(SeparatorKind separator) {
         token_.separator = separator;
-        token_.textLength = static_cast<std::uint32_t>(run_.letters.size() - token_.textStart);
+        token_.textLength = static_cast<std::uint16_t>(run_.letters.size() - token_.textStart);
         if (separator == SeparatorKind::Hyphen && token_.textLength > 0 &&
             run_.letters.back() == '-') {
             run_.letters.pop_back();
             --token_.textLength;
             run_.cuts.push_back({token_.textLength, text::CutKind::OwnHyphen});
         }
-        token_.cutCount = static_cast<std::uint32_t>(run_.cuts.size() - token_.cutStart);
+        token_.cutCount = static_cast<std::uint8_t>(run_.cuts.size() - token_.cutStart);
+        text::AppendDividedWord(pane_, run_, token_);
+        pane_ += text::SeparatorText(separator);
+        if (!keep_) {
+            run_.letters.clear();
+            run_.cuts.clear();
+            return;
+        }
         if (token_.textLength > 0)
             previous_ = run_.tokens.size();
         if (separator != SeparatorKind::Space) // a word goes on, or the line ends
@@ -95,10 +105,20 @@ private:
     }
 
     text::DividedRun& run_;
+    std::string& pane_;
     const dictionaries::LanguageInfo& language_;
+    bool keep_;
     text::DividedToken token_;
     std::optional<std::size_t> previous_; // the last word of the line, when nothing came after it
 };
+
+// Trimmed in place: the result text can be as large as the input, so it is not copied.
+void TrimInPlace(std::string& text) {
+    const std::string_view trimmed = text::TrimView(text);
+    const auto head = static_cast<std::size_t>(trimmed.data() - text.data());
+    text.resize(head + trimmed.size());
+    text.erase(0, head);
+}
 
 // Before the first word: whether this run may log, and the progress range, one step a token.
 void StartRun(std::string_view trimmed, dictionaries::DictionaryState& state, bool logEnabled,
@@ -114,14 +134,22 @@ void StartRun(std::string_view trimmed, dictionaries::DictionaryState& state, bo
 
 // A run over `inputText`; with `foreign`, its placeholders stand for those characters in order and
 // each word holding one is folded by its language.
-// Room for the model of a run: about one cut for every four bytes of text, one token for six.
+// Room for a run: about one cut for every four bytes of text, one token for six.
 constexpr std::size_t kBytesPerCut = 4;
 constexpr std::size_t kBytesPerToken = 6;
+
+// Room for the model the run keeps.
+void Reserve(text::DividedRun& run, std::size_t textSize) {
+    run.letters.reserve(textSize);
+    run.cuts.reserve(textSize / kBytesPerCut);
+    run.tokens.reserve(textSize / kBytesPerToken);
+}
 
 // A run over `inputText`; with `foreign`, its placeholders stand for those characters in order and
 // each word holding one is folded by its language.
 RunResult Run(std::string_view inputText, const std::vector<std::string>& foreign,
-              dictionaries::DictionaryState& state, bool logEnabled, RunObserver* observer) {
+              dictionaries::DictionaryState& state, bool logEnabled, RunObserver* observer,
+              RunModel model) {
     RunResult result;
     std::string_view trimmed = text::TrimView(inputText);
     if (trimmed.empty()) {
@@ -135,12 +163,13 @@ RunResult Run(std::string_view inputText, const std::vector<std::string>& foreig
     const WordContext context = WordContext::From(state);
     LogLines* log = state.logAllowed ? &result.log : nullptr;
     text::DividedRun& run = result.divided;
-    run.letters.reserve(trimmed.size());
-    run.cuts.reserve(trimmed.size() / kBytesPerCut);
-    run.tokens.reserve(trimmed.size() / kBytesPerToken);
+    if (model == RunModel::Kept)
+        Reserve(run, trimmed.size());
+    std::string& pane = result.resultText;
+    pane.reserve(trimmed.size() + trimmed.size() / kBytesPerCut + text::kCrLf.size());
     const dictionaries::LanguageInfo& language = dictionaries::LanguageInfoOf(context.language);
     ForeignWords foreignWords(foreign, language.codePage->placeholder());
-    RunBuilder builder(run, language);
+    RunBuilder builder(run, pane, language, model == RunModel::Kept);
     int tokenIndex = 0;
     bool stopped = false;
     try {
@@ -170,14 +199,18 @@ RunResult Run(std::string_view inputText, const std::vector<std::string>& foreig
         result.status = RunStatus::IoFailure;
         result.ioCode = e.code();
         result.divided = {};
+        result.resultText.clear();
         return result;
     }
     if (stopped) {
         result.divided = {};
+        result.resultText.clear();
         return result;
     }
-    run.foreign = foreign;
-    result.resultText = text::PaneTextOf(run);
+    if (model == RunModel::Kept)
+        run.foreign = foreign;
+    TrimInPlace(pane);
+    pane += text::kCrLf;
     state.logAllowed = true;
     return result;
 }
@@ -185,13 +218,13 @@ RunResult Run(std::string_view inputText, const std::vector<std::string>& foreig
 } // namespace
 
 RunResult RunHyphenation(std::string_view inputText, dictionaries::DictionaryState& state,
-                         bool logEnabled, RunObserver* observer) {
-    return Run(inputText, {}, state, logEnabled, observer);
+                         bool logEnabled, RunObserver* observer, RunModel model) {
+    return Run(inputText, {}, state, logEnabled, observer, model);
 }
 
 RunResult RunHyphenation(const text::CodePageText& input, dictionaries::DictionaryState& state,
-                         bool logEnabled, RunObserver* observer) {
-    return Run(input.bytes, input.foreign, state, logEnabled, observer);
+                         bool logEnabled, RunObserver* observer, RunModel model) {
+    return Run(input.bytes, input.foreign, state, logEnabled, observer, model);
 }
 
 } // namespace cantiva::engine

@@ -3,8 +3,6 @@
 #include "text/cp1251.h"
 
 namespace cantiva::text {
-namespace {
-
 std::string_view SeparatorText(Separator separator) {
     switch (separator) {
     case Separator::Space:
@@ -18,8 +16,6 @@ std::string_view SeparatorText(Separator separator) {
     }
     return "";
 }
-
-} // namespace
 
 const Cut* DividedRun::joinOf(const DividedToken& token) const {
     const std::span<const Cut> own = cutsOf(token);

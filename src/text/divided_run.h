@@ -38,15 +38,16 @@ constexpr bool JoinsNextWord(CutKind kind) {
 }
 
 struct Cut {
-    std::uint32_t offset; // a hyphen goes before this byte of the token's text
+    std::uint16_t offset; // a hyphen goes before this byte of the token's text
     CutKind kind;
 };
 
+// A word is at most a few dozen bytes: its length, its cuts' offsets and count are small.
 struct DividedToken {
     std::uint32_t textStart = 0; // in DividedRun::letters
-    std::uint32_t textLength = 0;
-    std::uint32_t cutStart = 0; // in DividedRun::cuts, in offset order
-    std::uint32_t cutCount = 0;
+    std::uint32_t cutStart = 0;  // in DividedRun::cuts, in offset order
+    std::uint16_t textLength = 0;
+    std::uint8_t cutCount = 0;
     Separator separator = Separator::Space;
 };
 
@@ -67,6 +68,9 @@ struct DividedRun {
     // Whether the token's word ends with a join to the next word, and which.
     const Cut* joinOf(const DividedToken& token) const;
 };
+
+// What the result writes for a separator: " ", nothing, CR LF or 0xA0.
+std::string_view SeparatorText(Separator separator);
 
 // The token's word with a hyphen at every cut that writes one, as the result pane shows it.
 void AppendDividedWord(std::string& out, const DividedRun& run, const DividedToken& token);

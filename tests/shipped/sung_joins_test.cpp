@@ -27,7 +27,7 @@ Divided Divide(Language language, std::string_view utf8) {
     state.openLanguage(language);
     const text::CodePage& codePage = *dictionaries::LanguageInfoOf(language).codePage;
     const text::CodePageText input = text::Utf8ToCodePage(utf8, codePage);
-    engine::RunResult run = engine::RunHyphenation(input, state, false);
+    engine::RunResult run = engine::RunHyphenation(input, state, false, nullptr, engine::RunModel::Kept);
     EXPECT_EQ(run.status, engine::RunStatus::Done) << utf8;
     Divided out;
     out.pane = text::CodePageToUtf8(run.resultText, input.foreign, codePage);
