@@ -17,7 +17,8 @@ std::optional<DividedInput> DivideInputWhenAsked(const Arguments& args, std::str
     PrintLoadWarning(state);
     const text::CodePage& codePage = *dictionaries::LanguageInfoOf(language).codePage;
     const text::CodePageText input = DecodeInput(std::move(bytes), encoding, codePage);
-    const engine::RunResult run = engine::RunHyphenation(input, state, false, nullptr, engine::RunModel::Kept);
+    const engine::RunResult run =
+        engine::RunHyphenation(input, state, false, nullptr, engine::RunModel::Kept);
 
     DividedInput divided;
     divided.language = language;

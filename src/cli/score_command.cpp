@@ -41,10 +41,10 @@ int ChoiceOption(const Arguments& args, const std::string& name,
 } // namespace
 
 int ScoreCommand(const std::vector<std::string>& rawArgs) {
-    Arguments args(rawArgs,
-                   {"--mode", "--hyphen", "--font", "--staff", "--vpos", "--encoding", "--lang",
-                    "--dict-dir"},
-                   {});
+    Arguments args(
+        rawArgs,
+        {"--mode", "--hyphen", "--font", "--staff", "--vpos", "--encoding", "--lang", "--dict-dir"},
+        {});
     const Encoding encoding = EncodingOption(args);
 
     exporting::ScoreMacroOptions options;

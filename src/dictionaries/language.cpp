@@ -23,34 +23,32 @@ constexpr LoneLetterJoin kRussianLoneLetter = {
     text::kRussianVowelsAndShortI | text::kRussianSoftSign, text::kRussianVowels,
     text::kRussianConsonantsAndSigns,
     text::kRussianConsonantsAndSigns | text::kRussianVowelsAndShortI};
-constexpr LoneLetterJoin kLatinScriptLoneLetter = {
-    text::kEnglishVowels | text::kEnglishConsonants, text::kEnglishVowels,
-    text::kEnglishConsonants, text::kEnglishConsonants | text::kLatinVowels};
+constexpr LoneLetterJoin kLatinScriptLoneLetter = {text::kEnglishVowels | text::kEnglishConsonants,
+                                                   text::kEnglishVowels, text::kEnglishConsonants,
+                                                   text::kEnglishConsonants | text::kLatinVowels};
 
 constexpr std::array<std::string_view, 4> kEnglishClitics = {"'d", "'re", "'ll", "'s"};
 
 // Common words with an aspirated h, some plurals and forms, in Windows-1252: no elision before
 // them. The list is short on purpose; a word missing here is elided as if its h were mute.
 constexpr std::array<std::string_view, 60> kFrenchAspiratedH = {
-    "hache",   "haches",   "haie",     "haies",   "haine",   "haines",  "hair",    "ha\xEFr",
-    "hais",    "hait",     "hale",     "halle",   "halles",  "halte",   "haltes",  "hameau",
-    "hameaux", "hanche",   "hanches",  "harde",   "hardi",   "hardie",  "hardis",  "hareng",
-    "harpe",   "harpes",   "hasard",   "hasards", "h\xE2te",    "haut",    "haute",   "hautes",
-    "hauts",   "hauteur",  "hauteurs", "havre",   "h\xE9raut",  "h\xE9rauts", "h\xE9risson", "h\xE9ron",
-    "h\xE9rons",  "h\xE9ros",    "h\xEAtre",    "h\xEAtres",  "heurt",   "heurte",  "hibou",   "hiboux",
-    "hideux",  "hideuse",  "honte",    "hontes",  "horde",   "hordes",  "hors",    "houle",
-    "huit",    "hurle",    "hurler",   "hutte"};
+    "hache",    "haches",    "haie",       "haies",       "haine",    "haines",    "hair",
+    "ha\xEFr",  "hais",      "hait",       "hale",        "halle",    "halles",    "halte",
+    "haltes",   "hameau",    "hameaux",    "hanche",      "hanches",  "harde",     "hardi",
+    "hardie",   "hardis",    "hareng",     "harpe",       "harpes",   "hasard",    "hasards",
+    "h\xE2te",  "haut",      "haute",      "hautes",      "hauts",    "hauteur",   "hauteurs",
+    "havre",    "h\xE9raut", "h\xE9rauts", "h\xE9risson", "h\xE9ron", "h\xE9rons", "h\xE9ros",
+    "h\xEAtre", "h\xEAtres", "heurt",      "heurte",      "hibou",    "hiboux",    "hideux",
+    "hideuse",  "honte",     "hontes",     "horde",       "hordes",   "hors",      "houle",
+    "huit",     "hurle",     "hurler",     "hutte"};
 
 constexpr text::ByteSet kHiatusVowels = text::ByteSet::chars("aeiouy");
 
-constexpr LanguageInfo Windows1251Language(std::string_view base, std::string_view name,
-                                           std::string_view prompt, std::string_view alphabet,
-                                           int count, std::string_view cli, text::FoldFunction fold,
-                                           const text::ByteSet& letters,
-                                           const text::ByteSet& vowels,
-                                           const LoneLetterJoin& loneLetter,
-                                           std::span<const std::string_view> clitics,
-                                           const text::ByteSet& patternKeyLetters) {
+constexpr LanguageInfo Windows1251Language(
+    std::string_view base, std::string_view name, std::string_view prompt,
+    std::string_view alphabet, int count, std::string_view cli, text::FoldFunction fold,
+    const text::ByteSet& letters, const text::ByteSet& vowels, const LoneLetterJoin& loneLetter,
+    std::span<const std::string_view> clitics, const text::ByteSet& patternKeyLetters) {
     return {base,
             name,
             prompt,
@@ -125,14 +123,17 @@ constexpr std::array<LanguageInfo, kAllLanguages.size()> kLanguageInfos = {{
                         "us", text::FoldLatinLetters, text::kEnglishLetters, text::kEnglishVowels,
                         kLatinScriptLoneLetter, kEnglishClitics, text::kAsciiLetterRange),
     Windows1252Language("GHYPHEN", "German ", " German ", kGermanAlphabet, "de",
-                        text::kGermanLetters, text::kGermanOwnLetters, text::kGermanVowels, WordJoin::None),
+                        text::kGermanLetters, text::kGermanOwnLetters, text::kGermanVowels,
+                        WordJoin::None),
     Windows1252Language("FHYPHEN", "French ", " French ", kFrenchAlphabet, "fr",
-                        text::kFrenchLetters, text::kFrenchOwnLetters, text::kFrenchVowels, WordJoin::MuteE,
-                        kFrenchAspiratedH),
+                        text::kFrenchLetters, text::kFrenchOwnLetters, text::kFrenchVowels,
+                        WordJoin::MuteE, kFrenchAspiratedH),
     Windows1252Language("IHYPHEN", "Italian ", " Italian ", kItalianAlphabet, "it",
-                        text::kItalianLetters, text::kItalianOwnLetters, text::kItalianVowels, WordJoin::Synalepha),
+                        text::kItalianLetters, text::kItalianOwnLetters, text::kItalianVowels,
+                        WordJoin::Synalepha),
     Windows1252Language("SHYPHEN", "Spanish ", " Spanish ", kSpanishAlphabet, "es",
-                        text::kSpanishLetters, text::kSpanishOwnLetters, text::kSpanishVowels, WordJoin::Synalepha),
+                        text::kSpanishLetters, text::kSpanishOwnLetters, text::kSpanishVowels,
+                        WordJoin::Synalepha),
 }};
 
 std::string FileName(Language l, DictFile f) {

@@ -77,7 +77,7 @@ struct LanguageInfo {
     text::ByteSet vowels; // both cases; the vowelless join reads them
     // Letters of the code page outside `letters` fold as `fold` reads them (é in German).
     bool foldsCodePageLetters;
-    LoneLetterJoin loneLetter;                  // read under JoinRule::LoneLetter
+    LoneLetterJoin loneLetter;                 // read under JoinRule::LoneLetter
     std::span<const std::string_view> clitics; // endings left out of the patterns ("'s")
     // A letter the patterns match as another (ё as е); both 0 when none.
     char matchedFrom;

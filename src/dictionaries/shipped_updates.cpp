@@ -226,9 +226,9 @@ TakeShippedResult TakeNewerShipped(const fs::path& userFolder, Language language
     if (Exists(newer / exceptions.sourceName()) && Exists(newer / exceptions.compiledName())) {
         const std::string base = ReadIfPresent(record / exceptions.sourceName()).value_or("");
         const std::string mine = ReadIfPresent(userFolder / exceptions.sourceName()).value_or("");
-        const std::string merged =
-            MergeExceptionSources(language, base, mine,
-                                  ReadWholeFile(newer / exceptions.sourceName()), &result.ownExceptions);
+        const std::string merged = MergeExceptionSources(
+            language, base, mine, ReadWholeFile(newer / exceptions.sourceName()),
+            &result.ownExceptions);
         ReplaceFile(userFolder / exceptions.compiledName(), CompiledExceptions(merged, language));
         ReplaceFile(userFolder / exceptions.sourceName(), merged);
         CopyPair(exceptions, newer, record);

@@ -123,9 +123,8 @@ bool ReadCuts(std::string_view divided, std::span<const text::Cut> cuts, const F
 
 } // namespace
 
-void DivideWrittenWord(WordSink& sink, std::string_view word,
-                       std::span<const std::string> foreign, const WordContext& context,
-                       LogLines* log) {
+void DivideWrittenWord(WordSink& sink, std::string_view word, std::span<const std::string> foreign,
+                       const WordContext& context, LogLines* log) {
     const dictionaries::LanguageInfo& language = dictionaries::LanguageInfoOf(context.language);
     if (word.find(language.codePage->placeholder()) == std::string_view::npos &&
         std::none_of(word.begin(), word.end(),

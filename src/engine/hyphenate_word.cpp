@@ -7,9 +7,7 @@
 #include <tuple>
 
 namespace cantiva::engine {
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 GapWeights ComputeWeights(std::string_view dotted, const WordContext& context, LogLines* log) {
     GapWeights weights{};
@@ -64,7 +62,8 @@ struct CutList {
     void push(std::size_t i) { at[count++] = static_cast<std::uint8_t>(i); }
     void eraseAt(std::size_t k) {
         std::copy(at.begin() + static_cast<std::ptrdiff_t>(k + 1),
-                  at.begin() + static_cast<std::ptrdiff_t>(count), at.begin() + static_cast<std::ptrdiff_t>(k));
+                  at.begin() + static_cast<std::ptrdiff_t>(count),
+                  at.begin() + static_cast<std::ptrdiff_t>(k));
         --count;
     }
     bool empty() const { return count == 0; }
@@ -89,15 +88,18 @@ void JoinVowellessParts(std::string_view letters, CutList& cuts, const text::Byt
 }
 
 // A break that leaves the last letter alone stays only where the language keeps it.
-void JoinFinalLetter(std::string_view letters, CutList& cuts, const dictionaries::LoneLetterJoin& rule) {
+void JoinFinalLetter(std::string_view letters, CutList& cuts,
+                     const dictionaries::LoneLetterJoin& rule) {
     const std::size_t n = letters.size();
     if (cuts.empty() || n < 2 || cuts.at[cuts.count - 1] != n - 1)
         return;
-    if (!(rule.finalKeptBefore.contains(letters[n - 2]) && rule.finalKeptLone.contains(letters[n - 1])))
+    if (!(rule.finalKeptBefore.contains(letters[n - 2]) &&
+          rule.finalKeptLone.contains(letters[n - 1])))
         --cuts.count;
 }
 
-void JoinInitialLetter(std::string_view letters, CutList& cuts, const dictionaries::LoneLetterJoin& rule) {
+void JoinInitialLetter(std::string_view letters, CutList& cuts,
+                       const dictionaries::LoneLetterJoin& rule) {
     if (cuts.empty() || letters.size() < 2 || cuts.at[0] != 1)
         return;
     if (rule.initialJoinedLone.contains(letters[0]) && rule.initialJoinedNext.contains(letters[1]))
@@ -105,7 +107,8 @@ void JoinInitialLetter(std::string_view letters, CutList& cuts, const dictionari
 }
 
 // The language's join rules on the cuts of `letters`.
-void ApplyJoinRules(std::string_view letters, CutList& cuts, const dictionaries::LanguageInfo& info) {
+void ApplyJoinRules(std::string_view letters, CutList& cuts,
+                    const dictionaries::LanguageInfo& info) {
     if (info.joinRule == dictionaries::JoinRule::Vowelless) {
         JoinVowellessParts(letters, cuts, info.vowels);
         return;
@@ -151,7 +154,8 @@ std::string WithHyphens(std::string_view letters, const CutList& cuts) {
 // The string forms of the join rules, for words whose hyphens are not all between two letters.
 bool HyphensBetweenLetters(std::string_view hyphenated) {
     for (std::size_t i = 0; i < hyphenated.size(); ++i)
-        if (hyphenated[i] == '-' && (i == 0 || i + 1 == hyphenated.size() || hyphenated[i - 1] == '-'))
+        if (hyphenated[i] == '-' &&
+            (i == 0 || i + 1 == hyphenated.size() || hyphenated[i - 1] == '-'))
             return false;
     return true;
 }
@@ -209,7 +213,8 @@ void WriteWithCaseOf(WordSink& sink, std::string_view exceptionText, std::string
             sink.cut(text::CutKind::Exception);
             continue;
         }
-        sink.letters += (k < original.size() && caseMap.isCapital(original[k])) ? caseMap.upper(c) : c;
+        sink.letters +=
+            (k < original.size() && caseMap.isCapital(original[k])) ? caseMap.upper(c) : c;
         ++k;
     }
 }
@@ -290,8 +295,8 @@ void DivideByPatterns(WordSink& sink, std::string_view written, std::string& dot
     CutList cuts = OddWeightCuts(letters.size(), weights);
     ApplyJoinRules(letters, cuts, info);
     for (std::size_t k = 0; k < cuts.count; ++k)
-        sink.cuts.push_back({static_cast<std::uint16_t>(from - sink.start + cuts.at[k]),
-                             text::CutKind::Pattern});
+        sink.cuts.push_back(
+            {static_cast<std::uint16_t>(from - sink.start + cuts.at[k]), text::CutKind::Pattern});
 }
 
 std::size_t VowelGroups(std::string_view letters, const text::ByteSet& vowels) {
@@ -306,7 +311,8 @@ std::size_t VowelGroups(std::string_view letters, const text::ByteSet& vowels) {
 }
 
 // Where an apostrophe stands for a vowel left out between two consonants (ev'ry, wand'ring,
-// Heil'gen), the syllables meet at the apostrophe: no cut in the consonants around it, one after it.
+// Heil'gen), the syllables meet at the apostrophe: no cut in the consonants around it, one after
+// it.
 void CutAtElision(std::string_view letters, std::size_t mark, std::vector<text::Cut>& cuts,
                   const text::ByteSet& vowels) {
     if (vowels.contains(letters[mark - 1]) || vowels.contains(letters[mark]))
@@ -319,9 +325,10 @@ void CutAtElision(std::string_view letters, std::size_t mark, std::vector<text::
         ++after;
     if (before == 0 || after == letters.size())
         return; // a side without a vowel is no syllable (hallow'd)
-    std::erase_if(cuts, [&](const text::Cut& c) { return c.offset >= before && c.offset <= after; });
-    const auto at = std::find_if(cuts.begin(), cuts.end(),
-                                 [&](const text::Cut& c) { return c.offset > mark; });
+    std::erase_if(cuts,
+                  [&](const text::Cut& c) { return c.offset >= before && c.offset <= after; });
+    const auto at =
+        std::find_if(cuts.begin(), cuts.end(), [&](const text::Cut& c) { return c.offset > mark; });
     cuts.insert(at, {static_cast<std::uint16_t>(mark), text::CutKind::Pattern});
 }
 
@@ -343,7 +350,8 @@ bool DivideAroundApostrophes(WordSink& sink, std::string_view written, const Wor
             return false;
         marks.push_back(letters.size());
     }
-    if (marks.empty() || marks.back() == letters.size() || !IsLanguageWord(letters, context.language))
+    if (marks.empty() || marks.back() == letters.size() ||
+        !IsLanguageWord(letters, context.language))
         return false;
     if (VowelGroups(letters, info.vowels) < 2) {
         sink.letters += written;
@@ -363,13 +371,13 @@ bool DivideAroundApostrophes(WordSink& sink, std::string_view written, const Wor
         for (; m < marks.size() && marks[m] == i; ++m)
             sink.letters += written[i + m];
         for (; k < cuts.size() && cuts[k].offset == i; ++k)
-            sink.cuts.push_back({static_cast<std::uint16_t>(sink.letters.size() - sink.start),
-                                 cuts[k].kind});
+            sink.cuts.push_back(
+                {static_cast<std::uint16_t>(sink.letters.size() - sink.start), cuts[k].kind});
         sink.letters += divided[i];
     }
     for (; k < cuts.size(); ++k)
-        sink.cuts.push_back({static_cast<std::uint16_t>(sink.letters.size() - sink.start),
-                             cuts[k].kind});
+        sink.cuts.push_back(
+            {static_cast<std::uint16_t>(sink.letters.size() - sink.start), cuts[k].kind});
     return true;
 }
 

@@ -29,8 +29,7 @@ public:
     ForeignWords(const std::vector<std::string>& foreign, char placeholder)
         : foreign_(foreign), placeholder_(placeholder) {}
 
-    void divide(WordSink& sink, std::string_view word, const WordContext& context,
-                LogLines* log) {
+    void divide(WordSink& sink, std::string_view word, const WordContext& context, LogLines* log) {
         // Every placeholder lies inside a word: trimming and separators never take one.
         const auto held =
             static_cast<std::size_t>(std::count(word.begin(), word.end(), placeholder_));
@@ -138,11 +137,21 @@ void StartRun(std::string_view trimmed, dictionaries::DictionaryState& state, bo
 constexpr std::size_t kBytesPerCut = 4;
 constexpr std::size_t kBytesPerToken = 6;
 
-// Room for the model the run keeps.
-void Reserve(text::DividedRun& run, std::size_t textSize) {
-    run.letters.reserve(textSize);
-    run.cuts.reserve(textSize / kBytesPerCut);
-    run.tokens.reserve(textSize / kBytesPerToken);
+// Room for the pane's text, and for the model when the run keeps it.
+void Reserve(RunResult& result, std::size_t textSize, RunModel model) {
+    result.resultText.reserve(textSize + textSize / kBytesPerCut + text::kCrLf.size());
+    if (model != RunModel::Kept)
+        return;
+    result.divided.letters.reserve(textSize);
+    result.divided.cuts.reserve(textSize / kBytesPerCut);
+    result.divided.tokens.reserve(textSize / kBytesPerToken);
+}
+
+// A run that stopped gives no text.
+RunResult& Unfinished(RunResult& result) {
+    result.divided = {};
+    result.resultText.clear();
+    return result;
 }
 
 // A run over `inputText`; with `foreign`, its placeholders stand for those characters in order and
@@ -162,11 +171,9 @@ RunResult Run(std::string_view inputText, const std::vector<std::string>& foreig
 
     const WordContext context = WordContext::From(state);
     LogLines* log = state.logAllowed ? &result.log : nullptr;
+    Reserve(result, trimmed.size(), model);
     text::DividedRun& run = result.divided;
-    if (model == RunModel::Kept)
-        Reserve(run, trimmed.size());
     std::string& pane = result.resultText;
-    pane.reserve(trimmed.size() + trimmed.size() / kBytesPerCut + text::kCrLf.size());
     const dictionaries::LanguageInfo& language = dictionaries::LanguageInfoOf(context.language);
     ForeignWords foreignWords(foreign, language.codePage->placeholder());
     RunBuilder builder(run, pane, language, model == RunModel::Kept);
@@ -198,15 +205,10 @@ RunResult Run(std::string_view inputText, const std::vector<std::string>& foreig
     } catch (const IoError& e) {
         result.status = RunStatus::IoFailure;
         result.ioCode = e.code();
-        result.divided = {};
-        result.resultText.clear();
-        return result;
+        return Unfinished(result);
     }
-    if (stopped) {
-        result.divided = {};
-        result.resultText.clear();
-        return result;
-    }
+    if (stopped)
+        return Unfinished(result);
     if (model == RunModel::Kept)
         run.foreign = foreign;
     TrimInPlace(pane);

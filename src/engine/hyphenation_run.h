@@ -38,7 +38,7 @@ enum class RunStatus {
 
 struct RunResult {
     RunStatus status = RunStatus::Done;
-    std::string resultText; // the result text followed by CR LF; its placeholders are the input's
+    std::string resultText;   // the result text followed by CR LF; its placeholders are the input's
     text::DividedRun divided; // with RunModel::Kept: what resultText shows, and the joins
     LogLines log;
     std::size_t wordStart = 0;

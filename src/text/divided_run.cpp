@@ -41,8 +41,8 @@ std::string PaneTextOf(const DividedRun& run, std::string_view elisionSpace) {
     for (const DividedToken& token : run.tokens) {
         AppendDividedWord(out, run, token);
         const Cut* join = elisionSpace.empty() ? nullptr : run.joinOf(token);
-        out += join && join->kind == CutKind::Elision ? elisionSpace
-                                                      : SeparatorText(token.separator);
+        out +=
+            join && join->kind == CutKind::Elision ? elisionSpace : SeparatorText(token.separator);
     }
     // Trimmed in place: the text can be as large as the input, so it is not copied.
     const std::string_view trimmed = TrimView(out);

@@ -80,5 +80,4 @@ void AppendDividedWord(std::string& out, const DividedRun& run, const DividedTok
 // blank after a word sung on one note with the next is written so (Finale's no-break space).
 std::string PaneTextOf(const DividedRun& run, std::string_view elisionSpace = {});
 
-
 } // namespace cantiva::text

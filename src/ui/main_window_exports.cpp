@@ -46,8 +46,10 @@ void MainWindow::saveResult() {
 
 void MainWindow::exportScoreMacro() {
     if (!dictionaries::LanguageInfoOf(state_.currentLanguage()).scoreMacro) {
-        platform_.information(this, QString::fromUtf8(exporting::kScoreMacroLanguageMessage.data(),
-                                                      static_cast<qsizetype>(exporting::kScoreMacroLanguageMessage.size())));
+        platform_.information(
+            this, QString::fromUtf8(
+                      exporting::kScoreMacroLanguageMessage.data(),
+                      static_cast<qsizetype>(exporting::kScoreMacroLanguageMessage.size())));
         return;
     }
     ScoreExportDialog* form = dialogs_.scoreExport;

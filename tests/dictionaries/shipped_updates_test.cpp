@@ -127,7 +127,14 @@ TEST(ShippedUpdates, MergeTellsWordsApartInTheLanguagesCodePage) {
         const char* newer;
         const char* merged;
     } cases[] = {
-        {Language::German, "Stra-\xDF" "e", "stra-\xFF" "e", "stra-\xFF" "e\r\nStra-\xDF" "e"},
+        {Language::German,
+         "Stra-\xDF"
+         "e",
+         "stra-\xFF"
+         "e",
+         "stra-\xFF"
+         "e\r\nStra-\xDF"
+         "e"},
         {Language::German, "a\xD7-b", "a\xF7-b", "a\xF7-b\r\na\xD7-b"},
         {Language::German, "STRA-SSE", "stras-se", "STRA-SSE"}, // a capital is the same word
         {Language::Russian, "\xDF-\xDF", "\xFF\xFF", "\xDF-\xDF"},

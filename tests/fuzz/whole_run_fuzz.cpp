@@ -33,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text = fuzz::AsText(data + 1, size - 1);
 
     state.logAllowed = true;
-    engine::RunResult run = engine::RunHyphenation(text, state, log, nullptr, engine::RunModel::Kept);
+    engine::RunResult run =
+        engine::RunHyphenation(text, state, log, nullptr, engine::RunModel::Kept);
     FUZZ_CHECK(run.status != engine::RunStatus::IoFailure);
     if (run.status == engine::RunStatus::Done) {
         FUZZ_CHECK(run.resultText.ends_with("\r\n"));

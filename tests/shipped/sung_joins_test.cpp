@@ -27,7 +27,8 @@ Divided Divide(Language language, std::string_view utf8) {
     state.openLanguage(language);
     const text::CodePage& codePage = *dictionaries::LanguageInfoOf(language).codePage;
     const text::CodePageText input = text::Utf8ToCodePage(utf8, codePage);
-    engine::RunResult run = engine::RunHyphenation(input, state, false, nullptr, engine::RunModel::Kept);
+    engine::RunResult run =
+        engine::RunHyphenation(input, state, false, nullptr, engine::RunModel::Kept);
     EXPECT_EQ(run.status, engine::RunStatus::Done) << utf8;
     Divided out;
     out.pane = text::CodePageToUtf8(run.resultText, input.foreign, codePage);
@@ -57,15 +58,15 @@ TEST(WordJoins, FrenchMuteEIsSungWithTheNextVowelOnOneNote) {
         const char* lilypond; // lines joined by "|"
     } cases[] = {
         {"belle âme, belle dame", "bel -- le~â -- me, bel -- le da -- me"}, // vowel, consonant
-        {"une heure", "u -- ne~heu -- re"},                                // mute h
-        {"une haine, le héros", "u -- ne hai -- ne, le hé -- ros"},        // aspirated h
-        {"Une Haine", "U -- ne Hai -- ne"},                                // in any case
+        {"une heure", "u -- ne~heu -- re"},                                 // mute h
+        {"une haine, le héros", "u -- ne hai -- ne, le hé -- ros"},         // aspirated h
+        {"Une Haine", "U -- ne Hai -- ne"},                                 // in any case
         {"belle,\nâme", "bel -- le,|â -- me"},                              // a line end
-        {"belle, âme", "bel -- le,~â -- me"},          // a comma does not stop the elision
+        {"belle, âme", "bel -- le,~â -- me"},               // a comma does not stop the elision
         {"belle « âme »", "bel -- \"le «\" â -- \"me »\""}, // a word of punctuation does
-        {"belles âmes", "bel -- les â -- mes"},        // -es is sung: the s is heard
-        {"vie entière", "vie en -- tiè -- re"},         // a vowel before the e: no syllable
-        {"porte-avions", "por -- te -- a -- vions"},   // the word's own hyphen
+        {"belles âmes", "bel -- les â -- mes"},             // -es is sung: the s is heard
+        {"vie entière", "vie en -- tiè -- re"},             // a vowel before the e: no syllable
+        {"porte-avions", "por -- te -- a -- vions"},        // the word's own hyphen
     };
     for (const Case& c : cases)
         EXPECT_EQ(LilyPondBody(Divide(Language::French, c.text).lines), c.lilypond) << c.text;
@@ -84,7 +85,9 @@ TEST(WordJoins, SynalephaIsMarkedAndThePaneUnchanged) {
         std::vector<NextJoin> joins; // per word
     } cases[] = {
         {Language::Italian, "che io", "che io", {NextJoin::SameNoteIfShort, NextJoin::Apart}},
-        {Language::Italian, "qual piuma al vento", "qual piu-ma al ven-to",
+        {Language::Italian,
+         "qual piuma al vento",
+         "qual piu-ma al ven-to",
          {NextJoin::Apart, NextJoin::SameNoteIfShort, NextJoin::Apart, NextJoin::Apart}},
         {Language::Spanish, "la obra", "la o-bra", {NextJoin::SameNoteIfShort, NextJoin::Apart}},
         {Language::Spanish, "la hora", "la ho-ra", {NextJoin::SameNoteIfShort, NextJoin::Apart}},
@@ -108,14 +111,22 @@ TEST(Apostrophes, WordsAreDividedAsSungWithEitherApostrophe) {
         const char* word; // written with ’; the same with ' is checked too
         const char* divided;
     } cases[] = {
-        {Language::French, "l’amour", "l’a-mour"},       {Language::French, "jusqu’à", "jus-qu’à"},
-        {Language::Italian, "sull’ali", "sul-l’a-li"},   {Language::Italian, "d’accento", "d’ac-cen-to"},
-        {Language::English, "ev’ry", "ev’-ry"},          {Language::English, "wand’ring", "wand’-ring"},
-        {Language::American, "hallow’d", "hal-low’d"},   {Language::German, "Heil’gen", "Heil’-gen"},
-        {Language::English, "heav’n", "heav’n"},         {Language::English, "o’er", "o’er"},
-        {Language::American, "pow’r", "pow’r"},          {Language::Spanish, "l’amour", "l’a-mour"},
-        {Language::Latin, "ev’ry", "ev’-ry"},            {Language::Russian, "л’амур", "л’а-мур"},
-        {Language::English, "’tis", "’tis"},             {Language::English, "don’t", "don’t"},
+        {Language::French, "l’amour", "l’a-mour"},
+        {Language::French, "jusqu’à", "jus-qu’à"},
+        {Language::Italian, "sull’ali", "sul-l’a-li"},
+        {Language::Italian, "d’accento", "d’ac-cen-to"},
+        {Language::English, "ev’ry", "ev’-ry"},
+        {Language::English, "wand’ring", "wand’-ring"},
+        {Language::American, "hallow’d", "hal-low’d"},
+        {Language::German, "Heil’gen", "Heil’-gen"},
+        {Language::English, "heav’n", "heav’n"},
+        {Language::English, "o’er", "o’er"},
+        {Language::American, "pow’r", "pow’r"},
+        {Language::Spanish, "l’amour", "l’a-mour"},
+        {Language::Latin, "ev’ry", "ev’-ry"},
+        {Language::Russian, "л’амур", "л’а-мур"},
+        {Language::English, "’tis", "’tis"},
+        {Language::English, "don’t", "don’t"},
     };
     const auto plain = [](std::string s) {
         for (std::size_t at; (at = s.find("’")) != std::string::npos;)
@@ -151,7 +162,8 @@ TEST(LaySyllables, AnElisionPutsTwoSyllablesOnOneNote) {
 // model and of the pane agree word for word.
 TEST(DividedRunLines, AgreeWithThePaneReadBack) {
     const char* texts[] = {"Ма-ма мыла раму, мо-ло-ко!\r\n\r\n  rock-n-roll  — a -b c- --d",
-                           "a\xC2\xA0" "b\nc\r\nd-"};
+                           "a\xC2\xA0"
+                           "b\nc\r\nd-"};
     for (const char* t : texts) {
         const Divided divided = Divide(Language::Russian, t);
         EXPECT_EQ(notation::LilyPondLyrics(divided.lines), notation::LilyPondLyrics(divided.pane))
