@@ -1,16 +1,26 @@
 #include "cli/cli_io.h"
 #include "cli/commands.h"
+#include "cli/divided_input.h"
 #include "export/finale_lyrics.h"
 #include "export/pane_text.h"
 
 namespace cantiva::cli {
 
 int FinaleCommand(const std::vector<std::string>& rawArgs) {
-    Arguments args(rawArgs, {"--encoding"}, {"--no-bind-dashes"});
+    Arguments args(rawArgs, {"--encoding", "--lang", "--dict-dir"}, {"--no-bind-dashes"});
     const Encoding encoding = EncodingOption(args);
     const bool bindDashes = !args.flag("--no-bind-dashes");
 
-    text::Cp1251Text pane = DecodeInput(ReadInput(args.file()), encoding);
+    std::string input = ReadInput(args.file());
+    // With --lang the input is plain text: divided here, two words on one note bound by 0xA0.
+    if (auto divided = DivideInputWhenAsked(args, input, encoding)) {
+        if (divided->status != exit_status::kDone)
+            return divided->status;
+        input = encoding == Encoding::Utf8
+                    ? divided->finaleUtf8
+                    : EncodeOutput(text::Utf8ToCp1251(divided->finaleUtf8).bytes, {}, encoding);
+    }
+    text::Cp1251Text pane = DecodeInput(std::move(input), encoding);
     // A blank pane exports nothing, as in the window.
     if (exporting::IsBlankPane(pane.bytes))
         return exit_status::kDone;

@@ -1,5 +1,6 @@
 #include "cli/cli_io.h"
 #include "cli/commands.h"
+#include "cli/divided_input.h"
 #include "notation/lyric_laying.h"
 
 #include <charconv>
@@ -32,7 +33,7 @@ std::string RequiredOption(const Arguments& args, const std::string& name) {
 int LayCommand(const std::vector<std::string>& rawArgs) {
     Arguments args(rawArgs,
                    {"--score", "--out", "--part", "--voice", "--verse", "--encoding",
-                    "--from-measure", "--to-measure", "--follow-verse"},
+                    "--from-measure", "--to-measure", "--follow-verse", "--lang", "--dict-dir"},
                    {"--slur-melisma", "--replace"});
     const std::string input = RequiredOption(args, "--score");
     const std::string output = RequiredOption(args, "--out");
@@ -45,7 +46,17 @@ int LayCommand(const std::vector<std::string>& rawArgs) {
     request.fromMeasure = PositiveOption(args, "--from-measure", 0);
     request.toMeasure = PositiveOption(args, "--to-measure", 0);
     request.followVerse = PositiveOption(args, "--follow-verse", 0);
-    const std::string text = DecodeInputAsUtf8(ReadInput(args.file()), EncodingOption(args));
+    std::string bytes = ReadInput(args.file());
+    // With --lang the input is plain text: the engine divides it and its joins go to the notes.
+    if (auto divided = DivideInputWhenAsked(args, bytes, EncodingOption(args))) {
+        if (divided->status != exit_status::kDone)
+            return divided->status;
+        const notation::LayReport report = notation::LayLyricsOnFile(
+            input, notation::SyllablesInOrder(divided->lines), request, output);
+        PrintMessage(notation::LayReportText(report, request));
+        return exit_status::kDone;
+    }
+    const std::string text = DecodeInputAsUtf8(std::move(bytes), EncodingOption(args));
 
     const notation::LayReport report = notation::LayLyricsOnFile(input, text, request, output);
     PrintMessage(notation::LayReportText(report, request));

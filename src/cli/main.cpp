@@ -45,15 +45,19 @@ constexpr const char* kUsage =
     "       cantiva-cli info      [--lang L] [--dict-dir DIR] [--exceptions]\n"
     "       cantiva-cli score     [--mode input|output] [--hyphen dash|extender]\n"
     "                             [--font 0-4] [--staff 0-16] [--vpos TEXT]\n"
+    "                             [--lang L [--dict-dir DIR]] [--encoding utf-8|cp1251] [FILE]\n"
+    "       cantiva-cli finale    [--no-bind-dashes] [--lang L [--dict-dir DIR]]\n"
     "                             [--encoding utf-8|cp1251] [FILE]\n"
-    "       cantiva-cli finale    [--no-bind-dashes] [--encoding utf-8|cp1251] [FILE]\n"
     "       cantiva-cli update    --shipped DIR [--dict-dir DIR]\n"
     "       cantiva-cli take-shipped [--lang L] [--dict-dir DIR]\n"
-    "       cantiva-cli lilypond  [--encoding utf-8|cp1251] [FILE]\n"
-    "       cantiva-cli gabc      [--encoding utf-8|cp1251] [FILE]\n"
+    "       cantiva-cli lilypond  [--lang L [--dict-dir DIR]] [--encoding utf-8|cp1251] [FILE]\n"
+    "       cantiva-cli gabc      [--lang L [--dict-dir DIR]] [--encoding utf-8|cp1251] [FILE]\n"
     "       cantiva-cli lay       --score IN --out OUT [--part ID] [--voice N] [--verse N]\n"
     "                             [--from-measure N] [--to-measure N] [--follow-verse N]\n"
-    "                             [--slur-melisma] [--replace] [--encoding utf-8|cp1251] [FILE]\n";
+    "                             [--slur-melisma] [--replace] [--lang L [--dict-dir DIR]]\n"
+    "                             [--encoding utf-8|cp1251] [FILE]\n"
+    "With --lang, score, finale, lilypond, gabc and lay divide a plain text themselves; without\n"
+    "it they read a divided text.\n";
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "cli/cli_io.h"
 #include "cli/commands.h"
+#include "cli/divided_input.h"
 #include "export/pane_text.h"
 #include "export/score_macro.h"
 #include "export/score_unwritable.h"
@@ -40,8 +41,10 @@ int ChoiceOption(const Arguments& args, const std::string& name,
 } // namespace
 
 int ScoreCommand(const std::vector<std::string>& rawArgs) {
-    Arguments args(rawArgs, {"--mode", "--hyphen", "--font", "--staff", "--vpos", "--encoding"},
-                   {});
+    Arguments args(
+        rawArgs,
+        {"--mode", "--hyphen", "--font", "--staff", "--vpos", "--encoding", "--lang", "--dict-dir"},
+        {});
     const Encoding encoding = EncodingOption(args);
 
     exporting::ScoreMacroOptions options;
@@ -62,7 +65,20 @@ int ScoreCommand(const std::vector<std::string>& rawArgs) {
         options.verticalPosition = verticalPosition.bytes;
     }
 
-    text::Cp1251Text pane = DecodeInput(ReadInput(args.file()), encoding);
+    std::string input = ReadInput(args.file());
+    if (!dictionaries::LanguageInfoOf(LanguageOption(args)).scoreMacro) {
+        PrintMessage(exporting::kScoreMacroLanguageMessage);
+        return exit_status::kStopped;
+    }
+    // With --lang the input is plain text, divided here.
+    if (auto divided = DivideInputWhenAsked(args, input, encoding)) {
+        if (divided->status != exit_status::kDone)
+            return divided->status;
+        input = encoding == Encoding::Utf8
+                    ? divided->paneUtf8
+                    : EncodeOutput(text::Utf8ToCp1251(divided->paneUtf8).bytes, {}, encoding);
+    }
+    text::Cp1251Text pane = DecodeInput(std::move(input), encoding);
     // A blank pane exports nothing, as in the window.
     if (exporting::IsBlankPane(pane.bytes))
         return exit_status::kDone;

@@ -14,25 +14,8 @@ using text::ByteSet;
 // A record's key keeps the language's letters and, for patterns, the blank, the dot and '%'.
 constexpr ByteSet kStructure = ByteSet::chars(" .%");
 
-constexpr ByteSet kMainKept[] = {
-    text::kRussianLetters | kStructure,                              // Russian
-    text::kAsciiLetterRange | kStructure,                            // English
-    text::kLatinLetters | kStructure,                                // Latin
-    text::kAsciiLetterRange | kStructure,                            // American
-    text::kAsciiLetterRange | text::kGermanOwnLetters | kStructure,  // German
-    text::kAsciiLetterRange | text::kFrenchOwnLetters | kStructure,  // French
-    text::kAsciiLetterRange | text::kItalianOwnLetters | kStructure, // Italian
-    text::kAsciiLetterRange | text::kSpanishOwnLetters | kStructure, // Spanish
-};
-static_assert(std::size(kMainKept) == kAllLanguages.size());
-
-constexpr ByteSet kExceptionKept =
-    text::kRussianLetters | text::kAsciiLetterRange | ByteSet::of({' '});
-
 ByteSet ExceptionKept(Language language) {
-    const LanguageInfo& info = LanguageInfoOf(language);
-    return info.foldsCodePageLetters ? text::kAsciiLetterRange | info.letters | ByteSet::of({' '})
-                                     : kExceptionKept;
+    return LanguageInfoOf(language).exceptionKeyLetters | ByteSet::of({' '});
 }
 
 std::string KeyOf(std::string_view text, const ByteSet& kept) {
@@ -60,7 +43,7 @@ int LongestTrimmedLine(std::string_view source) {
 }
 
 std::vector<DictRecord> CompileMainSource(std::string_view source, Language language, int width) {
-    const ByteSet& kept = kMainKept[IndexOf(language)];
+    const ByteSet kept = LanguageInfoOf(language).patternKeyLetters | kStructure;
     std::vector<DictRecord> records;
     for (std::string_view line : text::SplitLines(source)) {
         std::string text = FitToWidth(line, width);

@@ -19,10 +19,36 @@ constexpr std::string_view kItalianAlphabet =
 constexpr std::string_view kSpanishAlphabet =
     "abcdefghijklmnopqrstuvwxyz\xE1\xE9\xED\xF1\xF3\xFA\xFC";
 
-constexpr LanguageInfo Windows1251Language(std::string_view base, std::string_view name,
-                                           std::string_view prompt, std::string_view alphabet,
-                                           int count, std::string_view cli, text::FoldFunction fold,
-                                           const text::ByteSet& letters) {
+constexpr LoneLetterJoin kRussianLoneLetter = {
+    text::kRussianVowelsAndShortI | text::kRussianSoftSign, text::kRussianVowels,
+    text::kRussianConsonantsAndSigns,
+    text::kRussianConsonantsAndSigns | text::kRussianVowelsAndShortI};
+constexpr LoneLetterJoin kLatinScriptLoneLetter = {text::kEnglishVowels | text::kEnglishConsonants,
+                                                   text::kEnglishVowels, text::kEnglishConsonants,
+                                                   text::kEnglishConsonants | text::kLatinVowels};
+
+constexpr std::array<std::string_view, 4> kEnglishClitics = {"'d", "'re", "'ll", "'s"};
+
+// Common words with an aspirated h, some plurals and forms, in Windows-1252: no elision before
+// them. The list is short on purpose; a word missing here is elided as if its h were mute.
+constexpr std::array<std::string_view, 60> kFrenchAspiratedH = {
+    "hache",    "haches",    "haie",       "haies",       "haine",    "haines",    "hair",
+    "ha\xEFr",  "hais",      "hait",       "hale",        "halle",    "halles",    "halte",
+    "haltes",   "hameau",    "hameaux",    "hanche",      "hanches",  "harde",     "hardi",
+    "hardie",   "hardis",    "hareng",     "harpe",       "harpes",   "hasard",    "hasards",
+    "h\xE2te",  "haut",      "haute",      "hautes",      "hauts",    "hauteur",   "hauteurs",
+    "havre",    "h\xE9raut", "h\xE9rauts", "h\xE9risson", "h\xE9ron", "h\xE9rons", "h\xE9ros",
+    "h\xEAtre", "h\xEAtres", "heurt",      "heurte",      "hibou",    "hiboux",    "hideux",
+    "hideuse",  "honte",     "hontes",     "horde",       "hordes",   "hors",      "houle",
+    "huit",     "hurle",     "hurler",     "hutte"};
+
+constexpr text::ByteSet kHiatusVowels = text::ByteSet::chars("aeiouy");
+
+constexpr LanguageInfo Windows1251Language(
+    std::string_view base, std::string_view name, std::string_view prompt,
+    std::string_view alphabet, int count, std::string_view cli, text::FoldFunction fold,
+    const text::ByteSet& letters, const text::ByteSet& vowels, const LoneLetterJoin& loneLetter,
+    std::span<const std::string_view> clitics, const text::ByteSet& patternKeyLetters) {
     return {base,
             name,
             prompt,
@@ -34,14 +60,27 @@ constexpr LanguageInfo Windows1251Language(std::string_view base, std::string_vi
             &text::kWindows1251Case,
             letters,
             JoinRule::LoneLetter,
+            vowels,
+            false,
+            loneLetter,
+            clitics,
+            fold == text::FoldRussianLetters ? '\xB8' : '\0', // ё is matched as е
+            fold == text::FoldRussianLetters ? '\xE5' : '\0',
+            kHiatusVowels,
+            WordJoin::None,
             {},
-            false};
+            patternKeyLetters,
+            text::kRussianLetters | text::kAsciiLetterRange,
+            true,
+            fold == text::FoldRussianLetters};
 }
 
 constexpr LanguageInfo Windows1252Language(std::string_view base, std::string_view name,
                                            std::string_view prompt, std::string_view alphabet,
                                            std::string_view cli, const text::ByteSet& letters,
-                                           const text::ByteSet& vowels) {
+                                           const text::ByteSet& ownLetters,
+                                           const text::ByteSet& vowels, WordJoin wordJoin,
+                                           std::span<const std::string_view> aspiratedH = {}) {
     return {base,
             name,
             prompt,
@@ -54,28 +93,47 @@ constexpr LanguageInfo Windows1252Language(std::string_view base, std::string_vi
             letters,
             JoinRule::Vowelless,
             vowels,
-            true};
+            true,
+            {},
+            {},
+            '\0',
+            '\0',
+            kHiatusVowels,
+            wordJoin,
+            aspiratedH,
+            text::kAsciiLetterRange | ownLetters,
+            text::kAsciiLetterRange | letters,
+            false,
+            false};
 }
 
 } // namespace
 
 constexpr std::array<LanguageInfo, kAllLanguages.size()> kLanguageInfos = {{
     Windows1251Language("RHYPHEN", "Russian ", " Russian ", kRussianAlphabet, 32, "ru",
-                        text::FoldRussianLetters, text::kRussianLetters),
+                        text::FoldRussianLetters, text::kRussianLetters, text::kRussianVowels,
+                        kRussianLoneLetter, {}, text::kRussianLetters),
     Windows1251Language("EHYPHEN", "English ", " English ", "abcdefghijklmnopqrstuvwxyz", 26, "en",
-                        text::FoldLatinLetters, text::kEnglishLetters),
+                        text::FoldLatinLetters, text::kEnglishLetters, text::kEnglishVowels,
+                        kLatinScriptLoneLetter, kEnglishClitics, text::kAsciiLetterRange),
     Windows1251Language("LHYPHEN", "Latin ", " Latin ", "abcdefghijklmnopqrstuvxyz", 25, "la",
-                        text::FoldLatinLetters, text::kLatinLetters),
+                        text::FoldLatinLetters, text::kLatinLetters, text::kLatinVowels,
+                        kLatinScriptLoneLetter, {}, text::kLatinLetters),
     Windows1251Language("UHYPHEN", "American ", " American ", "abcdefghijklmnopqrstuvwxyz", 26,
-                        "us", text::FoldLatinLetters, text::kEnglishLetters),
+                        "us", text::FoldLatinLetters, text::kEnglishLetters, text::kEnglishVowels,
+                        kLatinScriptLoneLetter, kEnglishClitics, text::kAsciiLetterRange),
     Windows1252Language("GHYPHEN", "German ", " German ", kGermanAlphabet, "de",
-                        text::kGermanLetters, text::kGermanVowels),
+                        text::kGermanLetters, text::kGermanOwnLetters, text::kGermanVowels,
+                        WordJoin::None),
     Windows1252Language("FHYPHEN", "French ", " French ", kFrenchAlphabet, "fr",
-                        text::kFrenchLetters, text::kFrenchVowels),
+                        text::kFrenchLetters, text::kFrenchOwnLetters, text::kFrenchVowels,
+                        WordJoin::MuteE, kFrenchAspiratedH),
     Windows1252Language("IHYPHEN", "Italian ", " Italian ", kItalianAlphabet, "it",
-                        text::kItalianLetters, text::kItalianVowels),
+                        text::kItalianLetters, text::kItalianOwnLetters, text::kItalianVowels,
+                        WordJoin::Synalepha),
     Windows1252Language("SHYPHEN", "Spanish ", " Spanish ", kSpanishAlphabet, "es",
-                        text::kSpanishLetters, text::kSpanishVowels),
+                        text::kSpanishLetters, text::kSpanishOwnLetters, text::kSpanishVowels,
+                        WordJoin::Synalepha),
 }};
 
 std::string FileName(Language l, DictFile f) {

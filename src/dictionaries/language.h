@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -33,10 +34,6 @@ inline constexpr std::array<Language, 8> kAllLanguages = {
 inline constexpr std::array<Language, 4> kRequiredLanguages = {Language::Russian, Language::English,
                                                                Language::Latin, Language::American};
 
-constexpr bool IsRequired(Language l) {
-    return static_cast<int>(l) < 4;
-}
-
 constexpr int IndexOf(Language l) {
     return static_cast<int>(l);
 }
@@ -44,6 +41,23 @@ constexpr int IndexOf(Language l) {
 // Which breaks the word step undoes: one that leaves a single letter alone at an end of the word
 // (the rules of the first four languages), or any that leaves a part without a vowel.
 enum class JoinRule : std::uint8_t { LoneLetter, Vowelless };
+
+// The lone-letter join: a final break X-Y stays when X is in finalKeptBefore and Y in
+// finalKeptLone; an initial break X-Y goes when X is in initialJoinedLone and Y in
+// initialJoinedNext.
+struct LoneLetterJoin {
+    text::ByteSet finalKeptBefore;
+    text::ByteSet finalKeptLone;
+    text::ByteSet initialJoinedLone;
+    text::ByteSet initialJoinedNext;
+};
+
+// What a word's last syllable does before a word that starts with a vowel.
+enum class WordJoin : std::uint8_t {
+    None,
+    MuteE,     // a final e after a consonant is sung on one note with the next word's vowel
+    Synalepha, // a final vowel may share a note with the next word's first vowel
+};
 
 // The constants of one dictionary language. The language, not the core, decides how its text is
 // read: `codePage` is the code page of its dictionaries (and of the core text a run divides), and
@@ -63,6 +77,22 @@ struct LanguageInfo {
     text::ByteSet vowels; // both cases; the vowelless join reads them
     // Letters of the code page outside `letters` fold as `fold` reads them (é in German).
     bool foldsCodePageLetters;
+    LoneLetterJoin loneLetter;                 // read under JoinRule::LoneLetter
+    std::span<const std::string_view> clitics; // endings left out of the patterns ("'s")
+    // A letter the patterns match as another (ё as е); both 0 when none.
+    char matchedFrom;
+    char matchedAs;
+    // Lower-case letters between which a diaeresis opens a syllable of its own.
+    text::ByteSet hiatusVowels;
+    WordJoin wordJoin;
+    // Words whose h is aspirated: no join before them (la haine).
+    std::span<const std::string_view> aspiratedH;
+    // The characters a compiled record's key keeps: of a pattern (with " .%" besides), of an
+    // exception (with the blank).
+    text::ByteSet patternKeyLetters;
+    text::ByteSet exceptionKeyLetters;
+    bool required;   // the program does not start without it
+    bool scoreMacro; // the SCORE macro's fonts hold its letters
 };
 
 extern const std::array<LanguageInfo, kAllLanguages.size()> kLanguageInfos;
@@ -70,6 +100,10 @@ extern const std::array<LanguageInfo, kAllLanguages.size()> kLanguageInfos;
 // Inline: the word step reads it for every word.
 inline const LanguageInfo& LanguageInfoOf(Language l) {
     return kLanguageInfos[static_cast<std::size_t>(IndexOf(l))];
+}
+
+inline bool IsRequired(Language l) {
+    return LanguageInfoOf(l).required;
 }
 
 // The index of the closing entry of the letter index table: L + 1.

@@ -74,12 +74,13 @@ bool SamePair(const DictionaryPair& pair, const fs::path& a, const fs::path& b) 
     return true;
 }
 
-// The word an exceptions entry divides: hyphens out, trimmed, lower case.
-std::string EntryKey(std::string_view entry) {
+// The word an exceptions entry divides: hyphens out, trimmed, lower case in the language's own
+// code page (ß is no capital of ÿ).
+std::string EntryKey(std::string_view entry, const text::CaseMap& caseMap) {
     std::string key;
     for (char c : text::TrimView(entry))
         if (c != '-')
-            key += text::LowerChar(c);
+            key += caseMap.lower(c);
     return key;
 }
 
@@ -210,28 +211,35 @@ std::string RefusedShippedNotice(const ShippedUpdateReport& report) {
 
 std::string MergeExceptionSources(std::string_view base, std::string_view mine,
                                   std::string_view newer, int* ownCount) {
+    return MergeExceptionSources(Language::Russian, base, mine, newer, ownCount);
+}
+
+std::string MergeExceptionSources(Language language, std::string_view base, std::string_view mine,
+                                  std::string_view newer, int* ownCount) {
+    const text::CaseMap& caseMap = *LanguageInfoOf(language).caseMap;
+    const auto keyOf = [&caseMap](std::string_view entry) { return EntryKey(entry, caseMap); };
     const std::vector<std::string> baseEntries = Entries(base);
     const std::vector<std::string> myEntries = Entries(mine);
     const std::set<std::string> baseSet(baseEntries.begin(), baseEntries.end());
     std::set<std::string> myKeys;
     for (const std::string& e : myEntries)
-        myKeys.insert(EntryKey(e));
+        myKeys.insert(keyOf(e));
 
     std::vector<std::string> own;
     std::set<std::string> dropped; // words the user changed or deleted
     for (const std::string& e : myEntries) {
         if (baseSet.count(e) == 0) {
             own.push_back(e);
-            dropped.insert(EntryKey(e));
+            dropped.insert(keyOf(e));
         }
     }
     for (const std::string& e : baseEntries)
-        if (myKeys.count(EntryKey(e)) == 0)
-            dropped.insert(EntryKey(e));
+        if (myKeys.count(keyOf(e)) == 0)
+            dropped.insert(keyOf(e));
 
     std::vector<std::string> merged;
     for (const std::string& e : Entries(newer))
-        if (dropped.count(EntryKey(e)) == 0)
+        if (dropped.count(keyOf(e)) == 0)
             merged.push_back(e);
     merged.insert(merged.end(), own.begin(), own.end());
     if (ownCount)
@@ -259,7 +267,8 @@ TakeShippedResult TakeNewerShipped(const fs::path& userFolder, Language language
         const std::string base = ReadIfPresent(record / exceptions.sourceName()).value_or("");
         const std::string mine = ReadIfPresent(userFolder / exceptions.sourceName()).value_or("");
         const std::string merged = MergeExceptionSources(
-            base, mine, ReadWholeFile(newer / exceptions.sourceName()), &result.ownExceptions);
+            language, base, mine, ReadWholeFile(newer / exceptions.sourceName()),
+            &result.ownExceptions);
         ReplaceFile(userFolder / exceptions.compiledName(), CompiledExceptions(merged, language));
         ReplaceFile(userFolder / exceptions.sourceName(), merged);
         CopyPair(exceptions, newer, record);

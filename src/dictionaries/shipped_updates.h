@@ -67,6 +67,10 @@ TakeShippedResult TakeNewerShipped(const std::filesystem::path& userFolder, Lang
 // The merge of TakeNewerShipped on sources: `base` is the shipped list the user's came from
 // (empty when unknown), `mine` the user's list, `newer` the new shipped list. Lines are CR LF
 // separated, with none after the last, as the editor writes them.
+// Entries are told apart by their word in the lower case of `language`'s code page; the form
+// without a language reads them as Russian.
+std::string MergeExceptionSources(Language language, std::string_view base, std::string_view mine,
+                                  std::string_view newer, int* ownCount = nullptr);
 std::string MergeExceptionSources(std::string_view base, std::string_view mine,
                                   std::string_view newer, int* ownCount = nullptr);
 

@@ -80,63 +80,76 @@ bool FoldWord(std::string_view word, std::span<const std::string> foreign,
     return true;
 }
 
-// Marks the written offsets where `divided` (the word step's result for `folded.letters`) cuts.
-// False when `divided` is not those letters with hyphens between them.
-bool ReadCuts(std::string_view divided, const FoldedWord& folded, const text::CaseMap& caseMap,
-              std::vector<bool>& cutBefore) {
+// Marks the written offsets where `divided` (the word step's result for `folded.letters`) cuts,
+// with the kind of each. False when `divided` is not those letters with cuts between them.
+// The cuts are read where a hyphen would stand, before the letter at their offset.
+bool ReadCuts(std::string_view divided, std::span<const text::Cut> cuts, const FoldedWord& folded,
+              const dictionaries::LanguageInfo& language, std::vector<std::uint8_t>& cutBefore) {
+    const text::CaseMap& caseMap = *language.caseMap;
     const std::string& letters = folded.letters;
     std::size_t j = 0;
-    for (char c : divided) {
+    std::size_t k = 0;
+    // Each step reads one character of the divided word as written: a cut or a letter.
+    const auto read = [&](char c, text::CutKind kind) {
         if (j < letters.size() && caseMap.lower(c) == caseMap.lower(letters[j])) {
             ++j;
-            continue;
+            return true;
         }
         if (c != '-' || j == 0 || j == letters.size())
             return false;
-        if (folded.cutOffset[j] != kNoCut)
-            cutBefore[folded.cutOffset[j]] = true;
+        if (folded.cutOffset[j] != kNoCut && cutBefore[folded.cutOffset[j]] == 0)
+            cutBefore[folded.cutOffset[j]] = static_cast<std::uint8_t>(kind) + 1;
+        return true;
+    };
+    for (std::size_t i = 0; i <= divided.size(); ++i) {
+        for (; k < cuts.size() && cuts[k].offset == i; ++k)
+            if (!read('-', cuts[k].kind))
+                return false;
+        if (i < divided.size() && !read(divided[i], text::CutKind::Pattern))
+            return false;
     }
     if (j != letters.size())
         return false;
     // A vowel with a diaeresis after a vowel opens a syllable of its own.
-    constexpr std::string_view kVowels = "aeiouy";
     for (std::size_t h : folded.hiatus) {
         if (h > 0 && folded.cutOffset[h] != kNoCut &&
-            kVowels.find(caseMap.lower(letters[h - 1])) != std::string_view::npos &&
-            kVowels.find(caseMap.lower(letters[h])) != std::string_view::npos)
-            cutBefore[folded.cutOffset[h]] = true;
+            language.hiatusVowels.contains(caseMap.lower(letters[h - 1])) &&
+            language.hiatusVowels.contains(caseMap.lower(letters[h])) &&
+            cutBefore[folded.cutOffset[h]] == 0)
+            cutBefore[folded.cutOffset[h]] = static_cast<std::uint8_t>(text::CutKind::Pattern) + 1;
     }
     return true;
 }
 
 } // namespace
 
-void AppendWrittenWord(std::string& out, std::string_view word,
-                       std::span<const std::string> foreign, const WordContext& context,
-                       LogLines* log) {
+void DivideWrittenWord(WordSink& sink, std::string_view word, std::span<const std::string> foreign,
+                       const WordContext& context, LogLines* log) {
     const dictionaries::LanguageInfo& language = dictionaries::LanguageInfoOf(context.language);
     if (word.find(language.codePage->placeholder()) == std::string_view::npos &&
         std::none_of(word.begin(), word.end(),
                      [&](char c) { return IsFoldedCodePageLetter(c, language); })) {
-        AppendHyphenatedWord(out, word, context, log);
+        DivideWord(sink, word, context, log);
         return;
     }
     FoldedWord folded;
     if (!FoldWord(word, foreign, language, folded)) {
-        out += word;
+        sink.letters += word;
         return;
     }
     std::string divided;
-    AppendHyphenatedWord(divided, folded.letters, context, log);
-    std::vector<bool> cutBefore(word.size(), false);
-    if (!ReadCuts(divided, folded, *language.caseMap, cutBefore)) {
-        out += word;
+    std::vector<text::Cut> cuts;
+    WordSink inner{divided, cuts, 0};
+    DivideWord(inner, folded.letters, context, log);
+    std::vector<std::uint8_t> cutBefore(word.size(), 0); // the kind + 1, or 0
+    if (!ReadCuts(divided, cuts, folded, language, cutBefore)) {
+        sink.letters += word;
         return;
     }
     for (std::size_t i = 0; i < word.size(); ++i) {
-        if (cutBefore[i])
-            out += '-';
-        out += word[i];
+        if (cutBefore[i] != 0)
+            sink.cut(static_cast<text::CutKind>(cutBefore[i] - 1));
+        sink.letters += word[i];
     }
 }
 

@@ -13,8 +13,7 @@ namespace cantiva::engine {
 // word step divides the folded word, and the cuts go back into the word as written: every
 // character, accent and case stays, and no cut falls inside a ligature. A word with a character
 // the language cannot fold, or whose division would change a letter, stays whole.
-void AppendWrittenWord(std::string& out, std::string_view word,
-                       std::span<const std::string> foreign, const WordContext& context,
-                       LogLines* log);
+void DivideWrittenWord(WordSink& sink, std::string_view word, std::span<const std::string> foreign,
+                       const WordContext& context, LogLines* log);
 
 } // namespace cantiva::engine

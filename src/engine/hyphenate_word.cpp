@@ -7,32 +7,7 @@
 #include <tuple>
 
 namespace cantiva::engine {
-namespace {
-
-constexpr char kYo = '\xB8';
-constexpr char kYe = '\xE5';
-
-bool IsRussian(Language l) {
-    return l == Language::Russian;
-}
-
-bool IsEnglish(Language l) {
-    return l == Language::English || l == Language::American;
-}
-
-// A lone letter broken off a word: X "-" Y, three bytes.
-constexpr std::size_t kLoneLetterBreak = 3;
-
-const text::CaseMap& CaseOf(Language l) {
-    return *dictionaries::LanguageInfoOf(l).caseMap;
-}
-
-// t = X "-" Y where the first hyphen of t is its second character.
-bool IsLoneLetterBreak(std::string_view t) {
-    return t.size() == kLoneLetterBreak && t[0] != '-' && t[1] == '-';
-}
-
-} // namespace
+namespace {} // namespace
 
 GapWeights ComputeWeights(std::string_view dotted, const WordContext& context, LogLines* log) {
     GapWeights weights{};
@@ -79,112 +54,139 @@ bool HasVowel(std::string_view part, const text::ByteSet& vowels) {
     return std::any_of(part.begin(), part.end(), [&](char c) { return vowels.contains(c); });
 }
 
+// The cuts of a word, as the letter index each comes before (never 0), in order.
+struct CutList {
+    std::array<std::uint8_t, kGapSlots> at{};
+    std::size_t count = 0;
+
+    void push(std::size_t i) { at[count++] = static_cast<std::uint8_t>(i); }
+    void eraseAt(std::size_t k) {
+        std::copy(at.begin() + static_cast<std::ptrdiff_t>(k + 1),
+                  at.begin() + static_cast<std::ptrdiff_t>(count),
+                  at.begin() + static_cast<std::ptrdiff_t>(k));
+        --count;
+    }
+    bool empty() const { return count == 0; }
+};
+
 // A sung syllable always holds a vowel: a part without one joins the part before it (un-d,
-// a-h-jo), and a first one the part after it (s-pleen). The word is the tail of `out` from
-// `from`, whose hyphens all stand between letters.
-void JoinVowellessParts(std::string& out, std::size_t from, const text::ByteSet& vowels) {
-    std::size_t write = from; // never past the part being read, so the word moves left in place
-    std::size_t partStart = from;
+// a-h-jo), and a first one the part after it (s-pleen).
+void JoinVowellessParts(std::string_view letters, CutList& cuts, const text::ByteSet& vowels) {
+    CutList kept;
+    std::size_t partStart = 0;
     bool writtenHasVowel = false; // the last part written
-    for (std::size_t read = from; read <= out.size(); ++read) {
-        if (read < out.size() && out[read] != '-')
-            continue;
-        const bool hasVowel =
-            HasVowel(std::string_view(out).substr(partStart, read - partStart), vowels);
-        const bool joins = partStart != from && (!hasVowel || !writtenHasVowel);
-        if (partStart != from && !joins)
-            out[write++] = '-';
-        for (std::size_t i = partStart; i < read; ++i)
-            out[write++] = out[i];
+    for (std::size_t k = 0; k <= cuts.count; ++k) {
+        const std::size_t end = k < cuts.count ? cuts.at[k] : letters.size();
+        const bool hasVowel = HasVowel(letters.substr(partStart, end - partStart), vowels);
+        const bool joins = k != 0 && (!hasVowel || !writtenHasVowel);
+        if (k != 0 && !joins)
+            kept.push(partStart);
         writtenHasVowel = joins ? writtenHasVowel || hasVowel : hasVowel;
-        partStart = read + 1;
+        partStart = end;
     }
-    out.resize(write);
+    cuts = kept;
 }
 
-// The hyphen of t = X "-" Y at the end of the word stays or goes; the word is the tail of
-// `out` from `from`, changed in place.
-void JoinFinalLetterInPlace(std::string& out, std::size_t from, Language language) {
-    const std::size_t end = out.size();
-    if (end - from < kLoneLetterBreak ||
-        !IsLoneLetterBreak(std::string_view(out).substr(end - kLoneLetterBreak)))
+// A break that leaves the last letter alone stays only where the language keeps it.
+void JoinFinalLetter(std::string_view letters, CutList& cuts,
+                     const dictionaries::LoneLetterJoin& rule) {
+    const std::size_t n = letters.size();
+    if (cuts.empty() || n < 2 || cuts.at[cuts.count - 1] != n - 1)
         return;
-    char x = out[end - kLoneLetterBreak];
-    char y = out[end - 1];
-    bool keep =
-        IsRussian(language)
-            ? (text::kRussianVowelsAndShortI.contains(x) || text::kRussianSoftSign.contains(x)) &&
-                  text::kRussianVowels.contains(y)
-            : text::kEnglishVowels.contains(y) &&
-                  (text::kEnglishVowels.contains(x) || text::kEnglishConsonants.contains(x));
-    if (!keep)
-        out.erase(end - 2, 1); // the hyphen
+    if (!(rule.finalKeptBefore.contains(letters[n - 2]) &&
+          rule.finalKeptLone.contains(letters[n - 1])))
+        --cuts.count;
 }
 
-void JoinInitialLetterInPlace(std::string& out, std::size_t from, Language language) {
-    if (out.size() - from < kLoneLetterBreak ||
-        !IsLoneLetterBreak(std::string_view(out).substr(from, kLoneLetterBreak)))
+void JoinInitialLetter(std::string_view letters, CutList& cuts,
+                       const dictionaries::LoneLetterJoin& rule) {
+    if (cuts.empty() || letters.size() < 2 || cuts.at[0] != 1)
         return;
-    char x = out[from];
-    char y = out[from + 2];
-    bool join = IsRussian(language)
-                    ? text::kRussianConsonantsAndSigns.contains(x) &&
-                          (text::kRussianConsonantsAndSigns.contains(y) ||
-                           text::kRussianVowelsAndShortI.contains(y))
-                    : text::kEnglishConsonants.contains(x) &&
-                          (text::kEnglishConsonants.contains(y) || text::kLatinVowels.contains(y));
-    if (join)
-        out.erase(from + 1, 1);
+    if (rule.initialJoinedLone.contains(letters[0]) && rule.initialJoinedNext.contains(letters[1]))
+        cuts.eraseAt(0);
 }
 
-// The language's join rules on the word that is the tail of `out` from `from`.
-void JoinInPlace(std::string& out, std::size_t from, Language language) {
-    if (const auto& info = dictionaries::LanguageInfoOf(language);
-        info.joinRule == dictionaries::JoinRule::Vowelless) {
-        JoinVowellessParts(out, from, info.vowels);
+// The language's join rules on the cuts of `letters`.
+void ApplyJoinRules(std::string_view letters, CutList& cuts,
+                    const dictionaries::LanguageInfo& info) {
+    if (info.joinRule == dictionaries::JoinRule::Vowelless) {
+        JoinVowellessParts(letters, cuts, info.vowels);
         return;
     }
-    JoinFinalLetterInPlace(out, from, language);
-    JoinInitialLetterInPlace(out, from, language);
+    JoinFinalLetter(letters, cuts, info.loneLetter);
+    JoinInitialLetter(letters, cuts, info.loneLetter);
 }
 
-// Appends letter(c) for every c of `letters`, with a hyphen before every letter whose gap weight
-// is odd: odd weights are the hyphenation opportunities. Letter i sits at position i + 1 of the
-// dotted word (positions from 1), so its gap is weights[i + 1]; the first letter never takes a
-// hyphen before it.
-template <class Letter>
-void AppendWithHyphens(std::string& out, std::string_view letters, const GapWeights& weights,
-                       Letter letter) {
-    // Room for a hyphen before every letter, written through a pointer and cut back after.
-    const std::size_t start = out.size();
-    out.resize(start + 2 * letters.size());
-    char* next = out.data() + start;
-    for (std::size_t i = 1; i <= letters.size(); ++i) {
-        if (i >= 2 && i + 1 < weights.size() && weights[i + 1] % 2 == 1)
-            *next++ = '-';
-        *next++ = letter(letters[i - 1]);
+// The cuts of the odd weights: letter i sits at position i + 1 of the dotted word (positions
+// from 1), so its gap is weights[i + 1]; the first letter never takes a cut before it.
+CutList OddWeightCuts(std::size_t letterCount, const GapWeights& weights) {
+    CutList cuts;
+    for (std::size_t i = 1; i < letterCount && i + 2 < weights.size(); ++i)
+        if (weights[i + 2] % 2 == 1)
+            cuts.push(i);
+    return cuts;
+}
+
+// A hyphenated string read as letters and cuts: every hyphen cuts before the next letter.
+std::string ReadHyphenated(std::string_view hyphenated, CutList& cuts) {
+    std::string letters;
+    for (char c : hyphenated) {
+        if (c == '-' && cuts.count < kGapSlots)
+            cuts.push(letters.size());
+        else
+            letters += c;
     }
-    out.resize(static_cast<std::size_t>(next - out.data()));
+    return letters;
+}
+
+std::string WithHyphens(std::string_view letters, const CutList& cuts) {
+    std::string out;
+    std::size_t k = 0;
+    for (std::size_t i = 0; i <= letters.size(); ++i) {
+        for (; k < cuts.count && cuts.at[k] == i; ++k)
+            out += '-';
+        if (i < letters.size())
+            out += letters[i];
+    }
+    return out;
+}
+
+// The string forms of the join rules, for words whose hyphens are not all between two letters.
+bool HyphensBetweenLetters(std::string_view hyphenated) {
+    for (std::size_t i = 0; i < hyphenated.size(); ++i)
+        if (hyphenated[i] == '-' &&
+            (i == 0 || i + 1 == hyphenated.size() || hyphenated[i - 1] == '-'))
+            return false;
+    return true;
 }
 
 } // namespace
 
 std::string JoinFinalLetter(std::string_view hyphenated, Language language) {
-    std::string out(hyphenated);
-    JoinFinalLetterInPlace(out, 0, language);
-    return out;
+    if (!HyphensBetweenLetters(hyphenated))
+        return std::string(hyphenated);
+    CutList cuts;
+    const std::string letters = ReadHyphenated(hyphenated, cuts);
+    JoinFinalLetter(letters, cuts, dictionaries::LanguageInfoOf(language).loneLetter);
+    return WithHyphens(letters, cuts);
 }
 
 std::string JoinInitialLetter(std::string_view hyphenated, Language language) {
-    std::string out(hyphenated);
-    JoinInitialLetterInPlace(out, 0, language);
-    return out;
+    if (!HyphensBetweenLetters(hyphenated))
+        return std::string(hyphenated);
+    CutList cuts;
+    const std::string letters = ReadHyphenated(hyphenated, cuts);
+    JoinInitialLetter(letters, cuts, dictionaries::LanguageInfoOf(language).loneLetter);
+    return WithHyphens(letters, cuts);
 }
 
 std::string Join(std::string_view hyphenated, Language language) {
-    std::string out(hyphenated);
-    JoinInPlace(out, 0, language);
-    return out;
+    if (!HyphensBetweenLetters(hyphenated))
+        return std::string(hyphenated);
+    CutList cuts;
+    const std::string letters = ReadHyphenated(hyphenated, cuts);
+    ApplyJoinRules(letters, cuts, dictionaries::LanguageInfoOf(language));
+    return WithHyphens(letters, cuts);
 }
 
 void AppendWithCaseOf(std::string& out, std::string_view exceptionText, std::string_view original,
@@ -200,6 +202,25 @@ void AppendWithCaseOf(std::string& out, std::string_view exceptionText, std::str
     }
 }
 
+namespace {
+
+// The same into a sink: the exception's hyphens become its cuts.
+void WriteWithCaseOf(WordSink& sink, std::string_view exceptionText, std::string_view original,
+                     const text::CaseMap& caseMap) {
+    std::size_t k = 0;
+    for (char c : exceptionText) {
+        if (c == '-') {
+            sink.cut(text::CutKind::Exception);
+            continue;
+        }
+        sink.letters +=
+            (k < original.size() && caseMap.isCapital(original[k])) ? caseMap.upper(c) : c;
+        ++k;
+    }
+}
+
+} // namespace
+
 std::string RestoredLetters(std::string_view written, const text::CaseMap& caseMap) {
     std::string letters(written.size(), '\0');
     std::transform(written.begin(), written.end(), letters.begin(),
@@ -208,10 +229,7 @@ std::string RestoredLetters(std::string_view written, const text::CaseMap& caseM
 }
 
 std::string InsertHyphens(std::string_view letters, const GapWeights& weights) {
-    std::string hyphenated;
-    hyphenated.reserve(2 * letters.size());
-    AppendWithHyphens(hyphenated, letters, weights, [](char c) { return c; });
-    return hyphenated;
+    return WithHyphens(letters, OddWeightCuts(letters.size(), weights));
 }
 
 namespace {
@@ -243,9 +261,9 @@ std::string_view CoreOf(const std::string& dotted) {
     return std::string_view(dotted).substr(1, dotted.size() - 2);
 }
 
-// An English clitic at the end of the core leaves the dotted word; it is put back after.
-std::string_view DropClitic(std::string& dotted) {
-    const std::string_view clitic = FindClitic(CoreOf(dotted));
+// A clitic of the language at the end of the core leaves the dotted word; it is put back after.
+std::string_view DropClitic(std::string& dotted, std::span<const std::string_view> clitics) {
+    const std::string_view clitic = FindClitic(CoreOf(dotted), clitics);
     if (!clitic.empty()) {
         dotted.resize(dotted.size() - 1 - clitic.size());
         dotted += '.';
@@ -261,13 +279,114 @@ void LogWeights(const std::string& dotted, const GapWeights& weights, LogLines* 
     log->emplace_back(kLogRule);
 }
 
+// The letters of `written` (the core as written) divided by the patterns and the join rules.
+void DivideByPatterns(WordSink& sink, std::string_view written, std::string& dotted,
+                      const WordContext& context, LogLines* log) {
+    const dictionaries::LanguageInfo& info = dictionaries::LanguageInfoOf(context.language);
+    if (info.matchedFrom != '\0') // the letters as written come back afterwards
+        std::replace(dotted.begin(), dotted.end(), info.matchedFrom, info.matchedAs);
+    const GapWeights weights = ComputeWeights(dotted, context, log);
+    LogWeights(dotted, weights, log);
+
+    const std::size_t from = sink.letters.size();
+    for (char c : written)
+        sink.letters += info.caseMap->restored(c);
+    const std::string_view letters = std::string_view(sink.letters).substr(from);
+    CutList cuts = OddWeightCuts(letters.size(), weights);
+    ApplyJoinRules(letters, cuts, info);
+    for (std::size_t k = 0; k < cuts.count; ++k)
+        sink.cuts.push_back(
+            {static_cast<std::uint16_t>(from - sink.start + cuts.at[k]), text::CutKind::Pattern});
+}
+
+std::size_t VowelGroups(std::string_view letters, const text::ByteSet& vowels) {
+    std::size_t groups = 0;
+    bool inGroup = false;
+    for (char c : letters) {
+        const bool vowel = vowels.contains(c);
+        groups += vowel && !inGroup ? 1 : 0;
+        inGroup = vowel;
+    }
+    return groups;
+}
+
+// Where an apostrophe stands for a vowel left out between two consonants (ev'ry, wand'ring,
+// Heil'gen), the syllables meet at the apostrophe: no cut in the consonants around it, one after
+// it.
+void CutAtElision(std::string_view letters, std::size_t mark, std::vector<text::Cut>& cuts,
+                  const text::ByteSet& vowels) {
+    if (vowels.contains(letters[mark - 1]) || vowels.contains(letters[mark]))
+        return;
+    std::size_t before = mark; // the last vowel before the apostrophe
+    while (before > 0 && !vowels.contains(letters[before - 1]))
+        --before;
+    std::size_t after = mark; // the first vowel after it
+    while (after < letters.size() && !vowels.contains(letters[after]))
+        ++after;
+    if (before == 0 || after == letters.size())
+        return; // a side without a vowel is no syllable (hallow'd)
+    std::erase_if(cuts,
+                  [&](const text::Cut& c) { return c.offset >= before && c.offset <= after; });
+    const auto at =
+        std::find_if(cuts.begin(), cuts.end(), [&](const text::Cut& c) { return c.offset > mark; });
+    cuts.insert(at, {static_cast<std::uint16_t>(mark), text::CutKind::Pattern});
+}
+
+// A core with apostrophes inside, divided as sung: the letters are divided without them, and
+// each apostrophe stays with the letters before it (l'a-mour, jus-qu'a, ev'-ry). A written
+// elision with one vowel group is one syllable (heav'n, o'er). False when the core is no word of
+// the language with apostrophes.
+bool DivideAroundApostrophes(WordSink& sink, std::string_view written, const WordContext& context,
+                             LogLines* log) {
+    const dictionaries::LanguageInfo& info = dictionaries::LanguageInfoOf(context.language);
+    std::string letters;
+    std::vector<std::size_t> marks; // each apostrophe stands before letters[mark]
+    for (char c : written) {
+        if (!IsApostrophe(c)) {
+            letters += c;
+            continue;
+        }
+        if (letters.empty())
+            return false;
+        marks.push_back(letters.size());
+    }
+    if (marks.empty() || marks.back() == letters.size() ||
+        !IsLanguageWord(letters, context.language))
+        return false;
+    if (VowelGroups(letters, info.vowels) < 2) {
+        sink.letters += written;
+        return true;
+    }
+    std::string divided;
+    std::vector<text::Cut> cuts;
+    WordSink inner{divided, cuts, 0};
+    DivideWord(inner, letters, context, log);
+    if (divided.size() != letters.size())
+        return false;
+    for (std::size_t mark : marks)
+        CutAtElision(divided, mark, cuts, info.vowels);
+    std::size_t k = 0;
+    std::size_t m = 0;
+    for (std::size_t i = 0; i < divided.size(); ++i) {
+        for (; m < marks.size() && marks[m] == i; ++m)
+            sink.letters += written[i + m];
+        for (; k < cuts.size() && cuts[k].offset == i; ++k)
+            sink.cuts.push_back(
+                {static_cast<std::uint16_t>(sink.letters.size() - sink.start), cuts[k].kind});
+        sink.letters += divided[i];
+    }
+    for (; k < cuts.size(); ++k)
+        sink.cuts.push_back(
+            {static_cast<std::uint16_t>(sink.letters.size() - sink.start), cuts[k].kind});
+    return true;
+}
+
 } // namespace
 
-void AppendHyphenatedWord(std::string& out, std::string_view word, const WordContext& context,
-                          LogLines* log) {
-    const Language language = context.language;
+void DivideWord(WordSink& sink, std::string_view word, const WordContext& context, LogLines* log) {
+    const dictionaries::LanguageInfo& info = dictionaries::LanguageInfoOf(context.language);
     const PunctuatedWord parts = SplitPunctuation(word);
-    const text::CaseMap& caseMap = CaseOf(language);
+    const text::CaseMap& caseMap = *info.caseMap;
     std::string dotted = DottedLowerCase(parts.stripped, caseMap);
 
     // An exception wins over the patterns: the first record in file order.
@@ -276,34 +395,49 @@ void AppendHyphenatedWord(std::string& out, std::string_view word, const WordCon
             log->push_back("Exception: " + std::string(*exception));
             log->emplace_back(kLogRule);
         }
-        out += parts.leading;
-        AppendWithCaseOf(out, *exception, parts.stripped, caseMap);
-        out += parts.trailing;
+        sink.letters += parts.leading;
+        WriteWithCaseOf(sink, *exception, parts.stripped, caseMap);
+        sink.letters += parts.trailing;
         return;
     }
 
-    if (LinkedLetterCount(CoreOf(dotted), language) < kMinimumLinkedLetters) {
-        out += word;
+    if (LinkedLetterCount(CoreOf(dotted), context.language) < kMinimumLinkedLetters) {
+        sink.letters += word;
         return;
     }
-    const std::string_view clitic = IsEnglish(language) ? DropClitic(dotted) : std::string_view{};
-    if (!IsLanguageWord(CoreOf(dotted), language)) {
-        out += word;
-        return;
+    const std::string_view clitic = DropClitic(dotted, info.clitics);
+    const std::string_view written = parts.stripped.substr(0, dotted.size() - 2);
+    if (!IsLanguageWord(CoreOf(dotted), context.language)) {
+        const std::size_t from = sink.letters.size();
+        const std::size_t cutsFrom = sink.cuts.size();
+        sink.letters += parts.leading;
+        if (!DivideAroundApostrophes(sink, written, context, log)) {
+            sink.letters.resize(from);
+            sink.cuts.resize(cutsFrom);
+            sink.letters += word;
+            return;
+        }
+    } else {
+        sink.letters += parts.leading;
+        DivideByPatterns(sink, written, dotted, context, log);
     }
+    sink.letters += parts.stripped.substr(parts.stripped.size() - clitic.size()); // as written
+    sink.letters += parts.trailing;
+}
 
-    // Every ё is matched as е; the letters as written come back afterwards.
-    std::replace(dotted.begin(), dotted.end(), kYo, kYe);
-    const GapWeights weights = ComputeWeights(dotted, context, log);
-    LogWeights(dotted, weights, log);
-
-    out += parts.leading;
-    const std::size_t from = out.size();
-    AppendWithHyphens(out, parts.stripped.substr(0, dotted.size() - 2), weights,
-                      [&caseMap](char c) { return caseMap.restored(c); });
-    JoinInPlace(out, from, language);
-    out += parts.stripped.substr(parts.stripped.size() - clitic.size()); // the clitic as written
-    out += parts.trailing;
+void AppendHyphenatedWord(std::string& out, std::string_view word, const WordContext& context,
+                          LogLines* log) {
+    std::string letters;
+    std::vector<text::Cut> cuts;
+    WordSink sink{letters, cuts, 0};
+    DivideWord(sink, word, context, log);
+    std::size_t written = 0;
+    for (const text::Cut& cut : cuts) {
+        out.append(letters, written, cut.offset - written);
+        written = cut.offset;
+        out += '-';
+    }
+    out.append(letters, written);
 }
 
 std::string HyphenateWord(std::string_view word, const WordContext& context, LogLines* log) {

@@ -4,6 +4,7 @@
 #include "dictionaries/exception_dictionary.h"
 #include "dictionaries/language.h"
 #include "dictionaries/pattern_search.h"
+#include "text/divided_run.h"
 
 #include <array>
 #include <cstdint>
@@ -73,11 +74,27 @@ std::string Join(std::string_view hyphenated, Language language);
 void AppendWithCaseOf(std::string& out, std::string_view exceptionText, std::string_view original,
                       const text::CaseMap& caseMap = text::kWindows1251Case);
 
+// Where the word step writes one word: its letters onto `letters`, its cuts onto `cuts`, each at
+// an offset from `start`.
+struct WordSink {
+    std::string& letters;
+    std::vector<text::Cut>& cuts;
+    std::size_t start;
+
+    void cut(text::CutKind kind) {
+        cuts.push_back({static_cast<std::uint16_t>(letters.size() - start), kind});
+    }
+};
+
+// One word of a token, divided: its letters and cuts go to `sink`. Log lines go to `log` when
+// given. Throws IoError when the exceptions dictionary cannot be read.
+void DivideWord(WordSink& sink, std::string_view word, const WordContext& context, LogLines* log);
+
 // One word of a token, divided into syllables (or unchanged). Log lines go to `log` when given.
 // Throws IoError when the exceptions dictionary cannot be read.
 std::string HyphenateWord(std::string_view word, const WordContext& context, LogLines* log);
 
-// The same, appended to `out`.
+// The same, appended to `out` with a hyphen at every cut.
 void AppendHyphenatedWord(std::string& out, std::string_view word, const WordContext& context,
                           LogLines* log);
 

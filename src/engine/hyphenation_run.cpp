@@ -1,28 +1,16 @@
 #include "engine/hyphenation_run.h"
 
 #include "engine/folded_word.h"
+#include "engine/word_joins.h"
 #include "engine/word_tokens.h"
 #include "io/io_error.h"
 #include "text/cp1251.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace cantiva::engine {
 namespace {
-
-std::string_view SeparatorText(SeparatorKind kind) {
-    switch (kind) {
-    case SeparatorKind::Space:
-        return " ";
-    case SeparatorKind::Hyphen:
-        return "";
-    case SeparatorKind::LineBreak:
-        return "\r\n";
-    case SeparatorKind::NoBreakSpace:
-        return "\xA0";
-    }
-    return "";
-}
 
 // The token's word: trimmed, and without the final non-breaking space of its kind.
 std::string_view WordOf(const WordToken& token, std::size_t& offsetInToken) {
@@ -41,14 +29,13 @@ public:
     ForeignWords(const std::vector<std::string>& foreign, char placeholder)
         : foreign_(foreign), placeholder_(placeholder) {}
 
-    void append(std::string& out, std::string_view word, const WordContext& context,
-                LogLines* log) {
+    void divide(WordSink& sink, std::string_view word, const WordContext& context, LogLines* log) {
         // Every placeholder lies inside a word: trimming and separators never take one.
         const auto held =
             static_cast<std::size_t>(std::count(word.begin(), word.end(), placeholder_));
         const std::size_t first = std::min(next_, foreign_.size());
         const std::size_t count = std::min(held, foreign_.size() - first);
-        AppendWrittenWord(out, word, std::span<const std::string>(foreign_).subspan(first, count),
+        DivideWrittenWord(sink, word, std::span<const std::string>(foreign_).subspan(first, count),
                           context, log);
         next_ += held;
     }
@@ -59,6 +46,71 @@ private:
     std::size_t next_ = 0;
 };
 
+// The tokens of a run as they are divided into the model, each written into the pane's text as
+// soon as it is whole. Without `keep` the model holds one token at a time: the pane is all that
+// is wanted, and the joins between words, which it never shows, are not looked for.
+class RunBuilder {
+public:
+    RunBuilder(text::DividedRun& run, std::string& pane, const dictionaries::LanguageInfo& language,
+               bool keep)
+        : run_(run), pane_(pane), language_(language), keep_(keep) {}
+
+    // A token's word is about to be divided: the word before it on the line learns how it meets
+    // this one first, its join being its last cut.
+    WordSink begin(std::string_view word) {
+        if (!word.empty())
+            joinPrevious(word);
+        token_ = {};
+        token_.textStart = static_cast<std::uint32_t>(run_.letters.size());
+        token_.cutStart = static_cast<std::uint32_t>(run_.cuts.size());
+        return WordSink{run_.letters, run_.cuts, run_.letters.size()};
+    }
+
+    // The token's word is divided: its own hyphen becomes a cut.
+    void end(SeparatorKind separator) {
+        token_.separator = separator;
+        token_.textLength = static_cast<std::uint16_t>(run_.letters.size() - token_.textStart);
+        if (separator == SeparatorKind::Hyphen && token_.textLength > 0 &&
+            run_.letters.back() == '-') {
+            run_.letters.pop_back();
+            --token_.textLength;
+            run_.cuts.push_back({token_.textLength, text::CutKind::OwnHyphen});
+        }
+        token_.cutCount = static_cast<std::uint8_t>(run_.cuts.size() - token_.cutStart);
+        text::AppendDividedWord(pane_, run_, token_);
+        pane_ += text::SeparatorText(separator);
+        if (!keep_) {
+            run_.letters.clear();
+            run_.cuts.clear();
+            return;
+        }
+        if (token_.textLength > 0)
+            previous_ = run_.tokens.size();
+        if (separator != SeparatorKind::Space) // a word goes on, or the line ends
+            previous_.reset();
+        run_.tokens.push_back(token_);
+    }
+
+private:
+    void joinPrevious(std::string_view next) {
+        if (!previous_ || language_.wordJoin == dictionaries::WordJoin::None)
+            return;
+        text::DividedToken& previous = run_.tokens[*previous_];
+        previous_.reset();
+        if (auto kind = JoinBetween(run_.text(previous), previous.cutCount > 0, next, language_)) {
+            run_.cuts.push_back({previous.textLength, *kind});
+            ++previous.cutCount;
+        }
+    }
+
+    text::DividedRun& run_;
+    std::string& pane_;
+    const dictionaries::LanguageInfo& language_;
+    bool keep_;
+    text::DividedToken token_;
+    std::optional<std::size_t> previous_; // the last word of the line, when nothing came after it
+};
+
 // Trimmed in place: the result text can be as large as the input, so it is not copied.
 void TrimInPlace(std::string& text) {
     const std::string_view trimmed = text::TrimView(text);
@@ -66,9 +118,6 @@ void TrimInPlace(std::string& text) {
     text.resize(head + trimmed.size());
     text.erase(0, head);
 }
-
-// Room for the hyphens a result gains: about one for every four bytes of text.
-constexpr std::size_t kBytesPerHyphen = 4;
 
 // Before the first word: whether this run may log, and the progress range, one step a token.
 void StartRun(std::string_view trimmed, dictionaries::DictionaryState& state, bool logEnabled,
@@ -84,8 +133,32 @@ void StartRun(std::string_view trimmed, dictionaries::DictionaryState& state, bo
 
 // A run over `inputText`; with `foreign`, its placeholders stand for those characters in order and
 // each word holding one is folded by its language.
+// Room for a run: about one cut for every four bytes of text, one token for six.
+constexpr std::size_t kBytesPerCut = 4;
+constexpr std::size_t kBytesPerToken = 6;
+
+// Room for the pane's text, and for the model when the run keeps it.
+void Reserve(RunResult& result, std::size_t textSize, RunModel model) {
+    result.resultText.reserve(textSize + textSize / kBytesPerCut + text::kCrLf.size());
+    if (model != RunModel::Kept)
+        return;
+    result.divided.letters.reserve(textSize);
+    result.divided.cuts.reserve(textSize / kBytesPerCut);
+    result.divided.tokens.reserve(textSize / kBytesPerToken);
+}
+
+// A run that stopped gives no text.
+RunResult& Unfinished(RunResult& result) {
+    result.divided = {};
+    result.resultText.clear();
+    return result;
+}
+
+// A run over `inputText`; with `foreign`, its placeholders stand for those characters in order and
+// each word holding one is folded by its language.
 RunResult Run(std::string_view inputText, const std::vector<std::string>& foreign,
-              dictionaries::DictionaryState& state, bool logEnabled, RunObserver* observer) {
+              dictionaries::DictionaryState& state, bool logEnabled, RunObserver* observer,
+              RunModel model) {
     RunResult result;
     std::string_view trimmed = text::TrimView(inputText);
     if (trimmed.empty()) {
@@ -98,10 +171,12 @@ RunResult Run(std::string_view inputText, const std::vector<std::string>& foreig
 
     const WordContext context = WordContext::From(state);
     LogLines* log = state.logAllowed ? &result.log : nullptr;
-    std::string text;
-    text.reserve(trimmed.size() + trimmed.size() / kBytesPerHyphen + text::kCrLf.size());
+    Reserve(result, trimmed.size(), model);
+    text::DividedRun& run = result.divided;
+    std::string& pane = result.resultText;
     const dictionaries::LanguageInfo& language = dictionaries::LanguageInfoOf(context.language);
     ForeignWords foreignWords(foreign, language.codePage->placeholder());
+    RunBuilder builder(run, pane, language, model == RunModel::Kept);
     int tokenIndex = 0;
     bool stopped = false;
     try {
@@ -117,11 +192,12 @@ RunResult Run(std::string_view inputText, const std::vector<std::string>& foreig
                 stopped = true;
                 return;
             }
+            WordSink sink = builder.begin(word);
             if (foreign.empty() && !language.foldsCodePageLetters)
-                AppendHyphenatedWord(text, word, context, log);
+                DivideWord(sink, word, context, log);
             else
-                foreignWords.append(text, word, context, log);
-            text += SeparatorText(token.separator);
+                foreignWords.divide(sink, word, context, log);
+            builder.end(token.separator);
             if (observer)
                 observer->progressPosition(tokenIndex);
             ++tokenIndex;
@@ -129,14 +205,14 @@ RunResult Run(std::string_view inputText, const std::vector<std::string>& foreig
     } catch (const IoError& e) {
         result.status = RunStatus::IoFailure;
         result.ioCode = e.code();
-        return result;
+        return Unfinished(result);
     }
     if (stopped)
-        return result;
-
-    TrimInPlace(text);
-    text += text::kCrLf;
-    result.resultText = std::move(text);
+        return Unfinished(result);
+    if (model == RunModel::Kept)
+        run.foreign = foreign;
+    TrimInPlace(pane);
+    pane += text::kCrLf;
     state.logAllowed = true;
     return result;
 }
@@ -144,13 +220,13 @@ RunResult Run(std::string_view inputText, const std::vector<std::string>& foreig
 } // namespace
 
 RunResult RunHyphenation(std::string_view inputText, dictionaries::DictionaryState& state,
-                         bool logEnabled, RunObserver* observer) {
-    return Run(inputText, {}, state, logEnabled, observer);
+                         bool logEnabled, RunObserver* observer, RunModel model) {
+    return Run(inputText, {}, state, logEnabled, observer, model);
 }
 
 RunResult RunHyphenation(const text::CodePageText& input, dictionaries::DictionaryState& state,
-                         bool logEnabled, RunObserver* observer) {
-    return Run(input.bytes, input.foreign, state, logEnabled, observer);
+                         bool logEnabled, RunObserver* observer, RunModel model) {
+    return Run(input.bytes, input.foreign, state, logEnabled, observer, model);
 }
 
 } // namespace cantiva::engine

@@ -38,23 +38,30 @@ enum class RunStatus {
 
 struct RunResult {
     RunStatus status = RunStatus::Done;
-    std::string resultText; // the result text followed by CR LF; its placeholders are the input's
+    std::string resultText;   // the result text followed by CR LF; its placeholders are the input's
+    text::DividedRun divided; // with RunModel::Kept: what resultText shows, and the joins
     LogLines log;
     std::size_t wordStart = 0;
     std::size_t wordLength = 0;
     int ioCode = 0;
 };
 
+// Whether a run keeps its model of words and cuts (for the notation exports and the lay-on) or
+// only the pane's text it writes from it.
+enum class RunModel { Dropped, Kept };
+
 // A whole run over the input pane's text (lines joined by CR LF): trims it, decides the log
 // (reading and setting state.logAllowed), divides every token's word and joins the results with
 // the separators of the input.
 RunResult RunHyphenation(std::string_view inputText, dictionaries::DictionaryState& state,
-                         bool logEnabled, RunObserver* observer = nullptr);
+                         bool logEnabled, RunObserver* observer = nullptr,
+                         RunModel model = RunModel::Dropped);
 
 // The same over Unicode text held in the current language's code page (text::Utf8ToCodePage):
 // every word is divided as its language folds it, and resultText keeps the placeholders of
 // `input`, so input.foreign turns it back into Unicode with every character in place.
 RunResult RunHyphenation(const text::CodePageText& input, dictionaries::DictionaryState& state,
-                         bool logEnabled, RunObserver* observer = nullptr);
+                         bool logEnabled, RunObserver* observer = nullptr,
+                         RunModel model = RunModel::Dropped);
 
 } // namespace cantiva::engine

@@ -50,11 +50,15 @@ bool IsLanguageWord(std::string_view word, Language language) {
     return LetterSet(language).containsAll(word);
 }
 
-std::string_view FindClitic(std::string_view word) {
-    for (std::string_view clitic : kEnglishClitics)
+std::string_view FindClitic(std::string_view word, std::span<const std::string_view> clitics) {
+    for (std::string_view clitic : clitics)
         if (word.ends_with(clitic))
             return clitic;
     return {};
+}
+
+std::string_view FindClitic(std::string_view word) {
+    return FindClitic(word, dictionaries::LanguageInfoOf(Language::English).clitics);
 }
 
 } // namespace cantiva::engine

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -18,8 +19,6 @@ using dictionaries::Language;
 inline const text::ByteSet& LetterSet(Language l) {
     return dictionaries::LanguageInfoOf(l).letters;
 }
-
-inline constexpr std::array<std::string_view, 4> kEnglishClitics = {"'d", "'re", "'ll", "'s"};
 
 // A–Z, Ё and А–Я only.
 inline bool IsUpperLetter(char c) {
@@ -37,7 +36,14 @@ std::string_view StripEnds(std::string_view word, std::size_t lead, std::size_t 
 int LinkedLetterCount(std::string_view word, Language language);
 bool IsLanguageWord(std::string_view word, Language language);
 
-// The first English clitic, in table order, that the word ends with; empty if none.
+// The first of the language's clitics, in table order, that the word ends with; empty if none.
+std::string_view FindClitic(std::string_view word, std::span<const std::string_view> clitics);
+// The same for English.
 std::string_view FindClitic(std::string_view word);
+
+// The apostrophes of the code pages: ' and ’ (0x92 in Windows-1251 and Windows-1252).
+inline bool IsApostrophe(char c) {
+    return c == '\'' || c == '\x92';
+}
 
 } // namespace cantiva::engine

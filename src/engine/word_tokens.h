@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/divided_run.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -7,12 +9,7 @@
 
 namespace cantiva::engine {
 
-enum class SeparatorKind : std::uint8_t {
-    Space = 0,        // a blank, or the end of the text: one blank follows the word
-    Hyphen = 1,       // "-": nothing follows (the hyphen stays in the word)
-    LineBreak = 2,    // CR, or a lone LF: CR LF follows
-    NoBreakSpace = 3, // 0xA0: one non-breaking space follows
-};
+using SeparatorKind = text::Separator;
 
 struct WordToken {
     std::string_view text; // the token's characters, its separator included

@@ -9,6 +9,10 @@
 // lines (input mode) or as centred lyric lines with numbered syllables (output mode).
 namespace cantiva::exporting {
 
+// What the window and the command line say for a text of a language the macro's fonts lack.
+inline constexpr std::string_view kScoreMacroLanguageMessage =
+    "So far works only with Russian texts";
+
 // Positions of the dialog's mode group.
 enum class ScoreMode { Input = 0, Output = 1 };
 

@@ -33,6 +33,8 @@ bool IsPunctuation(char32_t cp) {
            (cp >= 0x3000 && cp <= 0x303F);
 }
 
+} // namespace
+
 bool IsPunctuationOnly(std::string_view word) {
     for (std::size_t i = 0, length = 0; i < word.size(); i += length) {
         if (!IsPunctuation(CodePointAt(word, i, length)))
@@ -40,6 +42,8 @@ bool IsPunctuationOnly(std::string_view word) {
     }
     return true;
 }
+
+namespace {
 
 DividedWord SplitWord(std::string_view word) {
     DividedWord out;
@@ -143,8 +147,12 @@ std::string_view SyllabicName(Syllabic syllabic) {
 }
 
 std::vector<PlacedSyllable> SyllablesInOrder(std::string_view utf8) {
+    return SyllablesInOrder(ReadDividedText(utf8));
+}
+
+std::vector<PlacedSyllable> SyllablesInOrder(const std::vector<DividedLine>& lines) {
     std::vector<PlacedSyllable> out;
-    for (const DividedLine& line : ReadDividedText(utf8)) {
+    for (const DividedLine& line : lines) {
         for (const DividedWord& word : AttachPunctuation(line)) {
             const std::size_t n = word.syllables.size();
             for (std::size_t k = 0; k < n; ++k) {
@@ -152,8 +160,9 @@ std::vector<PlacedSyllable> SyllablesInOrder(std::string_view utf8) {
                 for (std::size_t p = 0; p < parts.size(); ++p) {
                     const bool startsWord = k == 0 || p > 0;
                     const bool endsWord = k + 1 == n || p + 1 < parts.size();
-                    const NextJoin next =
-                        p + 1 < parts.size() ? NextJoin::SameNote : NextJoin::Apart;
+                    const NextJoin next = p + 1 < parts.size() ? NextJoin::SameNote
+                                          : k + 1 == n         ? word.next
+                                                               : NextJoin::Apart;
                     out.push_back({std::string(parts[p]), SyllabicOf(startsWord, endsWord), next});
                 }
             }

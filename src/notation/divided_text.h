@@ -8,11 +8,22 @@
 // see it: lines of words of syllables.
 namespace cantiva::notation {
 
+// How a syllable meets the next one under the notes.
+enum class NextJoin {
+    Apart,           // on notes of their own
+    SameNote,        // on one note, an elision: "le‿â", LilyPond's "le~â"
+    SameNoteIfShort, // on one note only where the melody has too few notes (synalepha)
+};
+
 struct DividedWord {
     std::vector<std::string> syllables;
     // Nothing but punctuation (a dash, an asterisk): no syllable of its own under a note.
     bool punctuationOnly = false;
+    NextJoin next = NextJoin::Apart; // how its last syllable meets the next word's first
 };
+
+// Whether the UTF-8 word is made of punctuation only.
+bool IsPunctuationOnly(std::string_view word);
 
 using DividedLine = std::vector<DividedWord>;
 
@@ -31,13 +42,6 @@ enum class Syllabic { Single, Begin, Middle, End };
 // The MusicXML name of the syllable's place in its word: "single", "begin", "middle", "end".
 std::string_view SyllabicName(Syllabic syllabic);
 
-// How a syllable meets the next one under the notes.
-enum class NextJoin {
-    Apart,           // on notes of their own
-    SameNote,        // on one note, an elision: "le‿â", LilyPond's "le~â"
-    SameNoteIfShort, // on one note only where the melody has too few notes (synalepha)
-};
-
 struct PlacedSyllable {
     std::string text;
     Syllabic syllabic = Syllabic::Single;
@@ -49,6 +53,8 @@ struct PlacedSyllable {
 // words joined by "‿" or "_" (no blank between) are sung on one note: the syllable before the
 // joint is marked SameNote.
 std::vector<PlacedSyllable> SyllablesInOrder(std::string_view utf8);
+// The same over lines of words, each word's join going to its last syllable.
+std::vector<PlacedSyllable> SyllablesInOrder(const std::vector<DividedLine>& lines);
 
 // The syllables written back as a divided text: hyphens inside words, spaces between them; a
 // first syllable that continues a word opens with a hyphen.

@@ -38,7 +38,11 @@ std::string JoinSyllables(const DividedWord& word) {
 } // namespace
 
 std::string GabcName(std::string_view dividedUtf8) {
-    for (const DividedLine& line : ReadDividedText(dividedUtf8)) {
+    return GabcName(ReadDividedText(dividedUtf8));
+}
+
+std::string GabcName(const std::vector<DividedLine>& lines) {
+    for (const DividedLine& line : lines) {
         std::string name;
         int taken = 0;
         for (const DividedWord& word : line) {
@@ -70,15 +74,23 @@ std::string GabcText(std::string_view syllable) {
 }
 
 std::string GabcScore(std::string_view dividedUtf8) {
-    std::string out = "name: " + GabcName(dividedUtf8) + ";\n%%\n(c4)";
-    for (const DividedLine& line : ReadDividedText(dividedUtf8)) {
+    return GabcScore(ReadDividedText(dividedUtf8));
+}
+
+std::string GabcScore(const std::vector<DividedLine>& lines) {
+    std::string out = "name: " + GabcName(lines) + ";\n%%\n(c4)";
+    for (const DividedLine& line : lines) {
         if (line.empty())
             continue;
         out += '\n';
         for (const DividedWord& word : line) {
-            for (const std::string& syllable : word.syllables)
-                out += GabcText(syllable) + "()";
-            out += ' ';
+            for (std::size_t k = 0; k < word.syllables.size(); ++k) {
+                out += GabcText(word.syllables[k]);
+                if (k + 1 == word.syllables.size() && word.next == NextJoin::SameNote)
+                    break;
+                out += "()";
+            }
+            out += word.next == NextJoin::SameNote ? "\u203F" : " ";
         }
         out += "(::)";
     }

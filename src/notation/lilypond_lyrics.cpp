@@ -35,14 +35,18 @@ std::string LilyPondSyllable(std::string_view syllable) {
 }
 
 std::string LilyPondLyrics(std::string_view dividedUtf8) {
+    return LilyPondLyrics(ReadDividedText(dividedUtf8));
+}
+
+std::string LilyPondLyrics(const std::vector<DividedLine>& lines) {
     std::string out = "\\lyricmode {\n";
-    for (const DividedLine& line : ReadDividedText(dividedUtf8)) {
+    for (const DividedLine& line : lines) {
         const DividedLine words = AttachPunctuation(line);
         if (!words.empty())
             out += "  ";
         for (std::size_t w = 0; w < words.size(); ++w) {
             if (w > 0)
-                out += ' ';
+                out += words[w - 1].next == NextJoin::SameNote ? '~' : ' ';
             const std::vector<std::string>& syllables = words[w].syllables;
             for (std::size_t k = 0; k < syllables.size(); ++k) {
                 if (k > 0)

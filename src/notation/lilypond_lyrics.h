@@ -1,5 +1,7 @@
 #pragma once
 
+#include "notation/divided_text.h"
+
 #include <string>
 #include <string_view>
 
@@ -13,6 +15,8 @@ std::string LilyPondSyllable(std::string_view syllable);
 
 // "\lyricmode {", one indented line per line of the text (an empty line stays empty), "}", each
 // line ended by LF. Punctuation that stands alone goes with the syllable before it.
+// Two words sung on one note are tied: "le~â".
 std::string LilyPondLyrics(std::string_view dividedUtf8);
+std::string LilyPondLyrics(const std::vector<DividedLine>& lines);
 
 } // namespace cantiva::notation

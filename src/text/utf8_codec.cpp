@@ -105,11 +105,9 @@ CodePageText Utf8ToCodePage(std::string_view utf8, const CodePage& codePage) {
     return out;
 }
 
-std::string CodePageToUtf8(std::string_view bytes, const std::vector<std::string>& foreign,
-                           const CodePage& codePage) {
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 2);
-    std::size_t next = 0;
+void AppendCodePageAsUtf8(std::string& out, std::string_view bytes,
+                          const std::vector<std::string>& foreign, const CodePage& codePage,
+                          std::size_t& next) {
     for (char c : bytes) {
         auto u = static_cast<unsigned char>(c);
         if (u < 0x80)
@@ -119,6 +117,14 @@ std::string CodePageToUtf8(std::string_view bytes, const std::vector<std::string
         else
             AppendByte(out, u, codePage);
     }
+}
+
+std::string CodePageToUtf8(std::string_view bytes, const std::vector<std::string>& foreign,
+                           const CodePage& codePage) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 2);
+    std::size_t next = 0;
+    AppendCodePageAsUtf8(out, bytes, foreign, codePage, next);
     return out;
 }
 

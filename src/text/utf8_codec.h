@@ -27,6 +27,10 @@ CodePageText Utf8ToCodePage(std::string_view utf8, const CodePage& codePage);
 // Puts the foreign characters back in order; placeholders beyond the list become U+FFFD.
 std::string CodePageToUtf8(std::string_view bytes, const std::vector<std::string>& foreign,
                            const CodePage& codePage);
+// The same for a piece of such a text, appended: its placeholders take foreign[next] on.
+void AppendCodePageAsUtf8(std::string& out, std::string_view bytes,
+                          const std::vector<std::string>& foreign, const CodePage& codePage,
+                          std::size_t& next);
 
 inline CodePageText Utf8ToCp1251(std::string_view utf8) {
     return Utf8ToCodePage(utf8, kWindows1251);

@@ -45,8 +45,11 @@ void MainWindow::saveResult() {
 }
 
 void MainWindow::exportScoreMacro() {
-    if (state_.currentLanguage() != dictionaries::Language::Russian) {
-        platform_.information(this, QStringLiteral("So far works only with Russian texts"));
+    if (!dictionaries::LanguageInfoOf(state_.currentLanguage()).scoreMacro) {
+        platform_.information(
+            this, QString::fromUtf8(
+                      exporting::kScoreMacroLanguageMessage.data(),
+                      static_cast<qsizetype>(exporting::kScoreMacroLanguageMessage.size())));
         return;
     }
     ScoreExportDialog* form = dialogs_.scoreExport;

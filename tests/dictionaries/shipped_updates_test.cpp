@@ -135,6 +135,31 @@ TEST(ShippedUpdates, MergeKeepsTheUsersOwnChanges) {
     }
 }
 
+// Entries are the same word in the lower case of their own code page: in Windows-1252 ß is no
+// capital of ÿ, nor × of ÷, as Windows-1251's Я and Ч are of я and ч.
+TEST(ShippedUpdates, MergeTellsWordsApartInTheLanguagesCodePage) {
+    struct Case {
+        Language language;
+        const char* mine;
+        const char* newer;
+        const char* merged;
+    } cases[] = {
+        {Language::German,
+         "Stra-\xDF"
+         "e",
+         "stra-\xFF"
+         "e",
+         "stra-\xFF"
+         "e\r\nStra-\xDF"
+         "e"},
+        {Language::German, "a\xD7-b", "a\xF7-b", "a\xF7-b\r\na\xD7-b"},
+        {Language::German, "STRA-SSE", "stras-se", "STRA-SSE"}, // a capital is the same word
+        {Language::Russian, "\xDF-\xDF", "\xFF\xFF", "\xDF-\xDF"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(MergeExceptionSources(c.language, "", c.mine, c.newer), c.merged) << c.mine;
+}
+
 TEST(ShippedUpdates, TakingTheNewerVersionMergesAndCompiles) {
     TempFolder shipped, user;
     Ship(shipped, 1, {});

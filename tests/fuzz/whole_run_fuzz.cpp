@@ -1,8 +1,12 @@
 // The whole run over arbitrary bytes in each language: no crash, and every character of the
-// input comes back, apart from the hyphens added and the blanks the run trims.
+// input comes back in the model of the run (its tokens' letters), apart from the hyphens and the
+// blanks the run trims, and in the pane text written from it. Every cut lies in its word, in
+// order, and the notation exports read the model whole.
 #include "dictionaries/dictionary_state.h"
 #include "engine/hyphenation_run.h"
 #include "fuzz_check.h"
+#include "notation/divided_run_lines.h"
+#include "notation/lilypond_lyrics.h"
 
 #include <array>
 #include <memory>
@@ -29,11 +33,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text = fuzz::AsText(data + 1, size - 1);
 
     state.logAllowed = true;
-    engine::RunResult run = engine::RunHyphenation(text, state, log);
+    engine::RunResult run =
+        engine::RunHyphenation(text, state, log, nullptr, engine::RunModel::Kept);
     FUZZ_CHECK(run.status != engine::RunStatus::IoFailure);
     if (run.status == engine::RunStatus::Done) {
         FUZZ_CHECK(run.resultText.ends_with("\r\n"));
+        // The model keeps a no-break space as its separator, outside the letters.
+        const auto withoutNoBreakSpaces = [](std::string kept) {
+            std::erase(kept, '\xA0');
+            return kept;
+        };
+        FUZZ_CHECK(withoutNoBreakSpaces(fuzz::Kept(run.divided.letters)) ==
+                   withoutNoBreakSpaces(fuzz::Kept(text)));
+        FUZZ_CHECK(text::PaneTextOf(run.divided) == run.resultText);
         FUZZ_CHECK(fuzz::Kept(run.resultText) == fuzz::Kept(text));
+        for (const text::DividedToken& token : run.divided.tokens) {
+            std::uint32_t last = 0;
+            for (const text::Cut& cut : run.divided.cutsOf(token)) {
+                FUZZ_CHECK(cut.offset >= last && cut.offset <= token.textLength);
+                last = cut.offset;
+            }
+        }
+        const auto& codePage = *dictionaries::LanguageInfoOf(state.currentLanguage()).codePage;
+        const std::string lyrics =
+            notation::LilyPondLyrics(notation::DividedLinesOf(run.divided, codePage));
+        FUZZ_CHECK(lyrics.starts_with("\\lyricmode {\n") && lyrics.ends_with("}\n"));
     }
     if (run.status == engine::RunStatus::WordTooLong)
         FUZZ_CHECK(run.wordStart + run.wordLength <= text.size() && run.wordLength > 32);

@@ -71,9 +71,7 @@ TEST_P(ShippedDictionaries, IndexIsCompleteAndPatternsAreFiledUnderTheirLetter) 
 }
 
 INSTANTIATE_TEST_SUITE_P(AllLanguages, ShippedDictionaries,
-                         ::testing::Values(Language::Russian, Language::English, Language::Latin,
-                                           Language::American),
-                         [](const auto& info) {
+                         ::testing::ValuesIn(dictionaries::kAllLanguages), [](const auto& info) {
                              return std::string(dictionaries::LanguageInfoOf(info.param).baseName);
                          });
 

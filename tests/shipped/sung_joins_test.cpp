@@ -1,0 +1,175 @@
+// The divided run over the shipped dictionaries: joins between words, words with apostrophes,
+// and the syllables the lay-on and the notation exports take from the model.
+#include "dictionaries/dictionary_state.h"
+#include "engine/hyphenation_run.h"
+#include "notation/divided_run_lines.h"
+#include "notation/lilypond_lyrics.h"
+#include "text/utf8_codec.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace cantiva {
+namespace {
+
+using dictionaries::Language;
+using notation::NextJoin;
+
+struct Divided {
+    std::string pane; // UTF-8, without the final CR LF
+    std::vector<notation::DividedLine> lines;
+    text::DividedRun run;
+};
+
+Divided Divide(Language language, std::string_view utf8) {
+    dictionaries::DictionaryState state(CANTIVA_READY_DICTIONARIES);
+    state.openLanguage(language);
+    const text::CodePage& codePage = *dictionaries::LanguageInfoOf(language).codePage;
+    const text::CodePageText input = text::Utf8ToCodePage(utf8, codePage);
+    engine::RunResult run =
+        engine::RunHyphenation(input, state, false, nullptr, engine::RunModel::Kept);
+    EXPECT_EQ(run.status, engine::RunStatus::Done) << utf8;
+    Divided out;
+    out.pane = text::CodePageToUtf8(run.resultText, input.foreign, codePage);
+    out.pane.resize(out.pane.size() - 2);
+    out.lines = notation::DividedLinesOf(run.divided, codePage);
+    out.run = std::move(run.divided);
+    return out;
+}
+
+// The LilyPond lines between "\lyricmode {" and "}", without their indent.
+std::string LilyPondBody(const std::vector<notation::DividedLine>& lines) {
+    std::string out;
+    const std::string lyrics = notation::LilyPondLyrics(lines);
+    for (std::size_t at = lyrics.find('\n') + 1; at < lyrics.size();) {
+        const std::size_t end = lyrics.find('\n', at);
+        std::string line = lyrics.substr(at, end - at);
+        if (line != "}")
+            out += (out.empty() ? "" : "|") + (line.starts_with("  ") ? line.substr(2) : line);
+        at = end + 1;
+    }
+    return out;
+}
+
+TEST(WordJoins, FrenchMuteEIsSungWithTheNextVowelOnOneNote) {
+    struct Case {
+        const char* text;
+        const char* lilypond; // lines joined by "|"
+    } cases[] = {
+        {"belle âme, belle dame", "bel -- le~â -- me, bel -- le da -- me"}, // vowel, consonant
+        {"une heure", "u -- ne~heu -- re"},                                 // mute h
+        {"une haine, le héros", "u -- ne hai -- ne, le hé -- ros"},         // aspirated h
+        {"Une Haine", "U -- ne Hai -- ne"},                                 // in any case
+        {"belle,\nâme", "bel -- le,|â -- me"},                              // a line end
+        {"belle, âme", "bel -- le,~â -- me"},               // a comma does not stop the elision
+        {"belle « âme »", "bel -- \"le «\" â -- \"me »\""}, // a word of punctuation does
+        {"belles âmes", "bel -- les â -- mes"},             // -es is sung: the s is heard
+        {"vie entière", "vie en -- tiè -- re"},             // a vowel before the e: no syllable
+        {"porte-avions", "por -- te -- a -- vions"},        // the word's own hyphen
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(LilyPondBody(Divide(Language::French, c.text).lines), c.lilypond) << c.text;
+}
+
+TEST(WordJoins, ElisionLeavesThePaneAsItWas) {
+    EXPECT_EQ(Divide(Language::French, "belle âme").pane, "bel-le â-me");
+}
+
+// A vowel meeting a vowel across words in Italian and Spanish is marked in the model only.
+TEST(WordJoins, SynalephaIsMarkedAndThePaneUnchanged) {
+    struct Case {
+        Language language;
+        const char* text;
+        const char* pane;
+        std::vector<NextJoin> joins; // per word
+    } cases[] = {
+        {Language::Italian, "che io", "che io", {NextJoin::SameNoteIfShort, NextJoin::Apart}},
+        {Language::Italian,
+         "qual piuma al vento",
+         "qual piu-ma al ven-to",
+         {NextJoin::Apart, NextJoin::SameNoteIfShort, NextJoin::Apart, NextJoin::Apart}},
+        {Language::Spanish, "la obra", "la o-bra", {NextJoin::SameNoteIfShort, NextJoin::Apart}},
+        {Language::Spanish, "la hora", "la ho-ra", {NextJoin::SameNoteIfShort, NextJoin::Apart}},
+        {Language::Spanish, "la casa", "la ca-sa", {NextJoin::Apart, NextJoin::Apart}},
+        {Language::German, "die Ehe", "die E-he", {NextJoin::Apart, NextJoin::Apart}},
+    };
+    for (const Case& c : cases) {
+        const Divided divided = Divide(c.language, c.text);
+        EXPECT_EQ(divided.pane, c.pane) << c.text;
+        ASSERT_EQ(divided.lines.size(), 1u) << c.text;
+        std::vector<NextJoin> joins;
+        for (const notation::DividedWord& word : divided.lines[0])
+            joins.push_back(word.next);
+        EXPECT_EQ(joins, c.joins) << c.text;
+    }
+}
+
+TEST(Apostrophes, WordsAreDividedAsSungWithEitherApostrophe) {
+    struct Case {
+        Language language;
+        const char* word; // written with ’; the same with ' is checked too
+        const char* divided;
+    } cases[] = {
+        {Language::French, "l’amour", "l’a-mour"},
+        {Language::French, "jusqu’à", "jus-qu’à"},
+        {Language::Italian, "sull’ali", "sul-l’a-li"},
+        {Language::Italian, "d’accento", "d’ac-cen-to"},
+        {Language::English, "ev’ry", "ev’-ry"},
+        {Language::English, "wand’ring", "wand’-ring"},
+        {Language::American, "hallow’d", "hal-low’d"},
+        {Language::German, "Heil’gen", "Heil’-gen"},
+        {Language::English, "heav’n", "heav’n"},
+        {Language::English, "o’er", "o’er"},
+        {Language::American, "pow’r", "pow’r"},
+        {Language::Spanish, "l’amour", "l’a-mour"},
+        {Language::Latin, "ev’ry", "ev’-ry"},
+        {Language::Russian, "л’амур", "л’а-мур"},
+        {Language::English, "’tis", "’tis"},
+        {Language::English, "don’t", "don’t"},
+    };
+    const auto plain = [](std::string s) {
+        for (std::size_t at; (at = s.find("’")) != std::string::npos;)
+            s.replace(at, std::string_view("’").size(), "'");
+        return s;
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Divide(c.language, c.word).pane, c.divided) << c.word;
+        EXPECT_EQ(Divide(c.language, plain(c.word)).pane, plain(c.divided)) << c.word;
+    }
+}
+
+// What the lay-on takes: the syllables in order, the elided one on the next word's note.
+TEST(LaySyllables, AnElisionPutsTwoSyllablesOnOneNote) {
+    const std::vector<notation::PlacedSyllable> syllables =
+        notation::SyllablesInOrder(Divide(Language::French, "belle âme, belle dame").lines);
+    std::vector<std::string> texts;
+    std::vector<NextJoin> joins;
+    for (const notation::PlacedSyllable& s : syllables) {
+        texts.push_back(s.text);
+        joins.push_back(s.next);
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"bel", "le", "â", "me,", "bel", "le", "da", "me"}));
+    EXPECT_EQ(joins, (std::vector<NextJoin>{NextJoin::Apart, NextJoin::SameNote, NextJoin::Apart,
+                                            NextJoin::Apart, NextJoin::Apart, NextJoin::Apart,
+                                            NextJoin::Apart, NextJoin::Apart}));
+    EXPECT_EQ(syllables[1].syllabic, notation::Syllabic::End);
+    EXPECT_EQ(syllables[2].syllabic, notation::Syllabic::Begin);
+    EXPECT_TRUE(syllables.back().endsLine);
+}
+
+// The model read back as divided text gives the pane's syllables for any text: the lines of the
+// model and of the pane agree word for word.
+TEST(DividedRunLines, AgreeWithThePaneReadBack) {
+    const char* texts[] = {"Ма-ма мыла раму, мо-ло-ко!\r\n\r\n  rock-n-roll  — a -b c- --d",
+                           "a\xC2\xA0"
+                           "b\nc\r\nd-"};
+    for (const char* t : texts) {
+        const Divided divided = Divide(Language::Russian, t);
+        EXPECT_EQ(notation::LilyPondLyrics(divided.lines), notation::LilyPondLyrics(divided.pane))
+            << t;
+    }
+}
+
+} // namespace
+} // namespace cantiva
