@@ -4,6 +4,7 @@
 #include "io/file_io.h"
 #include "notation/verse_alignment.h"
 #include "notation/voice_reading.h"
+#include "text/cp1251.h"
 
 #include <algorithm>
 #include <charconv>
@@ -12,13 +13,6 @@
 
 namespace cantiva::notation {
 namespace {
-
-std::string_view Trimmed(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(" \t\r\n") - first + 1);
-}
 
 std::vector<pugi::xml_node> NotesOfPart(pugi::xml_node part) {
     std::vector<pugi::xml_node> notes;
@@ -67,7 +61,8 @@ bool VerseBefore(std::string_view a, std::string_view b) {
 pugi::xml_node InsertIndented(pugi::xml_node parent, pugi::xml_node previous, pugi::xml_node next) {
     const pugi::xml_node anchor = next ? next : previous;
     const pugi::xml_node space = anchor ? anchor.previous_sibling() : pugi::xml_node();
-    const bool indented = space.type() == pugi::node_pcdata && Trimmed(space.value()).empty();
+    const bool indented =
+        space.type() == pugi::node_pcdata && text::TrimView(space.value()).empty();
     if (next) {
         pugi::xml_node lyric = parent.insert_child_before("lyric", next);
         if (indented)
@@ -92,7 +87,7 @@ pugi::xml_node NewLyric(pugi::xml_node note, const std::string& verse) {
         const std::string_view name = child.name();
         if (name == "lyric") {
             const pugi::xml_attribute number = child.attribute("number");
-            if (VerseBefore(verse, number ? Trimmed(number.value()) : "1"))
+            if (VerseBefore(verse, number ? text::TrimView(number.value()) : "1"))
                 return InsertIndented(note, {}, child);
         } else if (name == "play" || name == "listen") {
             return InsertIndented(note, {}, child);
@@ -333,7 +328,7 @@ LayReport LayLyrics(ScoreContainer& score, const std::vector<PlacedSyllable>& sy
                              std::to_string(request.voice) + " already has lyrics");
     for (pugi::xml_node lyric : sameVerse) {
         const pugi::xml_node space = lyric.previous_sibling();
-        if (space.type() == pugi::node_pcdata && Trimmed(space.value()).empty())
+        if (space.type() == pugi::node_pcdata && text::TrimView(space.value()).empty())
             lyric.parent().remove_child(space);
         lyric.parent().remove_child(lyric);
     }

@@ -1,5 +1,7 @@
 #include "notation/voice_reading.h"
 
+#include "text/cp1251.h"
+
 #include <charconv>
 #include <set>
 #include <string_view>
@@ -7,16 +9,9 @@
 namespace cantiva::notation {
 namespace {
 
-std::string_view Trimmed(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(" \t\r\n") - first + 1);
-}
-
 // The leading number of a text ("12a" is 12); 0 when there is none.
 int LeadingNumber(std::string_view text) {
-    text = Trimmed(text);
+    text = text::TrimView(text);
     int value = 0;
     std::from_chars(text.data(), text.data() + text.size(), value);
     return value;
@@ -55,7 +50,7 @@ bool ContinuesBeam(pugi::xml_node note) {
     for (pugi::xml_node beam : note.children("beam")) {
         if (std::string_view(beam.attribute("number").as_string("1")) != "1")
             continue;
-        const std::string_view value = Trimmed(beam.child_value());
+        const std::string_view value = text::TrimView(beam.child_value());
         return value == "continue" || value == "end";
     }
     return false;
@@ -64,7 +59,7 @@ bool ContinuesBeam(pugi::xml_node note) {
 bool IsShortNote(pugi::xml_node note) {
     static const std::set<std::string_view> kShort = {"eighth", "16th",  "32nd",
                                                       "64th",   "128th", "256th"};
-    return kShort.count(Trimmed(note.child_value("type"))) > 0;
+    return kShort.count(text::TrimView(note.child_value("type"))) > 0;
 }
 
 // Whether a lyric of `verse` is on the note.
@@ -124,7 +119,7 @@ int VoiceOf(pugi::xml_node note) {
 
 bool IsVerse(pugi::xml_node lyric, const std::string& verse) {
     const pugi::xml_attribute number = lyric.attribute("number");
-    return number ? Trimmed(number.value()) == verse : verse == "1";
+    return number ? text::TrimView(number.value()) == verse : verse == "1";
 }
 
 std::vector<VoiceNote> ReadVoice(pugi::xml_node part, const VoiceReadingOptions& options) {
