@@ -221,17 +221,6 @@ void WriteWithCaseOf(WordSink& sink, std::string_view exceptionText, std::string
 
 } // namespace
 
-std::string RestoredLetters(std::string_view written, const text::CaseMap& caseMap) {
-    std::string letters(written.size(), '\0');
-    std::transform(written.begin(), written.end(), letters.begin(),
-                   [&caseMap](char c) { return caseMap.restored(c); });
-    return letters;
-}
-
-std::string InsertHyphens(std::string_view letters, const GapWeights& weights) {
-    return WithHyphens(letters, OddWeightCuts(letters.size(), weights));
-}
-
 namespace {
 
 // The word without the punctuation at its ends, which comes back unchanged around the result.

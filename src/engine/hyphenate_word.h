@@ -42,7 +42,7 @@ inline constexpr std::size_t kGapSlots = 72;
 using GapWeights = std::array<std::uint8_t, kGapSlots>;
 // Example: ComputeWeights(".мама.") gives 0 0 0 1 0 0 (positions 1 to 6) when а1м is the one
 // pattern: the odd 1 stands in the gap before the second "м", the third letter, so
-// InsertHyphens("мама", weights) gives "ма-ма".
+// the word is cut as "ма-ма".
 
 // The weights of the dotted word `dotted`; with `log`, the matching patterns' texts are added in
 // window length, start, record order.
@@ -50,15 +50,6 @@ GapWeights ComputeWeights(std::string_view dotted, const WordContext& context, L
 
 // "0 0 0 1 0 0 ": weights 1..n, each followed by a blank.
 std::string WeightLine(const GapWeights& weights, std::size_t n);
-
-// The letters of a word as the result writes them: lower case, but for the capitals of the case
-// map (for Windows-1251 those IsUpperLetter knows: A–Z, Ё, А–Я), which stay capitals.
-std::string RestoredLetters(std::string_view written,
-                            const text::CaseMap& caseMap = text::kWindows1251Case);
-
-// `letters` (the core of the dotted word, as written) with a hyphen before every letter whose
-// gap weight is odd; never before the first letter.
-std::string InsertHyphens(std::string_view letters, const GapWeights& weights);
 
 // Join rules of Russian, English, Latin and American: undo a break that leaves one letter alone
 // at the end, then at the start.

@@ -20,12 +20,6 @@ inline const text::ByteSet& LetterSet(Language l) {
     return dictionaries::LanguageInfoOf(l).letters;
 }
 
-// A–Z, Ё and А–Я only.
-inline bool IsUpperLetter(char c) {
-    auto u = static_cast<unsigned char>(c);
-    return (u >= 'A' && u <= 'Z') || u == 0xA8 || (u >= 0xC0 && u <= 0xDF);
-}
-
 bool StartsWithPunctuation(std::string_view word);
 bool EndsWithPunctuation(std::string_view word);
 std::string_view LeadingPunctuation(std::string_view word);

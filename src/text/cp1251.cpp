@@ -65,18 +65,4 @@ std::vector<std::string_view> SplitLines(std::string_view s) {
     return lines;
 }
 
-std::string Lower(std::string_view s) {
-    std::string r(s);
-    for (char& c : r)
-        c = LowerChar(c);
-    return r;
-}
-
-std::string Upper(std::string_view s) {
-    std::string r(s);
-    for (char& c : r)
-        c = UpperChar(c);
-    return r;
-}
-
 } // namespace cantiva::text

@@ -37,7 +37,5 @@ inline char LowerChar(char c) {
 inline char UpperChar(char c) {
     return detail::kUpperTable[static_cast<unsigned char>(c)];
 }
-std::string Lower(std::string_view s);
-std::string Upper(std::string_view s);
 
 } // namespace cantiva::text

@@ -55,7 +55,7 @@ public:
     // An accepted entry or a deletion not yet saved. It outlives a closing by "E&xit".
     bool changesPending() const { return changesPending_; }
     bool sorted() const { return sorted_; }
-    // The entries as listed, in Windows-1251.
+    // The entries as listed, in the code page of the language's dictionary.
     std::vector<std::string> entries() const;
 
     // The editor's commands, as its menu, buttons and keys run them.

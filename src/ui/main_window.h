@@ -53,7 +53,7 @@ struct MainWindowDialogs {
 // The main window: input and result panes, the language group, the log list and the menus. It
 // owns the dictionary state and hands runs to the engine; it converts only at the pane boundary.
 //
-// The commands live in three files:
+// The commands live in four files:
 //   main_window.cpp              this window's own commands (panes, languages, runs, open, about)
 //   main_window_dictionaries.cpp the exceptions editor, the two rebuilds and the information window
 //   main_window_exports.cpp      saving the result and the SCORE and Finale exports

@@ -129,32 +129,6 @@ TEST(HyphenateWord, EnglishCliticsAndJoinRules) {
         EXPECT_EQ(en(c.in), c.out) << c.in;
 }
 
-// Weights are given per position of the dotted word: letter i of the word is position i + 1.
-TEST(InsertHyphens, BeforeEveryLetterWithAnOddGapButTheFirst) {
-    struct Case {
-        const char* letters;
-        std::vector<std::pair<std::size_t, std::uint8_t>> weights; // position, weight
-        const char* hyphenated;
-    } cases[] = {
-        {"мама", {{4, 1}}, "ма-ма"},
-        {"мама", {{4, 2}}, "мама"},                    // even: no break
-        {"мама", {{2, 1}, {3, 3}}, "м-ама"},           // never before the first letter
-        {"ABCD", {{3, 1}, {4, 5}, {5, 1}}, "A-B-C-D"}, // the last letter's gap counts
-        {"ab", {{4, 1}}, "ab"},                        // the closing dot's gap does not
-        {"", {}, ""},
-    };
-    for (const Case& c : cases) {
-        GapWeights weights{};
-        for (auto [position, weight] : c.weights)
-            weights[position] = weight;
-        EXPECT_EQ(U(InsertHyphens(W(c.letters), weights)), c.hyphenated) << c.letters;
-    }
-}
-
-TEST(RestoredLetters, LowerCaseButTheCapitalsTheWordStepKnows) {
-    EXPECT_EQ(U(RestoredLetters(W("МАМа Ёж ЂЏ Ab"))), "МАМа Ёж ђџ Ab");
-}
-
 TEST(JoinRules, RemoveBreaksThatLeaveOneLetterAlone) {
     struct Case {
         const char* in;

@@ -8,14 +8,6 @@ namespace {
 
 using test_support::W;
 
-TEST(IsUpperLetter, HoldsForLatinAndRussianCapitalsOnly) {
-    for (std::string s : {std::string("A"), std::string("Z"), W("Ё"), W("А"), W("Я")})
-        EXPECT_TRUE(IsUpperLetter(s[0])) << test_support::U(s);
-    for (std::string s : {std::string("a"), std::string("1"), std::string("-"), W("ё"), W("а"),
-                          W("я"), W("Ђ"), W("Ї"), W("«")})
-        EXPECT_FALSE(IsUpperLetter(s[0])) << test_support::U(s);
-}
-
 TEST(Punctuation, LeadingTrailingAndStrip) {
     EXPECT_EQ(TrailingPunctuation(W("word»,")), W("»,"));
     EXPECT_EQ(LeadingPunctuation(W("«(word")), W("«("));
