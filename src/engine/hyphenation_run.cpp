@@ -47,8 +47,8 @@ private:
 };
 
 // The tokens of a run as they are divided into the model, each written into the pane's text as
-// soon as it is whole. Without `keep` the model holds one token at a time: the pane is all that
-// is wanted, and the joins between words, which it never shows, are not looked for.
+// soon as it is whole. Without `keep` the model holds one token at a time, the last word until
+// the next one begins: the pane is all that is wanted, but an elision still shows in it.
 class RunBuilder {
 public:
     RunBuilder(text::DividedRun& run, std::string& pane, const dictionaries::LanguageInfo& language,
@@ -60,6 +60,12 @@ public:
     WordSink begin(std::string_view word) {
         if (!word.empty())
             joinPrevious(word);
+        if (!keep_) {
+            run_.letters.clear();
+            run_.cuts.clear();
+            run_.tokens.clear();
+            previous_.reset();
+        }
         token_ = {};
         token_.textStart = static_cast<std::uint32_t>(run_.letters.size());
         token_.cutStart = static_cast<std::uint32_t>(run_.cuts.size());
@@ -79,11 +85,6 @@ public:
         token_.cutCount = static_cast<std::uint8_t>(run_.cuts.size() - token_.cutStart);
         text::AppendDividedWord(pane_, run_, token_);
         pane_ += text::SeparatorText(separator);
-        if (!keep_) {
-            run_.letters.clear();
-            run_.cuts.clear();
-            return;
-        }
         if (token_.textLength > 0)
             previous_ = run_.tokens.size();
         if (separator != SeparatorKind::Space) // a word goes on, or the line ends
@@ -98,9 +99,24 @@ private:
         text::DividedToken& previous = run_.tokens[*previous_];
         previous_.reset();
         if (auto kind = JoinBetween(run_.text(previous), previous.cutCount > 0, next, language_)) {
+            if (*kind == text::CutKind::Elision)
+                keepElidedSyllable(previous);
             run_.cuts.push_back({previous.textLength, *kind});
             ++previous.cutCount;
         }
+    }
+
+    // The pane cannot show a join, and the elided e is not sung on a note of its own: its
+    // syllable stays with the word there ("belle â-me"), as singers' scores write it. The model
+    // keeps the cut for the outputs that write the join (bel -- le~â -- me).
+    void keepElidedSyllable(const text::DividedToken& previous) {
+        const std::span<const text::Cut> cuts = run_.cutsOf(previous);
+        if (cuts.empty() || !text::WritesHyphen(cuts.back().kind))
+            return;
+        // The pane ends with the word's last syllable and the blank after it.
+        const std::size_t tail = previous.textLength - cuts.back().offset + 1;
+        if (pane_.size() > tail && pane_[pane_.size() - tail - 1] == '-')
+            pane_.erase(pane_.size() - tail - 1, 1);
     }
 
     text::DividedRun& run_;

@@ -4,6 +4,7 @@
 #include "io/file_io.h"
 #include "notation/verse_alignment.h"
 #include "notation/voice_reading.h"
+#include "notation/vowel_meetings.h"
 #include "text/cp1251.h"
 
 #include <algorithm>
@@ -264,6 +265,14 @@ void PlaceSyllables(const std::vector<VoiceNote>& sung,
     report.unsure = UnsurePhrases(sung, alignment);
 }
 
+// A divided text from outside: the words where vowels meet may share a note where the melody is
+// short of notes, as the engine's own joins would have said.
+std::vector<PlacedSyllable> SyllablesToLay(std::string_view dividedUtf8) {
+    std::vector<DividedLine> lines = ReadDividedText(dividedUtf8);
+    MarkVowelMeetings(lines);
+    return SyllablesInOrder(lines);
+}
+
 } // namespace
 
 std::vector<PartSummary> ScoreParts(const ScoreContainer& score) {
@@ -284,7 +293,7 @@ std::vector<PartSummary> ScoreParts(const ScoreContainer& score) {
 
 LayReport LayLyrics(ScoreContainer& score, std::string_view dividedUtf8,
                     const LayRequest& request) {
-    return LayLyrics(score, SyllablesInOrder(dividedUtf8), request);
+    return LayLyrics(score, SyllablesToLay(dividedUtf8), request);
 }
 
 LayReport LayLyrics(ScoreContainer& score, const std::vector<PlacedSyllable>& syllables,
@@ -340,7 +349,7 @@ LayReport LayLyrics(ScoreContainer& score, const std::vector<PlacedSyllable>& sy
 
 LayReport LayLyricsOnFile(const std::filesystem::path& input, std::string_view dividedUtf8,
                           const LayRequest& request, const std::filesystem::path& output) {
-    return LayLyricsOnFile(input, SyllablesInOrder(dividedUtf8), request, output);
+    return LayLyricsOnFile(input, SyllablesToLay(dividedUtf8), request, output);
 }
 
 LayReport LayLyricsOnFile(const std::filesystem::path& input,

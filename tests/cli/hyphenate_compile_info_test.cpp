@@ -62,7 +62,7 @@ TEST(CliShipped, WesternLanguagesDivideAsSung) {
         const char* out;
     } cases[] = {
         {"de", "Zucker Tische Frühling und", "Zu-cker Ti-sche Früh-ling und"},
-        {"fr", "porte belle fenêtre élève", "por-te bel-le fe-nê-tre é-lè-ve"},
+        {"fr", "porte belle fenêtre élève", "por-te bel-le fe-nêtre é-lè-ve"},
         {"it", "sorella questo città", "so-rel-la que-sto cit-tà"},
         {"es", "calle perro río lluvia", "ca-lle pe-rro rí-o llu-via"},
     };
