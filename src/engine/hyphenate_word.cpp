@@ -278,8 +278,10 @@ void DivideByPatterns(WordSink& sink, std::string_view written, std::string& dot
     LogWeights(dotted, weights, log);
 
     const std::size_t from = sink.letters.size();
+    sink.letters.resize(from + written.size());
+    char* to = sink.letters.data() + from;
     for (char c : written)
-        sink.letters += info.caseMap->restored(c);
+        *to++ = info.caseMap->restored(c);
     const std::string_view letters = std::string_view(sink.letters).substr(from);
     CutList cuts = OddWeightCuts(letters.size(), weights);
     ApplyJoinRules(letters, cuts, info);
@@ -407,11 +409,14 @@ void DivideWord(WordSink& sink, std::string_view word, const WordContext& contex
             return;
         }
     } else {
-        sink.letters += parts.leading;
+        if (!parts.leading.empty())
+            sink.letters += parts.leading;
         DivideByPatterns(sink, written, dotted, context, log);
     }
-    sink.letters += parts.stripped.substr(parts.stripped.size() - clitic.size()); // as written
-    sink.letters += parts.trailing;
+    if (!clitic.empty()) // as written
+        sink.letters += parts.stripped.substr(parts.stripped.size() - clitic.size());
+    if (!parts.trailing.empty())
+        sink.letters += parts.trailing;
 }
 
 void AppendHyphenatedWord(std::string& out, std::string_view word, const WordContext& context,

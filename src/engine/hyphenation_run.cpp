@@ -85,6 +85,8 @@ public:
         token_.cutCount = static_cast<std::uint8_t>(run_.cuts.size() - token_.cutStart);
         text::AppendDividedWord(pane_, run_, token_);
         pane_ += text::SeparatorText(separator);
+        if (!keep_ && language_.wordJoin == dictionaries::WordJoin::None)
+            return; // no join to look for: nothing of this word is needed later
         if (token_.textLength > 0)
             previous_ = run_.tokens.size();
         if (separator != SeparatorKind::Space) // a word goes on, or the line ends

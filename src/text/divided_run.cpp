@@ -3,36 +3,29 @@
 #include "text/cp1251.h"
 
 namespace cantiva::text {
-std::string_view SeparatorText(Separator separator) {
-    switch (separator) {
-    case Separator::Space:
-        return " ";
-    case Separator::Hyphen:
-        return "";
-    case Separator::LineBreak:
-        return "\r\n";
-    case Separator::NoBreakSpace:
-        return "\xA0";
-    }
-    return "";
-}
-
 const Cut* DividedRun::joinOf(const DividedToken& token) const {
     const std::span<const Cut> own = cutsOf(token);
     return !own.empty() && JoinsNextWord(own.back().kind) ? &own.back() : nullptr;
 }
 
+// Written byte by byte into room made once: this runs for every word of the text, and the words
+// are short.
 void AppendDividedWord(std::string& out, const DividedRun& run, const DividedToken& token) {
-    const std::string_view word = run.text(token);
-    std::size_t written = 0;
+    const char* letter = run.letters.data() + token.textStart;
+    const char* const end = letter + token.textLength;
+    const std::size_t at = out.size();
+    out.resize(at + token.textLength + token.cutCount);
+    char* to = out.data() + at;
     for (const Cut& cut : run.cutsOf(token)) {
         if (!WritesHyphen(cut.kind))
             continue;
-        out.append(word.substr(written, cut.offset - written));
-        written = cut.offset;
-        out += '-';
+        for (const char* stop = run.letters.data() + token.textStart + cut.offset; letter < stop;)
+            *to++ = *letter++;
+        *to++ = '-';
     }
-    out.append(word.substr(written));
+    while (letter < end)
+        *to++ = *letter++;
+    out.resize(static_cast<std::size_t>(to - out.data()));
 }
 
 std::string PaneTextOf(const DividedRun& run, std::string_view elisionSpace) {

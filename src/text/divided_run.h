@@ -69,8 +69,21 @@ struct DividedRun {
     const Cut* joinOf(const DividedToken& token) const;
 };
 
-// What the result writes for a separator: " ", nothing, CR LF or 0xA0.
-std::string_view SeparatorText(Separator separator);
+// What the result writes for a separator: " ", nothing, CR LF or 0xA0. Inline: it runs for every
+// token of the text.
+constexpr std::string_view SeparatorText(Separator separator) {
+    switch (separator) {
+    case Separator::Space:
+        return " ";
+    case Separator::Hyphen:
+        return "";
+    case Separator::LineBreak:
+        return "\r\n";
+    case Separator::NoBreakSpace:
+        return "\xA0";
+    }
+    return "";
+}
 
 // The token's word with a hyphen at every cut that writes one, as the result pane shows it.
 void AppendDividedWord(std::string& out, const DividedRun& run, const DividedToken& token);
