@@ -272,7 +272,8 @@ void LogWeights(const std::string& dotted, const GapWeights& weights, LogLines* 
 void DivideByPatterns(WordSink& sink, std::string_view written, std::string& dotted,
                       const WordContext& context, LogLines* log) {
     const dictionaries::LanguageInfo& info = dictionaries::LanguageInfoOf(context.language);
-    if (info.matchedFrom != '\0') // the letters as written come back afterwards
+    // The letters as written come back afterwards. Looked for first: few words hold one.
+    if (info.matchedFrom != '\0' && dotted.find(info.matchedFrom) != std::string::npos)
         std::replace(dotted.begin(), dotted.end(), info.matchedFrom, info.matchedAs);
     const GapWeights weights = ComputeWeights(dotted, context, log);
     LogWeights(dotted, weights, log);
@@ -392,13 +393,19 @@ void DivideWord(WordSink& sink, std::string_view word, const WordContext& contex
         return;
     }
 
-    if (LinkedLetterCount(CoreOf(dotted), context.language) < kMinimumLinkedLetters) {
+    // Most words are letters only: then every letter links to the next, and no clitic (each
+    // holds an apostrophe) can end them.
+    const bool lettersOnly = IsLanguageWord(CoreOf(dotted), context.language);
+    const int linked = lettersOnly ? static_cast<int>(CoreOf(dotted).size())
+                                   : LinkedLetterCount(CoreOf(dotted), context.language);
+    if (linked < kMinimumLinkedLetters) {
         sink.letters += word;
         return;
     }
-    const std::string_view clitic = DropClitic(dotted, info.clitics);
+    const std::string_view clitic =
+        lettersOnly ? std::string_view{} : DropClitic(dotted, info.clitics);
     const std::string_view written = parts.stripped.substr(0, dotted.size() - 2);
-    if (!IsLanguageWord(CoreOf(dotted), context.language)) {
+    if (!lettersOnly && !IsLanguageWord(CoreOf(dotted), context.language)) {
         const std::size_t from = sink.letters.size();
         const std::size_t cutsFrom = sink.cuts.size();
         sink.letters += parts.leading;

@@ -48,16 +48,24 @@ private:
 
 // The tokens of a run as they are divided into the model, each written into the pane's text as
 // soon as it is whole. Without `keep` the model holds one token at a time, the last word until
-// the next one begins: the pane is all that is wanted, but an elision still shows in it.
+// the next one begins: the pane is all that is wanted, but an elision still shows in it. Without
+// `keep` in a language without joins between words, the words are divided straight into the pane
+// and their cuts become hyphens there.
 class RunBuilder {
 public:
     RunBuilder(text::DividedRun& run, std::string& pane, const dictionaries::LanguageInfo& language,
                bool keep)
-        : run_(run), pane_(pane), language_(language), keep_(keep) {}
+        : run_(run), pane_(pane), language_(language), keep_(keep),
+          direct_(!keep && language.wordJoin == dictionaries::WordJoin::None) {}
 
     // A token's word is about to be divided: the word before it on the line learns how it meets
     // this one first, its join being its last cut.
     WordSink begin(std::string_view word) {
+        if (direct_) {
+            run_.cuts.clear();
+            token_.textStart = static_cast<std::uint32_t>(pane_.size());
+            return WordSink{pane_, run_.cuts, pane_.size()};
+        }
         if (!word.empty())
             joinPrevious(word);
         if (!keep_) {
@@ -74,6 +82,11 @@ public:
 
     // The token's word is divided: its own hyphen becomes a cut.
     void end(SeparatorKind separator) {
+        if (direct_) {
+            text::InsertHyphens(pane_, token_.textStart, run_.cuts);
+            pane_ += text::SeparatorText(separator);
+            return;
+        }
         token_.separator = separator;
         token_.textLength = static_cast<std::uint16_t>(run_.letters.size() - token_.textStart);
         if (separator == SeparatorKind::Hyphen && token_.textLength > 0 &&
@@ -85,8 +98,6 @@ public:
         token_.cutCount = static_cast<std::uint8_t>(run_.cuts.size() - token_.cutStart);
         text::AppendDividedWord(pane_, run_, token_);
         pane_ += text::SeparatorText(separator);
-        if (!keep_ && language_.wordJoin == dictionaries::WordJoin::None)
-            return; // no join to look for: nothing of this word is needed later
         if (token_.textLength > 0)
             previous_ = run_.tokens.size();
         if (separator != SeparatorKind::Space) // a word goes on, or the line ends
@@ -125,6 +136,7 @@ private:
     std::string& pane_;
     const dictionaries::LanguageInfo& language_;
     bool keep_;
+    bool direct_;
     text::DividedToken token_;
     std::optional<std::size_t> previous_; // the last word of the line, when nothing came after it
 };

@@ -2,6 +2,8 @@
 
 #include "text/cp1251.h"
 
+#include <algorithm>
+
 namespace cantiva::text {
 const Cut* DividedRun::joinOf(const DividedToken& token) const {
     const std::span<const Cut> own = cutsOf(token);
@@ -26,6 +28,29 @@ void AppendDividedWord(std::string& out, const DividedRun& run, const DividedTok
     while (letter < end)
         *to++ = *letter++;
     out.resize(static_cast<std::size_t>(to - out.data()));
+}
+
+void InsertHyphens(std::string& text, std::size_t wordStart, std::span<const Cut> cuts) {
+    if (cuts.empty())
+        return;
+    const auto hyphens = static_cast<std::size_t>(
+        std::count_if(cuts.begin(), cuts.end(), [](const Cut& c) { return WritesHyphen(c.kind); }));
+    if (hyphens == 0)
+        return;
+    const std::size_t size = text.size();
+    text.resize(size + hyphens);
+    char* const word = text.data() + wordStart;
+    const char* from = text.data() + size;
+    char* to = text.data() + text.size();
+    // From the last cut back, each letter moves once, past the hyphens still to come before it.
+    for (auto cut = cuts.rbegin(); cut != cuts.rend(); ++cut) {
+        if (!WritesHyphen(cut->kind))
+            continue;
+        const char* const at = word + cut->offset;
+        while (from > at)
+            *--to = *--from;
+        *--to = '-';
+    }
 }
 
 std::string PaneTextOf(const DividedRun& run, std::string_view elisionSpace) {
