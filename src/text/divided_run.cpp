@@ -12,14 +12,21 @@ const Cut* DividedRun::joinOf(const DividedToken& token) const {
 
 // Written byte by byte into room made once: this runs for every word of the text, and the words
 // are short.
-void AppendDividedWord(std::string& out, const DividedRun& run, const DividedToken& token) {
+void AppendDividedWord(std::string& out, const DividedRun& run, const DividedToken& token,
+                       bool lastHyphenHidden) {
     const char* letter = run.letters.data() + token.textStart;
     const char* const end = letter + token.textLength;
     const std::size_t at = out.size();
     out.resize(at + token.textLength + token.cutCount);
     char* to = out.data() + at;
-    for (const Cut& cut : run.cutsOf(token)) {
-        if (!WritesHyphen(cut.kind))
+    const std::span<const Cut> cuts = run.cutsOf(token);
+    const Cut* hidden = nullptr;
+    for (const Cut& cut : cuts) {
+        if (lastHyphenHidden && WritesHyphen(cut.kind))
+            hidden = &cut;
+    }
+    for (const Cut& cut : cuts) {
+        if (!WritesHyphen(cut.kind) || &cut == hidden)
             continue;
         for (const char* stop = run.letters.data() + token.textStart + cut.offset; letter < stop;)
             *to++ = *letter++;
@@ -57,10 +64,11 @@ std::string PaneTextOf(const DividedRun& run, std::string_view elisionSpace) {
     std::string out;
     out.reserve(run.letters.size() + run.cuts.size() + run.tokens.size() + kCrLf.size());
     for (const DividedToken& token : run.tokens) {
-        AppendDividedWord(out, run, token);
-        const Cut* join = elisionSpace.empty() ? nullptr : run.joinOf(token);
-        out +=
-            join && join->kind == CutKind::Elision ? elisionSpace : SeparatorText(token.separator);
+        const Cut* join = run.joinOf(token);
+        const bool elided = join && join->kind == CutKind::Elision;
+        // Without a way to write the join, the elided syllable stays with its word.
+        AppendDividedWord(out, run, token, elided && elisionSpace.empty());
+        out += elided && !elisionSpace.empty() ? elisionSpace : SeparatorText(token.separator);
     }
     // Trimmed in place: the text can be as large as the input, so it is not copied.
     const std::string_view trimmed = TrimView(out);

@@ -85,16 +85,19 @@ constexpr std::string_view SeparatorText(Separator separator) {
     return "";
 }
 
-// The token's word with a hyphen at every cut that writes one, as the result pane shows it.
-void AppendDividedWord(std::string& out, const DividedRun& run, const DividedToken& token);
+// The token's word with a hyphen at every cut that writes one, as the result pane shows it; with
+// `lastHyphenHidden`, but for the last (an elided syllable kept with its word: "belle").
+void AppendDividedWord(std::string& out, const DividedRun& run, const DividedToken& token,
+                       bool lastHyphenHidden = false);
 
 // The same in place, for a word written at `wordStart` to the end of `text`, its cuts' offsets
 // counted from there.
 void InsertHyphens(std::string& text, std::size_t wordStart, std::span<const Cut> cuts);
 
 // The result pane's text: every token's divided word followed by what its separator writes
-// (nothing for a hyphen: the word kept it), then trimmed, then CR LF. With `elisionSpace`, the
-// blank after a word sung on one note with the next is written so (Finale's no-break space).
+// (nothing for a hyphen: the word kept it), then trimmed, then CR LF. A word whose final mute e
+// is elided keeps that syllable ("belle âme"); with `elisionSpace`, it is divided and the blank
+// after it is written so instead (Finale's no-break space: "bel-le â-me" on one note).
 std::string PaneTextOf(const DividedRun& run, std::string_view elisionSpace = {});
 
 } // namespace cantiva::text

@@ -46,6 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(withoutNoBreakSpaces(fuzz::Kept(run.divided.letters)) ==
                    withoutNoBreakSpaces(fuzz::Kept(text)));
         FUZZ_CHECK(text::PaneTextOf(run.divided) == run.resultText);
+        // A run that keeps no model writes the same pane.
+        FUZZ_CHECK(engine::RunHyphenation(text, state, false, nullptr, engine::RunModel::Dropped)
+                       .resultText == run.resultText);
         FUZZ_CHECK(fuzz::Kept(run.resultText) == fuzz::Kept(text));
         for (const text::DividedToken& token : run.divided.tokens) {
             std::uint32_t last = 0;

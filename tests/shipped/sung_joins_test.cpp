@@ -86,9 +86,14 @@ TEST(WordJoins, ElidedSyllableStaysWithItsWordInThePane) {
         {"belles âmes", "bel-les â-mes"},
         {"porte-avions porte ouverte", "por-te-a-vions porte ou-ver-te"},
     };
+    const text::CodePage& codePage = *dictionaries::LanguageInfoOf(Language::French).codePage;
     for (const Case& c : cases) {
         for (auto model : {engine::RunModel::Kept, engine::RunModel::Dropped})
             EXPECT_EQ(Divide(Language::French, c.text, model).pane, c.pane) << c.text;
+        // The pane written again from the model, as the exports write it.
+        const std::string rendered = text::CodePageToUtf8(
+            text::PaneTextOf(Divide(Language::French, c.text).run), {}, codePage);
+        EXPECT_EQ(rendered, std::string(c.pane) + "\r\n") << c.text;
     }
 }
 
