@@ -34,7 +34,7 @@ constexpr double kEarlyEndPerNote = 1.0;  //   and per note it leaves out
 constexpr double kPauseAtRest = 5.0;      // the text's pause falls on the melody's rest
 constexpr double kPauseWithoutRest = 1.2; // the text pauses where the melody goes on
 constexpr double kLeftover = 4.0;         // per syllable left with no note, at the end
-constexpr double kSharedNote = 3.0;       // a synalepha taken on one note
+constexpr double kSharedNote = 3.9;       // a synalepha taken on one note (under kLeftover)
 // Two syllables of one word on one note: where the text was divided once more than the melody
 // sings it (a mute e, a vowel pair sung as one), so that the rest of the verse does not shift.
 constexpr double kOneNoteForTwo = 5.0;
