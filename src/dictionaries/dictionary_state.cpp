@@ -15,10 +15,11 @@ namespace cantiva::dictionaries {
 namespace {
 
 // "Cannot find" only when the file is not there; a file that is there but unreadable says so.
-MissingDictionaryError Unopenable(Language l, DictFile kind, const IoError& e) {
+MissingDictionaryError Unopenable(Language l, DictFile kind, const IoError& e,
+                                  const std::filesystem::path& folder) {
     if (e.code() == io_code::kFileNotFound)
-        return MissingDictionaryError(FileName(l, kind));
-    return MissingDictionaryError(FileName(l, kind), IoErrorMessage(e.code()));
+        return MissingDictionaryError(FileName(l, kind), {}, folder);
+    return MissingDictionaryError(FileName(l, kind), IoErrorMessage(e.code()), folder);
 }
 
 } // namespace
@@ -40,7 +41,7 @@ void DictionaryState::checkStartupFiles() {
                 CheckReadable(pathOf(l, kind));
             } catch (const IoError& e) {
                 startupFailed = true;
-                throw Unopenable(l, kind, e);
+                throw Unopenable(l, kind, e, folder_);
             }
         }
     }
@@ -75,7 +76,7 @@ void DictionaryState::loadMainDictionary() {
         data = ReadWholeFile(pathOf(DictFile::MainCompiled));
     } catch (const IoError& e) {
         startupFailed = true;
-        throw Unopenable(currentLanguage_, DictFile::MainCompiled, e);
+        throw Unopenable(currentLanguage_, DictFile::MainCompiled, e, folder_);
     }
     DecodedRecords decoded = DecodeRecords(data);
     patterns_ = std::move(decoded.records);

@@ -45,6 +45,12 @@
 namespace cantiva::ui {
 namespace {
 
+// The program's message, then the folder it looked in, so the user knows where the files belong.
+QString MissingDictionaryText(const dictionaries::MissingDictionaryError& error) {
+    return CoreToPane(error.what()) + QLatin1Char('\n') +
+           QString::fromStdString(dictionaries::LookedInText(error));
+}
+
 using dictionaries::Language;
 
 constexpr int kClientWidth = 632;
@@ -376,7 +382,7 @@ void MainWindow::loadDictionaries() {
         state_.openAtStartup();
     } catch (const dictionaries::MissingDictionaryError& e) {
         // The window never appears: the box has no parent.
-        platform_.error(nullptr, CoreToPane(e.what()));
+        platform_.error(nullptr, MissingDictionaryText(e));
         return;
     } catch (const IoError& e) {
         ReportIoError(platform_, this, e);
@@ -606,32 +612,30 @@ void MainWindow::runHyphenation() {
     switch (run.status) {
     case engine::RunStatus::Done:
         ShowPaneText(*resultPane_, CoreToPane(run.resultText, input.foreign, codePage));
+        if (!run.longWords.empty())
+            tellLongWords(input.bytes, run.longWords);
         break;
     case engine::RunStatus::EmptyAfterTrim:
         platform_.beep();
         break;
-    case engine::RunStatus::WordTooLong: {
-        platform_.warning(this, CoreToPane(engine::kWordTooLongMessage));
-        const QString paneText = PaneText(*inputPane_);
-        // The user's text stays; the offending word is selected so it can be fixed in place.
-        QTextCursor cursor = inputPane_->textCursor();
-        cursor.setPosition(static_cast<int>(PanePositionOf(paneText, run.wordStart)));
-        cursor.setPosition(
-            static_cast<int>(PanePositionOf(paneText, run.wordStart + run.wordLength)),
-            QTextCursor::KeepAnchor);
-        inputPane_->setTextCursor(cursor);
-        inputPane_->setFocus();
-        break;
-    }
     case engine::RunStatus::IoFailure:
         ReportIoError(platform_, this, IoError(run.ioCode));
         break;
     }
 }
 
+void MainWindow::tellLongWords(std::string_view input, const std::vector<engine::LongWord>& words) {
+    QString message = QStringLiteral("Line %1: a word longer than %2 letters is left whole")
+                          .arg(engine::LineNumberAt(input, words.front().start))
+                          .arg(engine::kMaxWordLength);
+    if (words.size() > 1)
+        message += QStringLiteral(" (and %1 more after it)").arg(words.size() - 1);
+    showStatus(message);
+}
+
 void MainWindow::closeForMissingDictionary(const dictionaries::MissingDictionaryError& error) {
     state_.startupFailed = true;
-    platform_.error(this, CoreToPane(error.what()));
+    platform_.error(this, MissingDictionaryText(error));
     close();
     QCoreApplication::exit(0);
 }

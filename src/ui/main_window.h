@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dictionaries/dictionary_state.h"
+#include "engine/hyphenation_run.h"
 #include "notation/lyric_laying.h"
 #include "notation/score_container.h"
 #include "ui/platform.h"
@@ -153,6 +154,8 @@ private:
 
     // The run itself, from the input pane into the result pane.
     void runHyphenation();
+    // The status line names the line of the first word the run left whole for its length.
+    void tellLongWords(std::string_view input, const std::vector<engine::LongWord>& words);
     void switchLanguage(dictionaries::Language language);
     // A language other than the required four whose compiled files cannot be opened: its button
     // is disabled and the user told which file is missing. False when it is available.

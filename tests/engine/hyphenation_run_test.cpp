@@ -71,17 +71,51 @@ TEST_F(Run, JoinsWordsWithTheSeparatorsOfTheInput) {
     }
 }
 
-TEST_F(Run, StopsOnEmptyTextAndOnWordsLongerThan32) {
+TEST_F(Run, EmptyTextStopsAndLongWordsAreLeftWhole) {
     EXPECT_EQ(run(" \r\n \t").status, RunStatus::EmptyAfterTrim);
     EXPECT_EQ(run("").status, RunStatus::EmptyAfterTrim);
 
-    std::string word32(32, 'x');
-    EXPECT_EQ(run("a " + word32).status, RunStatus::Done);
-    RunResult r = run("  a\r\n" + std::string(32, 'y') + "- b");
-    EXPECT_EQ(r.status, RunStatus::WordTooLong); // the hyphen that ends the token counts
-    EXPECT_EQ(r.wordStart, 5u);
-    EXPECT_EQ(r.wordLength, 33u);
-    EXPECT_TRUE(r.resultText.empty());
+    const std::string huge(70000, 'q'); // more than a token of the model holds
+    struct Case {
+        std::string in;
+        std::string out;
+        std::vector<std::size_t> starts; // of the words left whole
+    } cases[] = {
+        {"мама " + std::string(32, 'x'), "ма-ма " + std::string(32, 'x'), {}},
+        // The hyphen that ends the token counts; the words after it are still divided.
+        {"  a\r\n" + std::string(32, 'y') + "- мама",
+         "a\r\n" + std::string(32, 'y') + "- ма-ма",
+         {5}},
+        {std::string(33, 'z') + " мама\n" + std::string(40, 'w'),
+         std::string(33, 'z') + " ма-ма\r\n" + std::string(40, 'w'),
+         {0, 39}},
+        {"мама " + huge + " мама", "ма-ма " + huge + " ма-ма", {5}},
+    };
+    for (const Case& c : cases) {
+        RunResult r = run(c.in);
+        EXPECT_EQ(r.status, RunStatus::Done);
+        EXPECT_EQ(U(r.resultText), c.out + "\r\n") << c.in.substr(0, 40);
+        std::vector<std::size_t> starts;
+        for (const LongWord& word : r.longWords)
+            starts.push_back(word.start);
+        EXPECT_EQ(starts, c.starts) << c.in.substr(0, 40);
+    }
+}
+
+TEST(LineNumberAt, EveryKindOfLineEndCountsOnce) {
+    const struct {
+        std::string_view text;
+        std::size_t offset;
+        std::size_t line;
+    } cases[] = {
+        {"abc", 2, 1},
+        {"a\r\nb", 3, 2},
+        {"a\r\nb", 2, 2}, // between CR and LF: the line has ended
+        {"a\rb\nc\r\n\nd", 9, 5},
+        {"a\nb", 99, 2},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LineNumberAt(c.text, c.offset), c.line) << c.text << " @" << c.offset;
 }
 
 TEST_F(Run, ProgressRunsOverTheTokens) {
@@ -119,11 +153,12 @@ TEST_F(Run, LogIsWrittenOnlyWhenAllowedAndTheTextIsShortEnough) {
     EXPECT_TRUE(r.log.empty());
 }
 
-TEST_F(Run, StoppedRunsLeaveTheLogFlagAsTheyFoundIt) {
+TEST_F(Run, EmptyRunsLeaveTheLogFlagAsTheyFoundIt) {
     state.logAllowed = true;
-    EXPECT_EQ(run(std::string(33, 'z'), true).status, RunStatus::WordTooLong);
+    EXPECT_EQ(run(" \r\n", true).status, RunStatus::EmptyAfterTrim);
     EXPECT_TRUE(state.logAllowed);
-    EXPECT_EQ(run(std::string(33, 'z'), false).status, RunStatus::WordTooLong);
+    state.logAllowed = false;
+    EXPECT_EQ(run(" \r\n", true).status, RunStatus::EmptyAfterTrim);
     EXPECT_FALSE(state.logAllowed);
 }
 
@@ -155,7 +190,7 @@ TEST_F(Run, HostileTextsFinish) {
     for (int i = 0; i < 4096; ++i)
         binary += static_cast<char>((i * 37) % 256);
     RunResult r = RunHyphenation(binary, state, false, nullptr);
-    EXPECT_TRUE(r.status == RunStatus::Done || r.status == RunStatus::WordTooLong);
+    EXPECT_EQ(r.status, RunStatus::Done);
     EXPECT_EQ(RunHyphenation("\r\r\n\n", state, false, nullptr).status, RunStatus::EmptyAfterTrim);
 }
 

@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             notation::LilyPondLyrics(notation::DividedLinesOf(run.divided, codePage));
         FUZZ_CHECK(lyrics.starts_with("\\lyricmode {\n") && lyrics.ends_with("}\n"));
     }
-    if (run.status == engine::RunStatus::WordTooLong)
-        FUZZ_CHECK(run.wordStart + run.wordLength <= text.size() && run.wordLength > 32);
+    for (const engine::LongWord& word : run.longWords)
+        FUZZ_CHECK(word.start + word.length <= text.size() && word.length > 32);
     return 0;
 }
