@@ -34,6 +34,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTextCursor>
 #include <QUrl>
@@ -273,6 +274,15 @@ void MainWindow::connectPanesAndButtons() {
         pane->viewport()->installEventFilter(this);
     }
     statusBar()->setObjectName(QStringLiteral("statusBar"));
+    switchLanguageButton_ = new QPushButton(statusBar());
+    switchLanguageButton_->setObjectName(QStringLiteral("switchLanguageButton"));
+    switchLanguageButton_->hide();
+    // The language buttons already take the keyboard; this one is a shortcut for the mouse.
+    switchLanguageButton_->setFocusPolicy(Qt::NoFocus);
+    statusBar()->addPermanentWidget(switchLanguageButton_);
+    connect(switchLanguageButton_, &QPushButton::clicked, this,
+            guarded("switch the language", &MainWindow::takeSuggestedLanguage));
+    resultPalette_ = resultPane_->palette();
 
     connect(inputPane_, &QPlainTextEdit::textChanged, this, &MainWindow::onInputChanged);
     connect(resultPane_, &QPlainTextEdit::textChanged, this, &MainWindow::onResultChanged);
@@ -314,6 +324,7 @@ void MainWindow::buildFileMenu(QMenuBar& bar) {
         guarded("edit the dictionary of exceptions", &MainWindow::editExceptions));
     actionSourceOpen_ = AddMenuItem(file, "&Open source", "actionSourceOpen", Qt::CTRL | Qt::Key_O,
                                     this, guarded("open the file", &MainWindow::openSource));
+    buildReopenMenu(*file);
     actionResultSave_ =
         AddMenuItem(file, "&Save result to file", "actionResultSave", Qt::CTRL | Qt::Key_S, this,
                     guarded("save the result", &MainWindow::saveResult));
@@ -418,9 +429,22 @@ void MainWindow::showLoadWarning() {
 void MainWindow::restoreSettings() {
     if (const QByteArray geometry = settings::MainWindowGeometry(); !geometry.isEmpty())
         centred_ = restoreGeometry(geometry); // a remembered place is kept, not centred
+    fitPending_ = centred_;                   // once the frame is known, when the window is shown
     if (const auto language = settings::Language();
         language && *language != state_.currentLanguage() && languageButton(*language)->isEnabled())
         switchLanguage(*language);
+}
+
+void MainWindow::fitIntoScreen() {
+    const QScreen* shownOn = screen();
+    if (shownOn == nullptr)
+        return;
+    const QRect available = shownOn->availableGeometry();
+    const QSize frameExtra = frameGeometry().size() - geometry().size();
+    resize(size().boundedTo(available.size() - frameExtra));
+    const QRect frame = frameGeometry();
+    move(std::max(available.left(), std::min(frame.left(), available.right() + 1 - frame.width())),
+         std::max(available.top(), std::min(frame.top(), available.bottom() + 1 - frame.height())));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -478,6 +502,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    if (std::exchange(fitPending_, false))
+        fitIntoScreen();
     if (centred_)
         return;
     centred_ = true;
@@ -516,9 +542,12 @@ void MainWindow::checkLanguageButton(Language language) {
 void MainWindow::onInputChanged() {
     cleared_.reset();
     actionHyphenate_->setEnabled(!inputPane_->document()->isEmpty());
+    if (!resultPane_->document()->isEmpty())
+        markResultStale(true);
 }
 
 void MainWindow::onResultChanged() {
+    markResultStale(false);
     const bool hasResult = !resultPane_->document()->isEmpty();
     actionResultSave_->setEnabled(hasResult);
     actionExportScore_->setEnabled(hasResult);
@@ -567,22 +596,6 @@ void MainWindow::openSource() {
         openFile(name);
 }
 
-void MainWindow::openFile(const QString& name) {
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
-        platform_.error(this, QStringLiteral("Cannot open file %1").arg(name));
-        return;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        platform_.error(this, QStringLiteral("Failed to Load Stream"));
-        return;
-    }
-    ShowPaneText(*inputPane_, FileBytesToPane(std::string_view(
-                                  bytes.constData(), static_cast<std::size_t>(bytes.size()))));
-    showStatus(QStringLiteral("Opened %1").arg(QFileInfo(name).fileName()));
-}
-
 void MainWindow::startHyphenation() {
     if (inputPane_->document()->isEmpty()) {
         platform_.beep();
@@ -614,6 +627,8 @@ void MainWindow::runHyphenation() {
         ShowPaneText(*resultPane_, CoreToPane(run.resultText, input.foreign, codePage));
         if (!run.longWords.empty())
             tellLongWords(input.bytes, run.longWords);
+        else
+            offerLanguageOfTheLetters(input, run.resultText);
         break;
     case engine::RunStatus::EmptyAfterTrim:
         platform_.beep();

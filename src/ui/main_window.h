@@ -4,9 +4,12 @@
 #include "engine/hyphenation_run.h"
 #include "notation/lyric_laying.h"
 #include "notation/score_container.h"
+#include "text/text_encoding.h"
 #include "ui/platform.h"
 
+#include <QByteArray>
 #include <QMainWindow>
+#include <QPalette>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +17,7 @@
 class QAction;
 class QGroupBox;
 class QListWidget;
+class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
 class QProgressBar;
@@ -36,6 +40,7 @@ class LayLyricsDialog;
 class NotationExportDialog;
 class ScoreExportDialog;
 class StretchingArea;
+struct PaneFile;
 
 // The dialogs the main window opens modally. The application creates them after the main window
 // and hands them over with setDialogs(); a missing one makes its command do nothing.
@@ -58,6 +63,7 @@ struct MainWindowDialogs {
 //   main_window.cpp              this window's own commands (panes, languages, runs, open, about)
 //   main_window_dictionaries.cpp the exceptions editor, the two rebuilds and the information window
 //   main_window_exports.cpp      saving the result and the SCORE and Finale exports
+//   main_window_files.cpp        opening files, the stale result, the language the letters ask for
 //   main_window_notation.cpp     LilyPond lyrics, gabc, lyrics laid onto a MusicXML score
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -82,8 +88,11 @@ public:
     const FileDialogRequest& finaleFileRequest() const { return finaleFileRequest_; }
 
     // Reads a text file into the input pane, as "Open source" does once a file is chosen (the
-    // file argument and a dropped file come here too).
+    // file argument and a dropped file come here too), in the encoding its bytes show; the status
+    // line names it. Defined in main_window_files.cpp, as are the next three.
     void openFile(const QString& fileName);
+    // The file opened last, read again in `encoding` ("Reopen as").
+    void reopenAs(text::TextEncoding encoding);
 
     // A short message in the status bar that goes away after a few seconds.
     void showStatus(const QString& text);
@@ -139,6 +148,9 @@ private:
     void showLoadWarning();
     void loadDictionaries();
     void restoreSettings();
+    // A size and place saved at another scale factor can reach past the screen: the window is
+    // made to fit the screen it opens on.
+    void fitIntoScreen();
     // Brings back the text of both panes as it was before Clear; false when there is none.
     bool undoClear();
 
@@ -156,6 +168,16 @@ private:
     void runHyphenation();
     // The status line names the line of the first word the run left whole for its length.
     void tellLongWords(std::string_view input, const std::vector<engine::LongWord>& words);
+    void buildReopenMenu(QMenu& file);
+    std::optional<QByteArray> readTextFile(const QString& name);
+    void showOpenedFile(const QString& name, const PaneFile& file);
+    // While the input differs from what the result was made of, the result is greyed, the
+    // status line says so and nothing exports it.
+    void markResultStale(bool stale);
+    // A run that divided nothing: when the letters are another language's, the status line
+    // offers it.
+    void offerLanguageOfTheLetters(const text::CodePageText& input, std::string_view resultText);
+    void takeSuggestedLanguage();
     void switchLanguage(dictionaries::Language language);
     // A language other than the required four whose compiled files cannot be opened: its button
     // is disabled and the user told which file is missing. False when it is available.
@@ -186,11 +208,16 @@ private:
     FileDialogRequest finaleFileRequest_;
     bool activated_ = false;
     bool centred_ = false;
+    bool fitPending_ = false;
     struct ClearedPanes {
         QString input;
         QString result;
     };
     std::optional<ClearedPanes> cleared_; // until the input pane changes again
+    QString openedFile_;
+    bool resultStale_ = false;
+    QPalette resultPalette_;
+    dictionaries::Language suggestedLanguage_ = dictionaries::Language::Russian;
 
     QPlainTextEdit* inputPane_ = nullptr;
     QPlainTextEdit* resultPane_ = nullptr;
@@ -208,6 +235,8 @@ private:
     QPushButton* clearButton_ = nullptr;
     QPushButton* quitButton_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
+    QPushButton* switchLanguageButton_ = nullptr; // in the status line, while a language is offered
+    QMenu* reopenMenu_ = nullptr;
 
     QAction* actionHyphenate_ = nullptr;
     QAction* actionExceptionsEdit_ = nullptr;

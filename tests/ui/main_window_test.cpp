@@ -390,8 +390,10 @@ TEST_F(MainWindowTest, OpenSourceReadsUtf8OrWindows1251IntoTheInputOnly) {
         platform.openFileAnswers.push_back(QString::fromStdString((folder / c.file).string()));
         action("actionSourceOpen")->trigger();
         EXPECT_EQ(input()->toPlainText(), Q(c.pane)) << c.file;
+        // The result stays, marked as made of another text, and is not exported.
         EXPECT_EQ(result()->toPlainText(), Q("ма-ма\n")) << c.file;
-        EXPECT_TRUE(enabled("actionResultSave"));
+        EXPECT_TRUE(result()->property("stale").toBool());
+        EXPECT_FALSE(enabled("actionResultSave"));
     }
     EXPECT_EQ(platform.count(ScriptedPlatform::Kind::OpenFile), 3);
     EXPECT_EQ(platform.count(ScriptedPlatform::Kind::Error), 0);
