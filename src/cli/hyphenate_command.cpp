@@ -46,7 +46,6 @@ int HyphenateCommand(const std::vector<std::string>& rawArgs) {
     dictionaries::DictionaryState state(DictDirOption(args));
     state.openLanguage(language);
     PrintLoadWarning(state);
-    state.logAllowed = logFile.has_value();
 
     const text::CodePage& codePage = *dictionaries::LanguageInfoOf(language).codePage;
     const std::string inputName =

@@ -24,7 +24,9 @@ MissingDictionaryError Unopenable(Language l, DictFile kind, const IoError& e,
 
 } // namespace
 
-DictionaryState::DictionaryState(std::filesystem::path folder) : folder_(std::move(folder)) {}
+DictionaryState::DictionaryState(std::filesystem::path folder,
+                                 std::chrono::milliseconds compileWait)
+    : folder_(std::move(folder)), compileWait_(compileWait) {}
 
 std::filesystem::path DictionaryState::pathOf(Language l, DictFile file) const {
     return folder_ / FileName(l, file);
@@ -40,7 +42,7 @@ void DictionaryState::checkStartupFiles() {
             try {
                 CheckReadable(pathOf(l, kind));
             } catch (const IoError& e) {
-                startupFailed = true;
+                startupFailed_ = true;
                 throw Unopenable(l, kind, e, folder_);
             }
         }
@@ -75,7 +77,7 @@ void DictionaryState::loadMainDictionary() {
     try {
         data = ReadWholeFile(pathOf(DictFile::MainCompiled));
     } catch (const IoError& e) {
-        startupFailed = true;
+        startupFailed_ = true;
         throw Unopenable(currentLanguage_, DictFile::MainCompiled, e, folder_);
     }
     DecodedRecords decoded = DecodeRecords(data);
@@ -170,12 +172,12 @@ CompileSettings DictionaryState::compileSettings(RecordWidth width) const {
     settings.width = width;
     // A compiled file the state has loaded is replaced only while it is there.
     settings.targetMustExist = true;
-    settings.lockWait = compileWait;
+    settings.lockWait = compileWait_;
     return settings;
 }
 
 void DictionaryState::release() {
-    if (startupFailed)
+    if (startupFailed_)
         return;
     patterns_.clear();
     patterns_.shrink_to_fit();

@@ -140,16 +140,14 @@ void TrimInPlace(std::string& text) {
     text.erase(0, head);
 }
 
-// Before the first word: whether this run may log, and the progress range, one step a token.
-void StartRun(std::string_view trimmed, dictionaries::DictionaryState& state, bool logEnabled,
-              RunObserver* observer) {
+// Before the first word: whether this run logs, and the progress range, one step a token.
+bool StartRun(std::string_view trimmed, bool logEnabled, RunObserver* observer) {
     const bool tooLong = trimmed.size() > kLogTextLimit;
-    if (tooLong || !logEnabled)
-        state.logAllowed = false;
-    if (tooLong && observer)
+    if (tooLong && logEnabled && observer)
         observer->information(kTooLongForLogMessage);
     if (observer && observer->showsProgress())
         observer->progressRange(0, static_cast<int>(CountTokens(trimmed)) - 1);
+    return logEnabled && !tooLong;
 }
 
 // A run over `inputText`; with `foreign`, its placeholders stand for those characters in order and
@@ -188,10 +186,10 @@ RunResult Run(std::string_view inputText, const std::vector<std::string>& foreig
     }
     const std::size_t leadingTrim = static_cast<std::size_t>(trimmed.data() - inputText.data());
 
-    StartRun(trimmed, state, logEnabled, observer);
+    const bool logging = StartRun(trimmed, logEnabled, observer);
 
     const WordContext context = WordContext::From(state);
-    LogLines* log = state.logAllowed ? &result.log : nullptr;
+    LogLines* log = logging ? &result.log : nullptr;
     Reserve(result, trimmed.size(), model);
     text::DividedRun& run = result.divided;
     std::string& pane = result.resultText;
@@ -228,7 +226,6 @@ RunResult Run(std::string_view inputText, const std::vector<std::string>& foreig
         run.foreign = foreign;
     TrimInPlace(pane);
     pane += text::kCrLf;
-    state.logAllowed = true;
     return result;
 }
 

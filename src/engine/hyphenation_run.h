@@ -56,9 +56,9 @@ std::size_t LineNumberAt(std::string_view text, std::size_t offset);
 // only the pane's text it writes from it.
 enum class RunModel { Dropped, Kept };
 
-// A whole run over the input pane's text (lines joined by CR LF): trims it, decides the log
-// (reading and setting state.logAllowed), divides every token's word and joins the results with
-// the separators of the input.
+// A whole run over the input pane's text (lines joined by CR LF): trims it, divides every token's
+// word and joins the results with the separators of the input. With `logEnabled` it logs every
+// word's matches, unless the text is longer than kLogTextLimit (the observer is told so).
 RunResult RunHyphenation(std::string_view inputText, dictionaries::DictionaryState& state,
                          bool logEnabled, RunObserver* observer = nullptr,
                          RunModel model = RunModel::Dropped);

@@ -526,13 +526,6 @@ void MainWindow::onFirstActivation() {
     updateCaption();
     checkLanguageButton(state_.currentLanguage());
     inputPane_->setFocus();
-    if (!state_.logAllowed) {
-        // Nothing enables these again: the log and the main dictionary's maintenance stay out of
-        // reach for the rest of the session.
-        actionShowLog_->setEnabled(false);
-        actionMainDictionaryRebuild_->setEnabled(false);
-        actionMainDictionaryInfo_->setEnabled(false);
-    }
 }
 
 void MainWindow::checkLanguageButton(Language language) {
@@ -582,7 +575,9 @@ bool MainWindow::undoClear() {
 
 void MainWindow::onLogToggled() {
     // The check mark has already been inverted by the action itself.
-    state_.logAllowed = false;
+    logList_->setVisible(actionShowLog_->isChecked());
+    if (!actionShowLog_->isChecked())
+        logList_->clear();
 }
 
 void MainWindow::showAboutDialog() {
@@ -613,7 +608,7 @@ void MainWindow::runHyphenation() {
     const text::CodePageText input = PaneToCore(PaneText(*inputPane_), codePage);
     WindowRunObserver observer(this, platform_, progressBar_);
     const engine::RunResult run =
-        engine::RunHyphenation(input, state_, actionShowLog_->isEnabled(), &observer);
+        engine::RunHyphenation(input, state_, actionShowLog_->isChecked(), &observer);
 
     // The log lines written before a stop stay as well.
     for (const std::string& line : run.log) {
@@ -649,7 +644,6 @@ void MainWindow::tellLongWords(std::string_view input, const std::vector<engine:
 }
 
 void MainWindow::closeForMissingDictionary(const dictionaries::MissingDictionaryError& error) {
-    state_.startupFailed = true;
     platform_.error(this, MissingDictionaryText(error));
     close();
     QCoreApplication::exit(0);

@@ -78,7 +78,7 @@ public:
     void setDialogs(const MainWindowDialogs& dialogs) { dialogs_ = dialogs; }
     const MainWindowDialogs& dialogs() const { return dialogs_; }
 
-    bool startupFailed() const { return state_.startupFailed; }
+    bool startupFailed() const { return state_.startupFailed(); }
     dictionaries::DictionaryState& state() { return state_; }
     Platform& platform() { return platform_; }
 
@@ -154,8 +154,7 @@ private:
     // Brings back the text of both panes as it was before Clear; false when there is none.
     bool undoClear();
 
-    // Puts the caption, the radio button and the focus in place for the first activation and
-    // disables the log and main-dictionary items while logging is not allowed.
+    // Puts the caption, the radio button and the focus in place for the first activation.
     void onFirstActivation();
     void updateCaption();
     // Checks the radio button of the language.

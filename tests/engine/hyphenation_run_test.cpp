@@ -125,41 +125,31 @@ TEST_F(Run, ProgressRunsOverTheTokens) {
     EXPECT_EQ(observer.positions, (std::vector<int>{0, 1, 2}));
 }
 
-TEST_F(Run, LogIsWrittenOnlyWhenAllowedAndTheTextIsShortEnough) {
-    // Not allowed before a normal end; a normal end allows it.
-    EXPECT_TRUE(run("мама", true).log.empty());
-    EXPECT_TRUE(state.logAllowed);
-    EXPECT_EQ(run("мама", true).log.size(), 4u);
-    // A disabled log menu item clears it.
-    EXPECT_TRUE(run("мама", false).log.empty());
-    EXPECT_TRUE(state.logAllowed); // set again at the end
-    EXPECT_TRUE(run("мама", false).log.empty());
-
-    std::string exactly(16384, 'x');
-    exactly.replace(0, 4, "ok ");
-    state.logAllowed = true;
-    run(exactly, true);
-    EXPECT_TRUE(observer.messages.empty());
-    EXPECT_TRUE(state.logAllowed);
-
+TEST_F(Run, LogIsWrittenWhenEnabledAndTheTextIsShortEnough) {
+    const std::string exactly = "мама " + std::string(16384 - 5, 'x'); // 16384 bytes in the core
     std::string longer = "мама";
     for (int i = 0; i < 8190; ++i)
         longer += " x";
     longer += "y";
     ASSERT_EQ(W(longer).size(), 16385u);
-    state.logAllowed = true;
-    RunResult r = run(longer, true);
-    EXPECT_EQ(observer.messages, (std::vector<std::string>{std::string(kTooLongForLogMessage)}));
-    EXPECT_TRUE(r.log.empty());
-}
-
-TEST_F(Run, EmptyRunsLeaveTheLogFlagAsTheyFoundIt) {
-    state.logAllowed = true;
-    EXPECT_EQ(run(" \r\n", true).status, RunStatus::EmptyAfterTrim);
-    EXPECT_TRUE(state.logAllowed);
-    state.logAllowed = false;
-    EXPECT_EQ(run(" \r\n", true).status, RunStatus::EmptyAfterTrim);
-    EXPECT_FALSE(state.logAllowed);
+    const struct {
+        std::string text;
+        bool enabled;
+        bool logged;
+        bool toldTooLong;
+    } cases[] = {
+        {"мама", true, true, false}, // the first run of a session logs too
+        {"мама", false, false, false}, {exactly, true, true, false},
+        {longer, true, false, true},   {longer, false, false, false}, // nothing to give up
+    };
+    for (const auto& c : cases) {
+        observer.messages.clear();
+        RunResult r = run(c.text, c.enabled);
+        EXPECT_EQ(!r.log.empty(), c.logged) << c.text.size() << " " << c.enabled;
+        EXPECT_EQ(observer.messages.size(), c.toldTooLong ? 1u : 0u) << c.text.size();
+    }
+    // Per word: the patterns that matched, the word's weights, then the rule.
+    EXPECT_EQ(run("мама", true).log.size(), 4u);
 }
 
 TEST_F(Run, AnExceptionsFileThatCannotBeReadStopsTheRun) {
@@ -169,7 +159,6 @@ TEST_F(Run, AnExceptionsFileThatCannotBeReadStopsTheRun) {
     EXPECT_EQ(r.status, RunStatus::IoFailure);
     EXPECT_EQ(r.ioCode, 2);
     EXPECT_TRUE(r.resultText.empty());
-    EXPECT_FALSE(state.logAllowed);
 }
 
 TEST_F(Run, SameTextTwiceGivesTheSameResultInEveryLanguage) {

@@ -32,7 +32,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool log = (data[0] & 8) != 0;
     const std::string_view text = fuzz::AsText(data + 1, size - 1);
 
-    state.logAllowed = true;
     engine::RunResult run =
         engine::RunHyphenation(text, state, log, nullptr, engine::RunModel::Kept);
     FUZZ_CHECK(run.status != engine::RunStatus::IoFailure);
