@@ -30,6 +30,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -322,6 +323,9 @@ void MainWindow::buildFileMenu(QMenuBar& bar) {
     actionExceptionsEdit_ = AddMenuItem(
         file, "&Edit custom dictionary", "actionExceptionsEdit", Qt::CTRL | Qt::Key_E, this,
         guarded("edit the dictionary of exceptions", &MainWindow::editExceptions));
+    actionWordFix_ =
+        AddMenuItem(file, "Fi&x the division of a word\u2026", "actionWordFix", Qt::Key_F2, this,
+                    guarded("fix the word", &MainWindow::fixWordInResult));
     actionSourceOpen_ = AddMenuItem(file, "&Open source", "actionSourceOpen", Qt::CTRL | Qt::Key_O,
                                     this, guarded("open the file", &MainWindow::openSource));
     buildReopenMenu(*file);
@@ -485,6 +489,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                     [this, file = DroppedFile(drop->mimeData())] { openFile(file); })();
         return true;
     }
+    case QEvent::MouseButtonDblClick:
+        if (watched == resultPane_->viewport()) {
+            // The cursor goes to the word first, then the word is fixed.
+            resultPane_->setTextCursor(resultPane_->cursorForPosition(
+                static_cast<QMouseEvent*>(event)->position().toPoint()));
+            guarded("fix the word", &MainWindow::fixWordInResult)();
+            return true;
+        }
+        break;
     case QEvent::ShortcutOverride:
     case QEvent::KeyPress:
         if (IsUndoKey(event) && cleared_) {
@@ -563,8 +576,13 @@ void MainWindow::clearPanes() {
 }
 
 bool MainWindow::undoClear() {
-    if (!cleared_)
-        return false;
+    if (!cleared_) {
+        // A word fixed in the result pane, else nothing.
+        if (!resultPane_->document()->isUndoAvailable())
+            return false;
+        resultPane_->document()->undo();
+        return true;
+    }
     const ClearedPanes cleared = std::move(*cleared_);
     cleared_.reset();
     ShowPaneText(*inputPane_, cleared.input);

@@ -100,6 +100,11 @@ public:
     // Starts a run for the current language: a beep when the input pane is empty.
     void startHyphenation();
 
+    // The word at the result pane's cursor, divided anew in the entry dialog, saved as an
+    // exception of the current language and put in place (Ctrl+Z takes the pane's change back;
+    // the exception stays). Double-click or F2. Defined in main_window_word_fix.cpp.
+    void fixWordInResult();
+
 public slots:
     void openSource();
     void clearPanes();
@@ -177,6 +182,8 @@ private:
     // offers it.
     void offerLanguageOfTheLetters(const text::CodePageText& input, std::string_view resultText);
     void takeSuggestedLanguage();
+    // The entry joins the current language's exceptions list, which is saved and compiled.
+    bool saveFixedWord(const std::string& entry);
     void switchLanguage(dictionaries::Language language);
     // A language other than the required four whose compiled files cannot be opened: its button
     // is disabled and the user told which file is missing. False when it is available.
@@ -239,6 +246,7 @@ private:
 
     QAction* actionHyphenate_ = nullptr;
     QAction* actionExceptionsEdit_ = nullptr;
+    QAction* actionWordFix_ = nullptr;
     QAction* actionSourceOpen_ = nullptr;
     QAction* actionResultSave_ = nullptr;
     QAction* actionExportScore_ = nullptr;

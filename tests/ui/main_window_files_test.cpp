@@ -20,22 +20,27 @@
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTest>
+#include <QTextCursor>
 #include <QUrl>
 #include <functional>
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace cantiva::ui {
 namespace {
 
 using dictionaries::Language;
+using test_support::Child;
 using test_support::ScriptedPlatform;
 using test_support::W;
 
@@ -198,6 +203,59 @@ TEST_F(MainWindowFilesTest, AnUndividedTextInAnotherAlphabetOffersItsLanguage) {
         EXPECT_EQ(window->state().currentLanguage(), c.offered);
         EXPECT_FALSE(offer->isVisible());
     }
+}
+
+TEST_F(MainWindowFilesTest, AWordFixedInTheResultBecomesAnExceptionTheNextRunUses) {
+    open();
+    ExceptionEntryDialog entry(platform, window.get());
+    window->setDialogs({.entryDialog = &entry});
+    QString typed;
+    QString offered; // what the dialog showed
+    platform.onModal = [&](QDialog& dialog) {
+        if (&dialog == &entry) {
+            offered = Child<QLineEdit>(entry, "entryEdit")->text();
+            Child<QLineEdit>(entry, "entryEdit")->setText(typed);
+            Child<QPushButton>(entry, "okButton")->click();
+        }
+        return dialog.result();
+    };
+    const struct {
+        const char* how;
+        const char* offered; // as the run divided it
+        const char* typed;
+        bool saveAnswer;
+        const char* pane;   // the result pane afterwards
+        const char* source; // the exceptions list afterwards
+    } cases[] = {
+        {"F2", "Ма-ма", "мам-а", false, "Ма-ма, ма-ма\n", ""}, // not saved: nothing changes
+        {"F2", "Ма-ма", "мм-а", true, "Ма-ма, ма-ма\n", ""},   // refused by the entry rules
+        {"double-click", "Ма-ма", "Мам-а", true, "Мам-а, ма-ма\n", "Мам-а"},
+        // The run divides by it now; a new fix of the same word (sung whole) takes its place.
+        {"F2", "Мам-а", "мама", true, "мама, мам-а\n", "мама"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        run(Q("Мама, мама"));
+        typed = Q(c.typed);
+        platform.yesNoAnswers = {c.saveAnswer};
+        QTextCursor cursor = result()->textCursor();
+        cursor.setPosition(2);
+        result()->setTextCursor(cursor);
+        if (std::string_view(c.how) == "F2")
+            action("actionWordFix")->trigger();
+        else
+            QTest::mouseDClick(result()->viewport(), Qt::LeftButton, {},
+                               result()->cursorRect(cursor).center());
+        EXPECT_EQ(offered, Q(c.offered));
+        EXPECT_EQ(result()->toPlainText(), Q(c.pane));
+        EXPECT_EQ(folder.exists("RHYPHEN.XCP") ? folder.read("RHYPHEN.XCP") : "", W(c.source));
+    }
+    // Ctrl+Z takes back the fix in the pane; the exception stays.
+    action("actionUndoClear")->trigger();
+    EXPECT_EQ(result()->toPlainText(), Q("Мам-а, мам-а\n"));
+    EXPECT_EQ(folder.read("RHYPHEN.XCP"), W("мама"));
+    run(Q("Мама"));
+    EXPECT_EQ(result()->toPlainText(), Q("Мама\n"));
 }
 
 // Text shown in the user's display: no mojibake of UTF-8 read as Latin-1 or Windows-1252
