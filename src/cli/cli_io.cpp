@@ -1,21 +1,34 @@
 #include "cli/cli_io.h"
 
+#include "dictionaries/dictionary_folders.h"
+#include "dictionaries/shipped_updates.h"
 #include "io/file_io.h"
 #include "io/io_error.h"
+#include "text/text_encoding.h"
 
+#include <filesystem>
 #include <iostream>
 #include <iterator>
 #include <unistd.h>
 
 namespace cantiva::cli {
 
-Encoding EncodingOption(const Arguments& args) {
-    std::string e = args.valueOr("--encoding", "utf-8");
+Encoding EncodingOption(const Arguments& args, std::string_view fallback) {
+    std::string e = args.valueOr("--encoding", std::string(fallback));
+    if (e == "auto")
+        return Encoding::Auto;
     if (e == "utf-8")
         return Encoding::Utf8;
     if (e == "cp1251")
         return Encoding::Cp1251;
+    if (e == "cp1252")
+        return Encoding::Cp1252;
     throw UsageError("unknown encoding " + e);
+}
+
+bool IsByteExact(Encoding encoding, const text::CodePage& codePage) {
+    return (encoding == Encoding::Cp1251 && codePage.name() == text::kWindows1251.name()) ||
+           (encoding == Encoding::Cp1252 && codePage.name() == text::kWindows1252.name());
 }
 
 dictionaries::Language LanguageOption(const Arguments& args) {
@@ -26,7 +39,26 @@ dictionaries::Language LanguageOption(const Arguments& args) {
 }
 
 std::string DictDirOption(const Arguments& args) {
-    return args.valueOr("--dict-dir", ".");
+    if (std::optional<std::string> named = args.value("--dict-dir"))
+        return *named;
+    if (dictionaries::HoldsDictionaries("."))
+        return ".";
+    const std::filesystem::path user = dictionaries::UserDictionaryFolder();
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (const auto shipped = dictionaries::ShippedDictionaryFolder(program.parent_path(),
+                                                                   CANTIVA_SHIPPED_RELATIVE)) {
+        try {
+            const auto report = dictionaries::UpdateFromShipped(*shipped, user);
+            const std::string newer = dictionaries::NewerShippedNotice(report, user);
+            if (!newer.empty())
+                PrintMessage(newer);
+        } catch (const IoError& e) {
+            // The folder is used with what it holds; a missing file is told when it is needed.
+            PrintFailure(DescribeIoError(e));
+        }
+    }
+    return user.string();
 }
 
 std::string ReadInput(const std::optional<std::string>& file) {
@@ -35,10 +67,27 @@ std::string ReadInput(const std::optional<std::string>& file) {
     return ReadAll(STDIN_FILENO);
 }
 
-text::CodePageText DecodeInput(std::string bytes, Encoding encoding,
-                               const text::CodePage& codePage) {
-    if (encoding == Encoding::Cp1251)
+text::CodePageText DecodeInput(std::string bytes, Encoding encoding, const text::CodePage& codePage,
+                               std::string_view inputName) {
+    if (IsByteExact(encoding, codePage))
         return {std::move(bytes), {}};
+    switch (encoding) {
+    case Encoding::Auto: {
+        const std::optional<text::DecodedText> decoded = text::DecodeTextFile(bytes, codePage);
+        if (!decoded)
+            throw NotTextError(std::string(inputName) +
+                               " is not a text file: it holds NUL bytes and is not UTF-16");
+        return text::Utf8ToCodePage(decoded->utf8, codePage);
+    }
+    case Encoding::Cp1251:
+        return text::Utf8ToCodePage(text::DecodeTextAs(bytes, text::TextEncoding::Windows1251).utf8,
+                                    codePage);
+    case Encoding::Cp1252:
+        return text::Utf8ToCodePage(text::DecodeTextAs(bytes, text::TextEncoding::Windows1252).utf8,
+                                    codePage);
+    case Encoding::Utf8:
+        break;
+    }
     std::string_view utf8 = bytes;
     if (utf8.starts_with(text::kUtf8Bom))
         utf8.remove_prefix(text::kUtf8Bom.size());
@@ -48,6 +97,15 @@ text::CodePageText DecodeInput(std::string bytes, Encoding encoding,
 std::string DecodeInputAsUtf8(std::string bytes, Encoding encoding) {
     if (encoding == Encoding::Cp1251)
         return text::Cp1251ToUtf8(bytes);
+    if (encoding == Encoding::Cp1252)
+        return text::DecodeTextAs(bytes, text::TextEncoding::Windows1252).utf8;
+    if (encoding == Encoding::Auto) {
+        std::optional<text::DecodedText> decoded = text::DecodeTextFile(bytes, text::kWindows1251);
+        if (!decoded)
+            throw NotTextError(
+                "the input is not a text file: it holds NUL bytes and is not UTF-16");
+        return std::move(decoded->utf8);
+    }
     if (std::string_view(bytes).starts_with(text::kUtf8Bom))
         bytes.erase(0, text::kUtf8Bom.size());
     if (!text::IsValidUtf8(bytes))
@@ -57,7 +115,7 @@ std::string DecodeInputAsUtf8(std::string bytes, Encoding encoding) {
 
 std::string EncodeOutput(std::string_view bytes, const std::vector<std::string>& foreign,
                          Encoding encoding, const text::CodePage& codePage) {
-    if (encoding == Encoding::Cp1251)
+    if (IsByteExact(encoding, codePage))
         return std::string(bytes);
     return text::CodePageToUtf8(bytes, foreign, codePage);
 }
@@ -72,6 +130,17 @@ void PrintMessage(std::string_view message) {
 
 void PrintFailure(std::string_view message) {
     std::cerr << "cantiva-cli: " << message << '\n';
+}
+
+void PrintLongWordWarning(std::string_view input, const std::vector<engine::LongWord>& words) {
+    if (words.empty())
+        return;
+    std::string message = "line " + std::to_string(engine::LineNumberAt(input, words[0].start)) +
+                          ": a word longer than " + std::to_string(engine::kMaxWordLength) +
+                          " letters is left whole";
+    if (words.size() > 1)
+        message += " (and " + std::to_string(words.size() - 1) + " more after it)";
+    PrintFailure(message);
 }
 
 void PrintLoadWarning(dictionaries::DictionaryState& state) {

@@ -19,6 +19,7 @@ std::optional<DividedInput> DivideInputWhenAsked(const Arguments& args, std::str
     const text::CodePageText input = DecodeInput(std::move(bytes), encoding, codePage);
     const engine::RunResult run =
         engine::RunHyphenation(input, state, false, nullptr, engine::RunModel::Kept);
+    PrintLongWordWarning(input.bytes, run.longWords);
 
     DividedInput divided;
     divided.language = language;
@@ -30,10 +31,6 @@ std::optional<DividedInput> DivideInputWhenAsked(const Arguments& args, std::str
             text::CodePageToUtf8(text::PaneTextOf(run.divided, "\xA0"), input.foreign, codePage);
         break;
     case engine::RunStatus::EmptyAfterTrim:
-        break;
-    case engine::RunStatus::WordTooLong:
-        PrintMessage(engine::kWordTooLongMessage);
-        divided.status = exit_status::kStopped;
         break;
     case engine::RunStatus::IoFailure:
         PrintFailure(DescribeIoError(

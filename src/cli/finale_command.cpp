@@ -12,15 +12,19 @@ int FinaleCommand(const std::vector<std::string>& rawArgs) {
     const bool bindDashes = !args.flag("--no-bind-dashes");
 
     std::string input = ReadInput(args.file());
+    Encoding inputEncoding = encoding;
     // With --lang the input is plain text: divided here, two words on one note bound by 0xA0.
     if (auto divided = DivideInputWhenAsked(args, input, encoding)) {
         if (divided->status != exit_status::kDone)
             return divided->status;
-        input = encoding == Encoding::Utf8
-                    ? divided->finaleUtf8
-                    : EncodeOutput(text::Utf8ToCp1251(divided->finaleUtf8).bytes, {}, encoding);
+        if (IsByteExact(encoding, text::kWindows1251)) {
+            input = text::Utf8ToCp1251(divided->finaleUtf8).bytes;
+        } else {
+            input = divided->finaleUtf8;
+            inputEncoding = Encoding::Utf8;
+        }
     }
-    text::Cp1251Text pane = DecodeInput(std::move(input), encoding);
+    text::Cp1251Text pane = DecodeInput(std::move(input), inputEncoding);
     // A blank pane exports nothing, as in the window.
     if (exporting::IsBlankPane(pane.bytes))
         return exit_status::kDone;

@@ -39,28 +39,29 @@ std::string CrLfToLf(std::string_view s) {
 
 int HyphenateCommand(const std::vector<std::string>& rawArgs) {
     Arguments args(rawArgs, {"--lang", "--dict-dir", "--encoding", "--log"}, {"--lf"});
-    const Encoding encoding = EncodingOption(args);
+    const Encoding encoding = EncodingOption(args, "auto");
     const dictionaries::Language language = LanguageOption(args);
     const std::optional<std::string> logFile = args.value("--log");
 
     dictionaries::DictionaryState state(DictDirOption(args));
     state.openLanguage(language);
     PrintLoadWarning(state);
-    state.logAllowed = logFile.has_value();
 
     const text::CodePage& codePage = *dictionaries::LanguageInfoOf(language).codePage;
-    text::CodePageText input = DecodeInput(ReadInput(args.file()), encoding, codePage);
+    const std::string inputName =
+        args.file() && *args.file() != "-" ? *args.file() : "standard input";
+    text::CodePageText input = DecodeInput(ReadInput(args.file()), encoding, codePage, inputName);
     LogNoticeObserver observer(logFile.has_value());
     engine::RunResult run = engine::RunHyphenation(input, state, logFile.has_value(), &observer);
 
+    PrintLongWordWarning(input.bytes, run.longWords);
     // The input is not needed any more: a large text is held twice at most (result and output).
     std::string().swap(input.bytes);
 
     int status = exit_status::kStopped;
     switch (run.status) {
     case engine::RunStatus::Done:
-        if (encoding == Encoding::Utf8)
-            run.resultText = EncodeOutput(run.resultText, input.foreign, encoding, codePage);
+        run.resultText = EncodeOutput(run.resultText, input.foreign, encoding, codePage);
         if (args.flag("--lf"))
             run.resultText = CrLfToLf(run.resultText);
         WriteStdout(run.resultText);
@@ -68,9 +69,6 @@ int HyphenateCommand(const std::vector<std::string>& rawArgs) {
         break;
     case engine::RunStatus::EmptyAfterTrim:
         status = exit_status::kDone;
-        break;
-    case engine::RunStatus::WordTooLong:
-        PrintMessage(engine::kWordTooLongMessage);
         break;
     case engine::RunStatus::IoFailure:
         // Only the exceptions lookup reads a file during the run.

@@ -40,7 +40,8 @@ const CommandEntry kCommands[] = {
 
 constexpr const char* kUsage =
     "usage: cantiva-cli hyphenate [--lang ru|en|la|us|de|fr|it|es] [--dict-dir DIR]\n"
-    "                             [--encoding utf-8|cp1251] [--log FILE] [--lf] [FILE]\n"
+    "                             [--encoding auto|utf-8|cp1251|cp1252] [--log FILE] [--lf]\n"
+    "                             [FILE]\n"
     "       cantiva-cli compile   [--lang L] [--dict-dir DIR] [--main] [--exceptions]\n"
     "       cantiva-cli info      [--lang L] [--dict-dir DIR] [--exceptions]\n"
     "       cantiva-cli score     [--mode input|output] [--hyphen dash|extender]\n"
@@ -59,6 +60,11 @@ constexpr const char* kUsage =
     "With --lang, score, finale, lilypond, gabc and lay divide a plain text themselves; without\n"
     "it they read a divided text.\n";
 
+// Wrong usage is one line; the whole usage is a --help away.
+void PrintUsageError(const std::string& what) {
+    std::cerr << "cantiva-cli: " << what << " (try cantiva-cli --help)\n";
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -68,17 +74,25 @@ int main(int argc, char** argv) {
         (args.empty() ? std::cerr : std::cout) << kUsage;
         return args.empty() ? cli::exit_status::kUsage : cli::exit_status::kDone;
     }
+    if (args[0] == "--version") {
+        std::cout << "cantiva-cli " CANTIVA_VERSION "\n";
+        return cli::exit_status::kDone;
+    }
     for (const CommandEntry& command : kCommands) {
         if (args[0] != command.name)
             continue;
         try {
             return command.run(std::vector<std::string>(args.begin() + 1, args.end()));
         } catch (const cli::UsageError& e) {
-            std::cerr << "cantiva-cli: " << e.what() << '\n' << kUsage;
+            PrintUsageError(e.what());
             return cli::exit_status::kUsage;
         } catch (const dictionaries::MissingDictionaryError& e) {
             cli::PrintMessage(e.what());
+            cli::PrintFailure(dictionaries::LookedInText(e) + " (--dict-dir names another folder)");
             return cli::exit_status::kMissingDictionary;
+        } catch (const cli::NotTextError& e) {
+            cli::PrintFailure(e.what());
+            return cli::exit_status::kStopped;
         } catch (const notation::ScoreError& e) {
             cli::PrintMessage(e.what());
             return cli::exit_status::kStopped;
@@ -102,6 +116,6 @@ int main(int argc, char** argv) {
             return cli::exit_status::kStopped;
         }
     }
-    std::cerr << "cantiva-cli: unknown command " << args[0] << '\n' << kUsage;
+    PrintUsageError("unknown command " + args[0]);
     return cli::exit_status::kUsage;
 }

@@ -66,6 +66,7 @@ int ScoreCommand(const std::vector<std::string>& rawArgs) {
     }
 
     std::string input = ReadInput(args.file());
+    Encoding inputEncoding = encoding;
     if (!dictionaries::LanguageInfoOf(LanguageOption(args)).scoreMacro) {
         PrintMessage(exporting::kScoreMacroLanguageMessage);
         return exit_status::kStopped;
@@ -74,11 +75,14 @@ int ScoreCommand(const std::vector<std::string>& rawArgs) {
     if (auto divided = DivideInputWhenAsked(args, input, encoding)) {
         if (divided->status != exit_status::kDone)
             return divided->status;
-        input = encoding == Encoding::Utf8
-                    ? divided->paneUtf8
-                    : EncodeOutput(text::Utf8ToCp1251(divided->paneUtf8).bytes, {}, encoding);
+        if (IsByteExact(encoding, text::kWindows1251)) {
+            input = text::Utf8ToCp1251(divided->paneUtf8).bytes;
+        } else {
+            input = divided->paneUtf8;
+            inputEncoding = Encoding::Utf8;
+        }
     }
-    text::Cp1251Text pane = DecodeInput(std::move(input), encoding);
+    text::Cp1251Text pane = DecodeInput(std::move(input), inputEncoding);
     // A blank pane exports nothing, as in the window.
     if (exporting::IsBlankPane(pane.bytes))
         return exit_status::kDone;

@@ -15,15 +15,18 @@ namespace cantiva::dictionaries {
 namespace {
 
 // "Cannot find" only when the file is not there; a file that is there but unreadable says so.
-MissingDictionaryError Unopenable(Language l, DictFile kind, const IoError& e) {
+MissingDictionaryError Unopenable(Language l, DictFile kind, const IoError& e,
+                                  const std::filesystem::path& folder) {
     if (e.code() == io_code::kFileNotFound)
-        return MissingDictionaryError(FileName(l, kind));
-    return MissingDictionaryError(FileName(l, kind), IoErrorMessage(e.code()));
+        return MissingDictionaryError(FileName(l, kind), {}, folder);
+    return MissingDictionaryError(FileName(l, kind), IoErrorMessage(e.code()), folder);
 }
 
 } // namespace
 
-DictionaryState::DictionaryState(std::filesystem::path folder) : folder_(std::move(folder)) {}
+DictionaryState::DictionaryState(std::filesystem::path folder,
+                                 std::chrono::milliseconds compileWait)
+    : folder_(std::move(folder)), compileWait_(compileWait) {}
 
 std::filesystem::path DictionaryState::pathOf(Language l, DictFile file) const {
     return folder_ / FileName(l, file);
@@ -39,8 +42,8 @@ void DictionaryState::checkStartupFiles() {
             try {
                 CheckReadable(pathOf(l, kind));
             } catch (const IoError& e) {
-                startupFailed = true;
-                throw Unopenable(l, kind, e);
+                startupFailed_ = true;
+                throw Unopenable(l, kind, e, folder_);
             }
         }
     }
@@ -74,8 +77,8 @@ void DictionaryState::loadMainDictionary() {
     try {
         data = ReadWholeFile(pathOf(DictFile::MainCompiled));
     } catch (const IoError& e) {
-        startupFailed = true;
-        throw Unopenable(currentLanguage_, DictFile::MainCompiled, e);
+        startupFailed_ = true;
+        throw Unopenable(currentLanguage_, DictFile::MainCompiled, e, folder_);
     }
     DecodedRecords decoded = DecodeRecords(data);
     patterns_ = std::move(decoded.records);
@@ -169,12 +172,12 @@ CompileSettings DictionaryState::compileSettings(RecordWidth width) const {
     settings.width = width;
     // A compiled file the state has loaded is replaced only while it is there.
     settings.targetMustExist = true;
-    settings.lockWait = compileWait;
+    settings.lockWait = compileWait_;
     return settings;
 }
 
 void DictionaryState::release() {
-    if (startupFailed)
+    if (startupFailed_)
         return;
     patterns_.clear();
     patterns_.shrink_to_fit();

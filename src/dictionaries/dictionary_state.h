@@ -18,19 +18,21 @@
 namespace cantiva::dictionaries {
 
 // The program-wide dictionary state: the current language, the loaded main dictionary with its
-// letter index tables and search index, the loaded exceptions, and the two flags of a run. The
-// main window owns one; the command-line front end makes its own.
+// letter index tables and search index, and the loaded exceptions. The main window owns one; the
+// command-line front end makes its own.
 //
 // Files are found by their bare names in `folder` (the window passes the current directory).
 // Failures: MissingDictionaryError when a compiled main dictionary cannot be opened (the program
 // closes), IoError for every other file failure.
 class DictionaryState {
 public:
-    explicit DictionaryState(std::filesystem::path folder = ".");
+    // Both compiles wait up to `compileWait` for another compile of the folder.
+    explicit DictionaryState(std::filesystem::path folder = ".",
+                             std::chrono::milliseconds compileWait = CompileLock::kDefaultWait);
 
     // The start-up check: every ".PT", then every ".XCD", of the required languages in language
-    // order. Throws MissingDictionaryError naming the first file that cannot be opened (and sets
-    // startupFailed).
+    // order. Throws MissingDictionaryError naming the first file that cannot be opened (and
+    // startupFailed() is true from then on, as after any main dictionary that cannot be opened).
     void checkStartupFiles();
 
     // The first compiled file of `language` (".PT", then ".XCD") that cannot be opened; nothing
@@ -71,7 +73,7 @@ public:
 
     // Compiles the current language's ".TXT" into its ".PT" at width longestPattern (at most 32)
     // and reloads it. On failure nothing loaded changes and the old ".PT" stays.
-    // Both compiles wait up to `compileWait` for another compile of the folder, then throw
+    // Both compiles wait their turn (the constructor's `compileWait`), then throw
     // DictionaryBusyError.
     void rebuildMainDictionary();
 
@@ -86,9 +88,8 @@ public:
     const ExceptionDictionary& exceptions() const { return exceptions_; }
     const std::vector<std::string>& exceptionTexts() const { return exceptions_.texts(); }
 
-    bool logAllowed = false;
-    bool startupFailed = false;
-    std::chrono::milliseconds compileWait = CompileLock::kDefaultWait;
+    // A compiled main dictionary could not be opened: the program closes.
+    bool startupFailed() const { return startupFailed_; }
 
     std::filesystem::path pathOf(DictFile file) const;
     std::filesystem::path pathOf(Language l, DictFile file) const;
@@ -106,6 +107,8 @@ private:
     PatternSearch search_;
     ExceptionDictionary exceptions_;
     std::optional<std::string> loadWarning_;
+    std::chrono::milliseconds compileWait_;
+    bool startupFailed_ = false;
 
     void loadBoth();
 };

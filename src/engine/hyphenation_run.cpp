@@ -7,6 +7,8 @@
 #include "text/cp1251.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <optional>
 
 namespace cantiva::engine {
@@ -38,6 +40,11 @@ public:
         DivideWrittenWord(sink, word, std::span<const std::string>(foreign_).subspan(first, count),
                           context, log);
         next_ += held;
+    }
+
+    // A word written as it is: its placeholders are passed over.
+    void skip(std::string_view word) {
+        next_ += static_cast<std::size_t>(std::count(word.begin(), word.end(), placeholder_));
     }
 
 private:
@@ -105,6 +112,18 @@ public:
         run_.tokens.push_back(token_);
     }
 
+    // A word too long to divide, written as it is. One longer than a token can hold goes in
+    // pieces that nothing separates.
+    void whole(std::string_view word, SeparatorKind separator) {
+        constexpr std::size_t kPiece = std::numeric_limits<std::uint16_t>::max();
+        for (; word.size() > kPiece; word.remove_prefix(kPiece)) {
+            begin(word.substr(0, kPiece)).letters.append(word.substr(0, kPiece));
+            end(SeparatorKind::Hyphen);
+        }
+        begin(word).letters.append(word);
+        end(separator);
+    }
+
 private:
     void joinPrevious(std::string_view next) {
         if (!previous_ || language_.wordJoin == dictionaries::WordJoin::None)
@@ -149,16 +168,14 @@ void TrimInPlace(std::string& text) {
     text.erase(0, head);
 }
 
-// Before the first word: whether this run may log, and the progress range, one step a token.
-void StartRun(std::string_view trimmed, dictionaries::DictionaryState& state, bool logEnabled,
-              RunObserver* observer) {
+// Before the first word: whether this run logs, and the progress range, one step a token.
+bool StartRun(std::string_view trimmed, bool logEnabled, RunObserver* observer) {
     const bool tooLong = trimmed.size() > kLogTextLimit;
-    if (tooLong || !logEnabled)
-        state.logAllowed = false;
-    if (tooLong && observer)
+    if (tooLong && logEnabled && observer)
         observer->information(kTooLongForLogMessage);
     if (observer && observer->showsProgress())
         observer->progressRange(0, static_cast<int>(CountTokens(trimmed)) - 1);
+    return logEnabled && !tooLong;
 }
 
 // A run over `inputText`; with `foreign`, its placeholders stand for those characters in order and
@@ -197,10 +214,10 @@ RunResult Run(std::string_view inputText, const std::vector<std::string>& foreig
     }
     const std::size_t leadingTrim = static_cast<std::size_t>(trimmed.data() - inputText.data());
 
-    StartRun(trimmed, state, logEnabled, observer);
+    const bool logging = StartRun(trimmed, logEnabled, observer);
 
     const WordContext context = WordContext::From(state);
-    LogLines* log = state.logAllowed ? &result.log : nullptr;
+    LogLines* log = logging ? &result.log : nullptr;
     Reserve(result, trimmed.size(), model);
     text::DividedRun& run = result.divided;
     std::string& pane = result.resultText;
@@ -208,26 +225,22 @@ RunResult Run(std::string_view inputText, const std::vector<std::string>& foreig
     ForeignWords foreignWords(foreign, language.codePage->placeholder());
     RunBuilder builder(run, pane, language, model == RunModel::Kept);
     int tokenIndex = 0;
-    bool stopped = false;
     try {
         ForEachToken(trimmed, [&](const WordToken& token) {
-            if (stopped)
-                return;
             std::size_t offset = 0;
             std::string_view word = WordOf(token, offset);
             if (word.size() > kMaxWordLength) {
-                result.status = RunStatus::WordTooLong;
-                result.wordStart = leadingTrim + token.start + offset;
-                result.wordLength = word.size();
-                stopped = true;
-                return;
+                result.longWords.push_back({leadingTrim + token.start + offset, word.size()});
+                foreignWords.skip(word);
+                builder.whole(word, token.separator);
+            } else {
+                WordSink sink = builder.begin(word);
+                if (foreign.empty() && !language.foldsCodePageLetters)
+                    DivideWord(sink, word, context, log);
+                else
+                    foreignWords.divide(sink, word, context, log);
+                builder.end(token.separator);
             }
-            WordSink sink = builder.begin(word);
-            if (foreign.empty() && !language.foldsCodePageLetters)
-                DivideWord(sink, word, context, log);
-            else
-                foreignWords.divide(sink, word, context, log);
-            builder.end(token.separator);
             if (observer)
                 observer->progressPosition(tokenIndex);
             ++tokenIndex;
@@ -237,17 +250,23 @@ RunResult Run(std::string_view inputText, const std::vector<std::string>& foreig
         result.ioCode = e.code();
         return Unfinished(result);
     }
-    if (stopped)
-        return Unfinished(result);
     if (model == RunModel::Kept)
         run.foreign = foreign;
     TrimInPlace(pane);
     pane += text::kCrLf;
-    state.logAllowed = true;
     return result;
 }
 
 } // namespace
+
+std::size_t LineNumberAt(std::string_view text, std::size_t offset) {
+    std::size_t line = 1;
+    const std::size_t end = std::min(offset, text.size());
+    for (std::size_t i = 0; i < end; ++i)
+        if (text[i] == '\n' ? i == 0 || text[i - 1] != '\r' : text[i] == '\r')
+            ++line;
+    return line;
+}
 
 RunResult RunHyphenation(std::string_view inputText, dictionaries::DictionaryState& state,
                          bool logEnabled, RunObserver* observer, RunModel model) {

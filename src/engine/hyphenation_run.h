@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cantiva::engine {
 
@@ -14,8 +15,6 @@ inline constexpr std::size_t kLogTextLimit = 16384;
 inline constexpr std::size_t kMaxWordLength = 32;
 inline constexpr std::string_view kTooLongForLogMessage =
     "Input file is too long. Log will not be displayed";
-inline constexpr std::string_view kWordTooLongMessage =
-    "A word to hyphenate must be less than 33 symbols!";
 
 // What a run tells its window while it works.
 class RunObserver {
@@ -32,8 +31,13 @@ public:
 enum class RunStatus {
     Done,           // resultText holds the result
     EmptyAfterTrim, // nothing to divide: beep
-    WordTooLong,    // kWordTooLongMessage; wordStart/wordLength locate the word in the input
     IoFailure,      // ioCode; the result pane stays as it was
+};
+
+// A word longer than kMaxWordLength: left whole, where it lies in the input.
+struct LongWord {
+    std::size_t start = 0;
+    std::size_t length = 0;
 };
 
 struct RunResult {
@@ -41,18 +45,20 @@ struct RunResult {
     std::string resultText;   // the result text followed by CR LF; its placeholders are the input's
     text::DividedRun divided; // with RunModel::Kept: what resultText shows, and the joins
     LogLines log;
-    std::size_t wordStart = 0;
-    std::size_t wordLength = 0;
+    std::vector<LongWord> longWords; // in input order
     int ioCode = 0;
 };
+
+// The line (from 1) holding `offset` of `text`: CR LF, a lone CR and a lone LF each end a line.
+std::size_t LineNumberAt(std::string_view text, std::size_t offset);
 
 // Whether a run keeps its model of words and cuts (for the notation exports and the lay-on) or
 // only the pane's text it writes from it.
 enum class RunModel { Dropped, Kept };
 
-// A whole run over the input pane's text (lines joined by CR LF): trims it, decides the log
-// (reading and setting state.logAllowed), divides every token's word and joins the results with
-// the separators of the input.
+// A whole run over the input pane's text (lines joined by CR LF): trims it, divides every token's
+// word and joins the results with the separators of the input. With `logEnabled` it logs every
+// word's matches, unless the text is longer than kLogTextLimit (the observer is told so).
 RunResult RunHyphenation(std::string_view inputText, dictionaries::DictionaryState& state,
                          bool logEnabled, RunObserver* observer = nullptr,
                          RunModel model = RunModel::Dropped);

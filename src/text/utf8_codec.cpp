@@ -140,16 +140,4 @@ bool IsValidUtf8(std::string_view s) {
     return true;
 }
 
-bool LooksLikeUtf8(std::string_view s) {
-    if (s.starts_with(kUtf8Bom))
-        return true;
-    bool nonAscii = false;
-    for (char c : s)
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            nonAscii = true;
-            break;
-        }
-    return nonAscii && IsValidUtf8(s);
-}
-
 } // namespace cantiva::text

@@ -48,9 +48,6 @@ void AppendUtf8(std::string& out, char32_t cp);
 // True when `s` is well-formed UTF-8.
 bool IsValidUtf8(std::string_view s);
 
-// True when `s` opens with a UTF-8 byte-order mark, or holds non-ASCII bytes that form valid UTF-8.
-bool LooksLikeUtf8(std::string_view s);
-
 inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 } // namespace cantiva::text

@@ -8,18 +8,9 @@
 
 namespace cantiva::ui {
 
-// One line of the core's Windows-1251 text (a caption, an information line, an exception entry)
-// as a QString, and back; a character Windows-1251 cannot hold is written as its placeholder.
-// Texts of many lines go through pane_codec.h instead.
-inline QString FromCp1251(std::string_view cp1251) {
-    return QString::fromStdString(text::Cp1251ToUtf8(cp1251));
-}
-
-inline std::string ToCp1251(const QString& line) {
-    return text::Utf8ToCp1251(line.toStdString()).bytes;
-}
-
-// The same in the code page of a language's dictionaries.
+// One line of the core's 8-bit text (a caption, an information line, an exception entry) in the
+// code page of a language's dictionaries, as a QString, and back; a character the code page
+// cannot hold is written as its placeholder. Texts of many lines go through pane_codec.h instead.
 inline QString FromCodePage(std::string_view bytes, const text::CodePage& codePage) {
     return QString::fromStdString(text::CodePageToUtf8(bytes, {}, codePage));
 }

@@ -13,20 +13,9 @@ namespace cantiva::ui {
 
 std::optional<std::filesystem::path> ShippedDictionaryFolder(const QString& programFolder,
                                                              const QString& relativeToProgram) {
-    const QString named = qEnvironmentVariable("CANTIVA_SHIPPED_DICTIONARIES");
-    if (!named.isEmpty())
-        return std::filesystem::path(QFile::encodeName(named).toStdString());
-    const QString installed = QDir(programFolder).filePath(relativeToProgram);
-    if (QFileInfo(installed).isDir())
-        return std::filesystem::path(QFile::encodeName(QDir::cleanPath(installed)).toStdString());
-    return std::nullopt;
-}
-
-std::filesystem::path UserDictionaryFolder() {
-    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
-    if (dataHome.startsWith('/'))
-        return std::filesystem::path(dataHome.toStdString()) / "cantiva";
-    return std::filesystem::path(qgetenv("HOME").toStdString()) / ".local/share/cantiva";
+    return dictionaries::ShippedDictionaryFolder(
+        QFile::encodeName(programFolder).toStdString(),
+        QFile::encodeName(relativeToProgram).toStdString());
 }
 
 void EnterUserDictionaryFolder(Platform& platform, const std::filesystem::path& shipped) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dictionaries/dictionary_folders.h"
+
 #include <QString>
 #include <filesystem>
 #include <optional>
@@ -8,15 +10,12 @@ namespace cantiva::ui {
 
 class Platform;
 
-// The shipped dictionaries: the folder named by CANTIVA_SHIPPED_DICTIONARIES (the launcher sets
-// it to the build's), else the installed one beside the program (`relativeToProgram` from its
-// folder), else none.
+using dictionaries::UserDictionaryFolder;
+
+// The shipped dictionaries (dictionaries::ShippedDictionaryFolder) of the program in
+// `programFolder`.
 std::optional<std::filesystem::path> ShippedDictionaryFolder(const QString& programFolder,
                                                              const QString& relativeToProgram);
-
-// The per-user dictionary folder: $XDG_DATA_HOME/cantiva, or ~/.local/share/cantiva when that is
-// not an absolute path.
-std::filesystem::path UserDictionaryFolder();
 
 // Brings the user's folder up to date with the shipped dictionaries and makes it the current
 // directory, where the windows find their dictionaries. The user is told once when a newer

@@ -6,6 +6,7 @@
 #include "ui/platform.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <cmath>
@@ -30,7 +31,7 @@ ExceptionEntryDialog::ExceptionEntryDialog(Platform& platform, QWidget* parent)
       platform_(platform) {
     setObjectName("exceptionEntryDialog");
     setWindowTitle("Edit");
-    setFixedSize(Scaled(483), Scaled(70));
+    setFixedSize(Scaled(483), Scaled(94));
     move(Scaled(335), Scaled(350));
 
     entryEdit_ = Placed<QLineEdit>(this, "entryEdit", ScaledRect(16, 9, 449, 24));
@@ -43,6 +44,9 @@ ExceptionEntryDialog::ExceptionEntryDialog(Platform& platform, QWidget* parent)
         Placed<QPushButton>(this, "cancelButton", ScaledRect(256, 39, 73, 25), "Cancel");
     connect(cancelButton_, &QPushButton::clicked, this, &ExceptionEntryDialog::cancel);
 
+    // Why an entry is refused, under the buttons.
+    reasonLabel_ = Placed<QLabel>(this, "reasonLabel", ScaledRect(16, 68, 449, 20), "");
+
     setTabOrder(entryEdit_, okButton_);
     setTabOrder(okButton_, cancelButton_);
 }
@@ -50,6 +54,7 @@ ExceptionEntryDialog::ExceptionEntryDialog(Platform& platform, QWidget* parent)
 void ExceptionEntryDialog::edit(const QString& caption, const QString& text) {
     setWindowTitle(caption);
     entryEdit_->setText(text);
+    reasonLabel_->clear();
     startEditing();
     platform_.showModal(*this);
 }
@@ -68,6 +73,12 @@ void ExceptionEntryDialog::acceptIfValid() {
         ToCodePage(entryEdit_->text(), *dictionaries::LanguageInfoOf(language_).codePage),
         language_);
     if (check != dictionaries::ExceptionEntryCheck::Valid) {
+        const std::string reason = dictionaries::ExceptionEntryRefusal(
+            ToCodePage(entryEdit_->text(), *dictionaries::LanguageInfoOf(language_).codePage),
+            language_);
+        reasonLabel_->setText(
+            reason.empty() ? QString()
+                           : QStringLiteral("Refused: %1").arg(QString::fromStdString(reason)));
         platform_.beep();
         entryEdit_->setFocus();
         if (check == dictionaries::ExceptionEntryCheck::Invalid)

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -49,6 +50,7 @@ private:
     Platform& platform_;
     dictionaries::Language language_ = dictionaries::Language::Russian;
     QLineEdit* entryEdit_;
+    QLabel* reasonLabel_ = nullptr;
     QPushButton* okButton_;
     QPushButton* cancelButton_;
 };

@@ -16,6 +16,8 @@
 
 #include <QAction>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -108,7 +110,7 @@ void ExceptionsEditor::buildMenuBar() {
 void ExceptionsEditor::buildClientArea() {
     // The designed client area lies below the menu bar.
     auto* client = new QWidget(this);
-    client->setFixedSize(191, 409);
+    client->setFixedSize(191, 453); // the designed area, then the search box and the status line
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -135,8 +137,16 @@ void ExceptionsEditor::buildClientArea() {
     closeButton_ = Placed<QPushButton>(client, "closeButton", {103, 377, 73, 25}, "Close");
     connect(closeButton_, &QPushButton::clicked, this, &ExceptionsEditor::closeAndForgetChanges);
 
+    searchEdit_ = Placed<QLineEdit>(client, "searchEdit", {4, 409, 181, 22});
+    searchEdit_->setPlaceholderText(QStringLiteral("Search"));
+    searchEdit_->setClearButtonEnabled(true);
+    connect(searchEdit_, &QLineEdit::textChanged, this, &ExceptionsEditor::showMatching);
+
+    statusLabel_ = Placed<QLabel>(client, "statusLabel", {4, 434, 181, 17}, "");
+
     setTabOrder(entryList_, saveButton_);
     setTabOrder(saveButton_, closeButton_);
+    setTabOrder(closeButton_, searchEdit_);
 }
 
 void ExceptionsEditor::setEntryDialog(ExceptionEntryDialog& entryDialog) {
@@ -150,7 +160,23 @@ void ExceptionsEditor::setEntryDialog(ExceptionEntryDialog& entryDialog) {
             [this] { setChangesPending(false); });
 }
 
+void ExceptionsEditor::showMatching(const QString& text) {
+    // Hidden, not removed: the list that is saved stays whole.
+    for (int i = 0; i < entryList_->count(); ++i) {
+        QListWidgetItem* item = entryList_->item(i);
+        item->setHidden(!item->text().contains(text, Qt::CaseInsensitive));
+    }
+    if (QListWidgetItem* current = entryList_->currentItem(); current && current->isHidden())
+        for (int i = 0; i < entryList_->count(); ++i)
+            if (!entryList_->item(i)->isHidden()) {
+                entryList_->setCurrentRow(i);
+                break;
+            }
+}
+
 void ExceptionsEditor::editCurrentLanguage() {
+    searchEdit_->clear();
+    statusLabel_->clear();
     reloadEntries();
     adjustSize();
     CentreOnScreen(*this);
@@ -345,7 +371,7 @@ bool ExceptionsEditor::save() {
         state_.saveExceptions(list, [&] {
             savedEntries_ = list;
             loadedSource_ = dictionaries::ExceptionsSourceText(list);
-            platform_.information(this, savedMessage);
+            statusLabel_->setText(savedMessage);
         });
     });
     if (!done)

@@ -7,6 +7,8 @@
 #include <vector>
 
 class QAction;
+class QLabel;
+class QLineEdit;
 class QMenuBar;
 class QPushButton;
 
@@ -67,6 +69,8 @@ public:
     void saveAndCompile();
     void closeAndForgetChanges();
     void closeKeepingChanges();
+    // Only the entries holding `text` (in any case) are shown.
+    void showMatching(const QString& text);
 
     // The list differs from what was loaded or last saved.
     bool hasUnsavedChanges() const { return entries() != savedEntries_; }
@@ -108,6 +112,8 @@ private:
     ExceptionListWidget* entryList_;
     QPushButton* saveButton_;
     QPushButton* closeButton_;
+    QLineEdit* searchEdit_;
+    QLabel* statusLabel_; // what the last save did
 };
 
 } // namespace cantiva::ui

@@ -30,10 +30,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTextCursor>
 #include <QUrl>
@@ -44,6 +46,12 @@
 
 namespace cantiva::ui {
 namespace {
+
+// The program's message, then the folder it looked in, so the user knows where the files belong.
+QString MissingDictionaryText(const dictionaries::MissingDictionaryError& error) {
+    return CoreToPane(error.what()) + QLatin1Char('\n') +
+           QString::fromStdString(dictionaries::LookedInText(error));
+}
 
 using dictionaries::Language;
 
@@ -267,6 +275,15 @@ void MainWindow::connectPanesAndButtons() {
         pane->viewport()->installEventFilter(this);
     }
     statusBar()->setObjectName(QStringLiteral("statusBar"));
+    switchLanguageButton_ = new QPushButton(statusBar());
+    switchLanguageButton_->setObjectName(QStringLiteral("switchLanguageButton"));
+    switchLanguageButton_->hide();
+    // The language buttons already take the keyboard; this one is a shortcut for the mouse.
+    switchLanguageButton_->setFocusPolicy(Qt::NoFocus);
+    statusBar()->addPermanentWidget(switchLanguageButton_);
+    connect(switchLanguageButton_, &QPushButton::clicked, this,
+            guarded("switch the language", &MainWindow::takeSuggestedLanguage));
+    resultPalette_ = resultPane_->palette();
 
     connect(inputPane_, &QPlainTextEdit::textChanged, this, &MainWindow::onInputChanged);
     connect(resultPane_, &QPlainTextEdit::textChanged, this, &MainWindow::onResultChanged);
@@ -306,8 +323,12 @@ void MainWindow::buildFileMenu(QMenuBar& bar) {
     actionExceptionsEdit_ = AddMenuItem(
         file, "&Edit custom dictionary", "actionExceptionsEdit", Qt::CTRL | Qt::Key_E, this,
         guarded("edit the dictionary of exceptions", &MainWindow::editExceptions));
+    actionWordFix_ =
+        AddMenuItem(file, "Fi&x the division of a word\u2026", "actionWordFix", Qt::Key_F2, this,
+                    guarded("fix the word", &MainWindow::fixWordInResult));
     actionSourceOpen_ = AddMenuItem(file, "&Open source", "actionSourceOpen", Qt::CTRL | Qt::Key_O,
                                     this, guarded("open the file", &MainWindow::openSource));
+    buildReopenMenu(*file);
     actionResultSave_ =
         AddMenuItem(file, "&Save result to file", "actionResultSave", Qt::CTRL | Qt::Key_S, this,
                     guarded("save the result", &MainWindow::saveResult));
@@ -376,7 +397,7 @@ void MainWindow::loadDictionaries() {
         state_.openAtStartup();
     } catch (const dictionaries::MissingDictionaryError& e) {
         // The window never appears: the box has no parent.
-        platform_.error(nullptr, CoreToPane(e.what()));
+        platform_.error(nullptr, MissingDictionaryText(e));
         return;
     } catch (const IoError& e) {
         ReportIoError(platform_, this, e);
@@ -412,9 +433,22 @@ void MainWindow::showLoadWarning() {
 void MainWindow::restoreSettings() {
     if (const QByteArray geometry = settings::MainWindowGeometry(); !geometry.isEmpty())
         centred_ = restoreGeometry(geometry); // a remembered place is kept, not centred
+    fitPending_ = centred_;                   // once the frame is known, when the window is shown
     if (const auto language = settings::Language();
         language && *language != state_.currentLanguage() && languageButton(*language)->isEnabled())
         switchLanguage(*language);
+}
+
+void MainWindow::fitIntoScreen() {
+    const QScreen* shownOn = screen();
+    if (shownOn == nullptr)
+        return;
+    const QRect available = shownOn->availableGeometry();
+    const QSize frameExtra = frameGeometry().size() - geometry().size();
+    resize(size().boundedTo(available.size() - frameExtra));
+    const QRect frame = frameGeometry();
+    move(std::max(available.left(), std::min(frame.left(), available.right() + 1 - frame.width())),
+         std::max(available.top(), std::min(frame.top(), available.bottom() + 1 - frame.height())));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -455,6 +489,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                     [this, file = DroppedFile(drop->mimeData())] { openFile(file); })();
         return true;
     }
+    case QEvent::MouseButtonDblClick:
+        if (watched == resultPane_->viewport()) {
+            // The cursor goes to the word first, then the word is fixed.
+            resultPane_->setTextCursor(resultPane_->cursorForPosition(
+                static_cast<QMouseEvent*>(event)->position().toPoint()));
+            guarded("fix the word", &MainWindow::fixWordInResult)();
+            return true;
+        }
+        break;
     case QEvent::ShortcutOverride:
     case QEvent::KeyPress:
         if (IsUndoKey(event) && cleared_) {
@@ -472,6 +515,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    if (std::exchange(fitPending_, false))
+        fitIntoScreen();
     if (centred_)
         return;
     centred_ = true;
@@ -494,13 +539,6 @@ void MainWindow::onFirstActivation() {
     updateCaption();
     checkLanguageButton(state_.currentLanguage());
     inputPane_->setFocus();
-    if (!state_.logAllowed) {
-        // Nothing enables these again: the log and the main dictionary's maintenance stay out of
-        // reach for the rest of the session.
-        actionShowLog_->setEnabled(false);
-        actionMainDictionaryRebuild_->setEnabled(false);
-        actionMainDictionaryInfo_->setEnabled(false);
-    }
 }
 
 void MainWindow::checkLanguageButton(Language language) {
@@ -510,9 +548,12 @@ void MainWindow::checkLanguageButton(Language language) {
 void MainWindow::onInputChanged() {
     cleared_.reset();
     actionHyphenate_->setEnabled(!inputPane_->document()->isEmpty());
+    if (!resultPane_->document()->isEmpty())
+        markResultStale(true);
 }
 
 void MainWindow::onResultChanged() {
+    markResultStale(false);
     const bool hasResult = !resultPane_->document()->isEmpty();
     actionResultSave_->setEnabled(hasResult);
     actionExportScore_->setEnabled(hasResult);
@@ -535,8 +576,13 @@ void MainWindow::clearPanes() {
 }
 
 bool MainWindow::undoClear() {
-    if (!cleared_)
-        return false;
+    if (!cleared_) {
+        // A word fixed in the result pane, else nothing.
+        if (!resultPane_->document()->isUndoAvailable())
+            return false;
+        resultPane_->document()->undo();
+        return true;
+    }
     const ClearedPanes cleared = std::move(*cleared_);
     cleared_.reset();
     ShowPaneText(*inputPane_, cleared.input);
@@ -547,7 +593,9 @@ bool MainWindow::undoClear() {
 
 void MainWindow::onLogToggled() {
     // The check mark has already been inverted by the action itself.
-    state_.logAllowed = false;
+    logList_->setVisible(actionShowLog_->isChecked());
+    if (!actionShowLog_->isChecked())
+        logList_->clear();
 }
 
 void MainWindow::showAboutDialog() {
@@ -559,22 +607,6 @@ void MainWindow::openSource() {
     const QString name = ChooseFileToOpen(platform_, this, openSourceRequest_);
     if (!name.isEmpty())
         openFile(name);
-}
-
-void MainWindow::openFile(const QString& name) {
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
-        platform_.error(this, QStringLiteral("Cannot open file %1").arg(name));
-        return;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        platform_.error(this, QStringLiteral("Failed to Load Stream"));
-        return;
-    }
-    ShowPaneText(*inputPane_, FileBytesToPane(std::string_view(
-                                  bytes.constData(), static_cast<std::size_t>(bytes.size()))));
-    showStatus(QStringLiteral("Opened %1").arg(QFileInfo(name).fileName()));
 }
 
 void MainWindow::startHyphenation() {
@@ -594,7 +626,7 @@ void MainWindow::runHyphenation() {
     const text::CodePageText input = PaneToCore(PaneText(*inputPane_), codePage);
     WindowRunObserver observer(this, platform_, progressBar_);
     const engine::RunResult run =
-        engine::RunHyphenation(input, state_, actionShowLog_->isEnabled(), &observer);
+        engine::RunHyphenation(input, state_, actionShowLog_->isChecked(), &observer);
 
     // The log lines written before a stop stay as well.
     for (const std::string& line : run.log) {
@@ -606,32 +638,31 @@ void MainWindow::runHyphenation() {
     switch (run.status) {
     case engine::RunStatus::Done:
         ShowPaneText(*resultPane_, CoreToPane(run.resultText, input.foreign, codePage));
+        if (!run.longWords.empty())
+            tellLongWords(input.bytes, run.longWords);
+        else
+            offerLanguageOfTheLetters(input, run.resultText);
         break;
     case engine::RunStatus::EmptyAfterTrim:
         platform_.beep();
         break;
-    case engine::RunStatus::WordTooLong: {
-        platform_.warning(this, CoreToPane(engine::kWordTooLongMessage));
-        const QString paneText = PaneText(*inputPane_);
-        // The user's text stays; the offending word is selected so it can be fixed in place.
-        QTextCursor cursor = inputPane_->textCursor();
-        cursor.setPosition(static_cast<int>(PanePositionOf(paneText, run.wordStart)));
-        cursor.setPosition(
-            static_cast<int>(PanePositionOf(paneText, run.wordStart + run.wordLength)),
-            QTextCursor::KeepAnchor);
-        inputPane_->setTextCursor(cursor);
-        inputPane_->setFocus();
-        break;
-    }
     case engine::RunStatus::IoFailure:
         ReportIoError(platform_, this, IoError(run.ioCode));
         break;
     }
 }
 
+void MainWindow::tellLongWords(std::string_view input, const std::vector<engine::LongWord>& words) {
+    QString message = QStringLiteral("Line %1: a word longer than %2 letters is left whole")
+                          .arg(engine::LineNumberAt(input, words.front().start))
+                          .arg(engine::kMaxWordLength);
+    if (words.size() > 1)
+        message += QStringLiteral(" (and %1 more after it)").arg(words.size() - 1);
+    showStatus(message);
+}
+
 void MainWindow::closeForMissingDictionary(const dictionaries::MissingDictionaryError& error) {
-    state_.startupFailed = true;
-    platform_.error(this, CoreToPane(error.what()));
+    platform_.error(this, MissingDictionaryText(error));
     close();
     QCoreApplication::exit(0);
 }

@@ -1,11 +1,15 @@
 #pragma once
 
 #include "dictionaries/dictionary_state.h"
+#include "engine/hyphenation_run.h"
 #include "notation/lyric_laying.h"
 #include "notation/score_container.h"
+#include "text/text_encoding.h"
 #include "ui/platform.h"
 
+#include <QByteArray>
 #include <QMainWindow>
+#include <QPalette>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +17,7 @@
 class QAction;
 class QGroupBox;
 class QListWidget;
+class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
 class QProgressBar;
@@ -35,6 +40,7 @@ class LayLyricsDialog;
 class NotationExportDialog;
 class ScoreExportDialog;
 class StretchingArea;
+struct PaneFile;
 
 // The dialogs the main window opens modally. The application creates them after the main window
 // and hands them over with setDialogs(); a missing one makes its command do nothing.
@@ -57,6 +63,7 @@ struct MainWindowDialogs {
 //   main_window.cpp              this window's own commands (panes, languages, runs, open, about)
 //   main_window_dictionaries.cpp the exceptions editor, the two rebuilds and the information window
 //   main_window_exports.cpp      saving the result and the SCORE and Finale exports
+//   main_window_files.cpp        opening files, the stale result, the language the letters ask for
 //   main_window_notation.cpp     LilyPond lyrics, gabc, lyrics laid onto a MusicXML score
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -71,7 +78,7 @@ public:
     void setDialogs(const MainWindowDialogs& dialogs) { dialogs_ = dialogs; }
     const MainWindowDialogs& dialogs() const { return dialogs_; }
 
-    bool startupFailed() const { return state_.startupFailed; }
+    bool startupFailed() const { return state_.startupFailed(); }
     dictionaries::DictionaryState& state() { return state_; }
     Platform& platform() { return platform_; }
 
@@ -81,14 +88,22 @@ public:
     const FileDialogRequest& finaleFileRequest() const { return finaleFileRequest_; }
 
     // Reads a text file into the input pane, as "Open source" does once a file is chosen (the
-    // file argument and a dropped file come here too).
+    // file argument and a dropped file come here too), in the encoding its bytes show; the status
+    // line names it. Defined in main_window_files.cpp, as are the next three.
     void openFile(const QString& fileName);
+    // The file opened last, read again in `encoding` ("Reopen as").
+    void reopenAs(text::TextEncoding encoding);
 
     // A short message in the status bar that goes away after a few seconds.
     void showStatus(const QString& text);
 
     // Starts a run for the current language: a beep when the input pane is empty.
     void startHyphenation();
+
+    // The word at the result pane's cursor, divided anew in the entry dialog, saved as an
+    // exception of the current language and put in place (Ctrl+Z takes the pane's change back;
+    // the exception stays). Double-click or F2. Defined in main_window_word_fix.cpp.
+    void fixWordInResult();
 
 public slots:
     void openSource();
@@ -138,11 +153,13 @@ private:
     void showLoadWarning();
     void loadDictionaries();
     void restoreSettings();
+    // A size and place saved at another scale factor can reach past the screen: the window is
+    // made to fit the screen it opens on.
+    void fitIntoScreen();
     // Brings back the text of both panes as it was before Clear; false when there is none.
     bool undoClear();
 
-    // Puts the caption, the radio button and the focus in place for the first activation and
-    // disables the log and main-dictionary items while logging is not allowed.
+    // Puts the caption, the radio button and the focus in place for the first activation.
     void onFirstActivation();
     void updateCaption();
     // Checks the radio button of the language.
@@ -153,6 +170,20 @@ private:
 
     // The run itself, from the input pane into the result pane.
     void runHyphenation();
+    // The status line names the line of the first word the run left whole for its length.
+    void tellLongWords(std::string_view input, const std::vector<engine::LongWord>& words);
+    void buildReopenMenu(QMenu& file);
+    std::optional<QByteArray> readTextFile(const QString& name);
+    void showOpenedFile(const QString& name, const PaneFile& file);
+    // While the input differs from what the result was made of, the result is greyed, the
+    // status line says so and nothing exports it.
+    void markResultStale(bool stale);
+    // A run that divided nothing: when the letters are another language's, the status line
+    // offers it.
+    void offerLanguageOfTheLetters(const text::CodePageText& input, std::string_view resultText);
+    void takeSuggestedLanguage();
+    // The entry joins the current language's exceptions list, which is saved and compiled.
+    bool saveFixedWord(const std::string& entry);
     void switchLanguage(dictionaries::Language language);
     // A language other than the required four whose compiled files cannot be opened: its button
     // is disabled and the user told which file is missing. False when it is available.
@@ -183,11 +214,16 @@ private:
     FileDialogRequest finaleFileRequest_;
     bool activated_ = false;
     bool centred_ = false;
+    bool fitPending_ = false;
     struct ClearedPanes {
         QString input;
         QString result;
     };
     std::optional<ClearedPanes> cleared_; // until the input pane changes again
+    QString openedFile_;
+    bool resultStale_ = false;
+    QPalette resultPalette_;
+    dictionaries::Language suggestedLanguage_ = dictionaries::Language::Russian;
 
     QPlainTextEdit* inputPane_ = nullptr;
     QPlainTextEdit* resultPane_ = nullptr;
@@ -205,9 +241,12 @@ private:
     QPushButton* clearButton_ = nullptr;
     QPushButton* quitButton_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
+    QPushButton* switchLanguageButton_ = nullptr; // in the status line, while a language is offered
+    QMenu* reopenMenu_ = nullptr;
 
     QAction* actionHyphenate_ = nullptr;
     QAction* actionExceptionsEdit_ = nullptr;
+    QAction* actionWordFix_ = nullptr;
     QAction* actionSourceOpen_ = nullptr;
     QAction* actionResultSave_ = nullptr;
     QAction* actionExportScore_ = nullptr;

@@ -72,20 +72,26 @@ qsizetype PanePositionOf(const QString& paneText, std::size_t coreOffset) {
     return paneText.size();
 }
 
-QString FileBytesToPane(std::string_view fileBytes) {
-    QString decoded;
-    if (text::LooksLikeUtf8(fileBytes)) {
-        std::string_view body = fileBytes;
-        if (body.substr(0, text::kUtf8Bom.size()) == text::kUtf8Bom)
-            body.remove_prefix(text::kUtf8Bom.size());
-        decoded = FromUtf8KeepingMark(body);
-    } else {
-        decoded = CoreToPane(fileBytes);
-    }
-    decoded = UnifyLineEnds(std::move(decoded));
-    if (decoded.endsWith(QLatin1Char('\n')))
-        decoded.chop(1);
-    return decoded;
+namespace {
+
+PaneFile ToPane(const text::DecodedText& decoded) {
+    QString pane = UnifyLineEnds(FromUtf8KeepingMark(decoded.utf8));
+    if (pane.endsWith(QLatin1Char('\n')))
+        pane.chop(1);
+    return {std::move(pane), decoded.encoding};
+}
+
+} // namespace
+
+std::optional<PaneFile> FileBytesToPane(std::string_view fileBytes,
+                                        const text::CodePage& preferred) {
+    if (std::optional<text::DecodedText> decoded = text::DecodeTextFile(fileBytes, preferred))
+        return ToPane(*decoded);
+    return std::nullopt;
+}
+
+PaneFile FileBytesToPaneAs(std::string_view fileBytes, text::TextEncoding encoding) {
+    return ToPane(text::DecodeTextAs(fileBytes, encoding));
 }
 
 } // namespace cantiva::ui

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "text/text_encoding.h"
 #include "text/utf8_codec.h"
 
 #include <QString>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,9 +36,19 @@ QString CoreToPane(std::string_view bytes, const std::vector<std::string>& forei
 // at or past the end gives the pane's length). Used to select a word the core pointed at.
 qsizetype PanePositionOf(const QString& paneText, std::size_t coreOffset);
 
-// The text of a file opened into a pane: UTF-8 when it looks like UTF-8 (its byte-order mark
-// dropped), else Windows-1251. Line ends become '\n'; a final line break opens no new line.
-QString FileBytesToPane(std::string_view fileBytes);
+// A file opened into a pane: its text and the encoding it was read in.
+struct PaneFile {
+    QString text;
+    text::TextEncoding encoding = text::TextEncoding::Utf8;
+};
+
+// The text of a file opened into a pane, read as text::DecodeTextFile says (the code page
+// `preferred` is the selected language's); nothing when the file is not text. Line ends become
+// '\n'; a final line break opens no new line; a byte-order mark after the file's own stays.
+std::optional<PaneFile> FileBytesToPane(std::string_view fileBytes,
+                                        const text::CodePage& preferred = text::kWindows1251);
+// The same read in the encoding the user chose.
+PaneFile FileBytesToPaneAs(std::string_view fileBytes, text::TextEncoding encoding);
 
 } // namespace cantiva::ui
 

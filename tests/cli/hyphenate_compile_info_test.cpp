@@ -92,19 +92,25 @@ TEST_F(CliFolder, ExitStatusesAndMessages) {
         int status;
         std::string err;
     } cases[] = {
-        {{"hyphenate"},
-         std::string(33, 'x'),
-         1,
-         "A word to hyphenate must be less than 33 symbols!\n"},
         {{"hyphenate", "--lang", "pt"}, "", 2, ""},
-        {{"hyphenate", "--bogus"}, "", 2, ""},
-        {{"frobnicate"}, "", 2, ""},
+        {{"hyphenate", "--bogus"},
+         "",
+         2,
+         "cantiva-cli: unknown option --bogus (try cantiva-cli --help)\n"},
+        {{"frobnicate"},
+         "",
+         2,
+         "cantiva-cli: unknown command frobnicate (try cantiva-cli --help)\n"},
         {{}, "", 2, ""},
         {{"hyphenate", "missing.txt"},
          "",
          1,
          "cantiva-cli: missing.txt: No such file or directory (I/O error 2)\n"},
-        {{"hyphenate", "--dict-dir", "nowhere"}, "x", 3, "Cannot find RHYPHEN.PT. Closing\n"},
+        {{"hyphenate", "--dict-dir", "nowhere"},
+         "x",
+         3,
+         "Cannot find RHYPHEN.PT. Closing\ncantiva-cli: Looked in " +
+             (folder / "nowhere").string() + " (--dict-dir names another folder)\n"},
         {{"hyphenate"}, " \r\n ", 0, ""},
     };
     for (const Case& c : cases) {

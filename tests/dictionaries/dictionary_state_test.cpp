@@ -39,7 +39,7 @@ TEST(StartupCheck, ReportsTheFirstMissingFileInOrder) {
         } catch (const MissingDictionaryError& e) {
             EXPECT_EQ(std::string(e.what()), c.reported);
         }
-        EXPECT_TRUE(state.startupFailed);
+        EXPECT_TRUE(state.startupFailed());
     }
 }
 
@@ -56,7 +56,7 @@ TEST(StartupCheck, AnUnreadableMainDictionaryIsNotCalledMissing) {
     } catch (const MissingDictionaryError& e) {
         EXPECT_EQ(std::string(e.what()), "Cannot read RHYPHEN.PT (File access denied). Closing");
     }
-    EXPECT_TRUE(state.startupFailed);
+    EXPECT_TRUE(state.startupFailed());
 }
 
 TEST(DictionaryState, LoadsRussianWithItsIndexAndWidth) {
@@ -99,7 +99,7 @@ TEST(DictionaryState, SwitchReloadsBothFilesAndKeepsOtherTables) {
 
     std::filesystem::remove(folder / "LHYPHEN.PT");
     EXPECT_THROW(state.switchLanguage(Language::Latin), MissingDictionaryError);
-    EXPECT_TRUE(state.startupFailed);
+    EXPECT_TRUE(state.startupFailed());
 }
 
 TEST(DictionaryState, BadCompiledFilesAreReadSafely) {
@@ -245,9 +245,8 @@ TEST(DictionaryState, ACompileWaitsForAnotherOneThenGivesUp) {
     folder.writeDictionaries(MainSource(Language::Russian, {"", W("а1м")}), W("ма-ма"));
     folder.write("RHYPHEN.XCP", W("па-па"));
     folder.write("RHYPHEN.TXT", MainSource(Language::Russian, {}));
-    DictionaryState state(folder.path());
+    DictionaryState state(folder.path(), std::chrono::milliseconds(50));
     state.openAtStartup();
-    state.compileWait = std::chrono::milliseconds(50);
     const std::string oldXcd = folder.read("RHYPHEN.XCD");
     const std::string oldPt = folder.read("RHYPHEN.PT");
     {

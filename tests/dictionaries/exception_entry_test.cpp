@@ -46,5 +46,30 @@ TEST(CheckExceptionEntry, AcceptsOneAlphabetWithoutDoubleHyphens) {
         EXPECT_EQ(CheckExceptionEntry(W(c.utf8)), c.expected) << c.utf8;
 }
 
+TEST(ExceptionEntryRefusal, SaysWhyAnEntryIsRefused) {
+    const struct {
+        const char* utf8;
+        Language language;
+        const char* reason;
+    } cases[] = {
+        {"мо-ло-ко", Language::Russian, ""},
+        {"в", Language::Russian, ""}, // whole, so nothing to sing apart
+        {"мо-лк-о", Language::Russian, "a syllable has no vowel"},
+        {"rhy-thm", Language::English, "a syllable has no vowel"},
+        {"два сл-ва", Language::Russian, "a syllable has no vowel"},
+        {"мо-loко", Language::Russian, "letters outside Russian"},
+        {"мо--ло", Language::Russian, "two hyphens in a row"},
+        {"Rös-lein", Language::German, ""},
+        {"мо-ло", Language::German, "letters outside German"},
+        {"   ", Language::Russian, ""}, // empty: refused without a reason to give
+    };
+    for (const auto& c : cases) {
+        const auto& codePage = *LanguageInfoOf(c.language).codePage;
+        EXPECT_EQ(ExceptionEntryRefusal(text::Utf8ToCodePage(c.utf8, codePage).bytes, c.language),
+                  c.reason)
+            << c.utf8;
+    }
+}
+
 } // namespace
 } // namespace cantiva::dictionaries

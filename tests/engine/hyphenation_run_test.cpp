@@ -71,17 +71,51 @@ TEST_F(Run, JoinsWordsWithTheSeparatorsOfTheInput) {
     }
 }
 
-TEST_F(Run, StopsOnEmptyTextAndOnWordsLongerThan32) {
+TEST_F(Run, EmptyTextStopsAndLongWordsAreLeftWhole) {
     EXPECT_EQ(run(" \r\n \t").status, RunStatus::EmptyAfterTrim);
     EXPECT_EQ(run("").status, RunStatus::EmptyAfterTrim);
 
-    std::string word32(32, 'x');
-    EXPECT_EQ(run("a " + word32).status, RunStatus::Done);
-    RunResult r = run("  a\r\n" + std::string(32, 'y') + "- b");
-    EXPECT_EQ(r.status, RunStatus::WordTooLong); // the hyphen that ends the token counts
-    EXPECT_EQ(r.wordStart, 5u);
-    EXPECT_EQ(r.wordLength, 33u);
-    EXPECT_TRUE(r.resultText.empty());
+    const std::string huge(70000, 'q'); // more than a token of the model holds
+    struct Case {
+        std::string in;
+        std::string out;
+        std::vector<std::size_t> starts; // of the words left whole
+    } cases[] = {
+        {"мама " + std::string(32, 'x'), "ма-ма " + std::string(32, 'x'), {}},
+        // The hyphen that ends the token counts; the words after it are still divided.
+        {"  a\r\n" + std::string(32, 'y') + "- мама",
+         "a\r\n" + std::string(32, 'y') + "- ма-ма",
+         {5}},
+        {std::string(33, 'z') + " мама\n" + std::string(40, 'w'),
+         std::string(33, 'z') + " ма-ма\r\n" + std::string(40, 'w'),
+         {0, 39}},
+        {"мама " + huge + " мама", "ма-ма " + huge + " ма-ма", {5}},
+    };
+    for (const Case& c : cases) {
+        RunResult r = run(c.in);
+        EXPECT_EQ(r.status, RunStatus::Done);
+        EXPECT_EQ(U(r.resultText), c.out + "\r\n") << c.in.substr(0, 40);
+        std::vector<std::size_t> starts;
+        for (const LongWord& word : r.longWords)
+            starts.push_back(word.start);
+        EXPECT_EQ(starts, c.starts) << c.in.substr(0, 40);
+    }
+}
+
+TEST(LineNumberAt, EveryKindOfLineEndCountsOnce) {
+    const struct {
+        std::string_view text;
+        std::size_t offset;
+        std::size_t line;
+    } cases[] = {
+        {"abc", 2, 1},
+        {"a\r\nb", 3, 2},
+        {"a\r\nb", 2, 2}, // between CR and LF: the line has ended
+        {"a\rb\nc\r\n\nd", 9, 5},
+        {"a\nb", 99, 2},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LineNumberAt(c.text, c.offset), c.line) << c.text << " @" << c.offset;
 }
 
 TEST_F(Run, ProgressRunsOverTheTokens) {
@@ -91,40 +125,31 @@ TEST_F(Run, ProgressRunsOverTheTokens) {
     EXPECT_EQ(observer.positions, (std::vector<int>{0, 1, 2}));
 }
 
-TEST_F(Run, LogIsWrittenOnlyWhenAllowedAndTheTextIsShortEnough) {
-    // Not allowed before a normal end; a normal end allows it.
-    EXPECT_TRUE(run("мама", true).log.empty());
-    EXPECT_TRUE(state.logAllowed);
-    EXPECT_EQ(run("мама", true).log.size(), 4u);
-    // A disabled log menu item clears it.
-    EXPECT_TRUE(run("мама", false).log.empty());
-    EXPECT_TRUE(state.logAllowed); // set again at the end
-    EXPECT_TRUE(run("мама", false).log.empty());
-
-    std::string exactly(16384, 'x');
-    exactly.replace(0, 4, "ok ");
-    state.logAllowed = true;
-    run(exactly, true);
-    EXPECT_TRUE(observer.messages.empty());
-    EXPECT_TRUE(state.logAllowed);
-
+TEST_F(Run, LogIsWrittenWhenEnabledAndTheTextIsShortEnough) {
+    const std::string exactly = "мама " + std::string(16384 - 5, 'x'); // 16384 bytes in the core
     std::string longer = "мама";
     for (int i = 0; i < 8190; ++i)
         longer += " x";
     longer += "y";
     ASSERT_EQ(W(longer).size(), 16385u);
-    state.logAllowed = true;
-    RunResult r = run(longer, true);
-    EXPECT_EQ(observer.messages, (std::vector<std::string>{std::string(kTooLongForLogMessage)}));
-    EXPECT_TRUE(r.log.empty());
-}
-
-TEST_F(Run, StoppedRunsLeaveTheLogFlagAsTheyFoundIt) {
-    state.logAllowed = true;
-    EXPECT_EQ(run(std::string(33, 'z'), true).status, RunStatus::WordTooLong);
-    EXPECT_TRUE(state.logAllowed);
-    EXPECT_EQ(run(std::string(33, 'z'), false).status, RunStatus::WordTooLong);
-    EXPECT_FALSE(state.logAllowed);
+    const struct {
+        std::string text;
+        bool enabled;
+        bool logged;
+        bool toldTooLong;
+    } cases[] = {
+        {"мама", true, true, false}, // the first run of a session logs too
+        {"мама", false, false, false}, {exactly, true, true, false},
+        {longer, true, false, true},   {longer, false, false, false}, // nothing to give up
+    };
+    for (const auto& c : cases) {
+        observer.messages.clear();
+        RunResult r = run(c.text, c.enabled);
+        EXPECT_EQ(!r.log.empty(), c.logged) << c.text.size() << " " << c.enabled;
+        EXPECT_EQ(observer.messages.size(), c.toldTooLong ? 1u : 0u) << c.text.size();
+    }
+    // Per word: the patterns that matched, the word's weights, then the rule.
+    EXPECT_EQ(run("мама", true).log.size(), 4u);
 }
 
 TEST_F(Run, AnExceptionsFileThatCannotBeReadStopsTheRun) {
@@ -134,7 +159,6 @@ TEST_F(Run, AnExceptionsFileThatCannotBeReadStopsTheRun) {
     EXPECT_EQ(r.status, RunStatus::IoFailure);
     EXPECT_EQ(r.ioCode, 2);
     EXPECT_TRUE(r.resultText.empty());
-    EXPECT_FALSE(state.logAllowed);
 }
 
 TEST_F(Run, SameTextTwiceGivesTheSameResultInEveryLanguage) {
@@ -155,7 +179,7 @@ TEST_F(Run, HostileTextsFinish) {
     for (int i = 0; i < 4096; ++i)
         binary += static_cast<char>((i * 37) % 256);
     RunResult r = RunHyphenation(binary, state, false, nullptr);
-    EXPECT_TRUE(r.status == RunStatus::Done || r.status == RunStatus::WordTooLong);
+    EXPECT_EQ(r.status, RunStatus::Done);
     EXPECT_EQ(RunHyphenation("\r\r\n\n", state, false, nullptr).status, RunStatus::EmptyAfterTrim);
 }
 

@@ -46,7 +46,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(engine::ComputeWeights(dotted, context, nullptr) ==
                    engine::ComputeWeights(dotted, context, &log));
     }
-    state.logAllowed = true;
     engine::RunResult run = engine::RunHyphenation(kWords, state, (data[0] & 4) != 0);
     if (run.status == engine::RunStatus::Done)
         FUZZ_CHECK(fuzz::Kept(run.resultText) == fuzz::Kept(kWords));

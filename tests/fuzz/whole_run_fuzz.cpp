@@ -32,7 +32,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool log = (data[0] & 8) != 0;
     const std::string_view text = fuzz::AsText(data + 1, size - 1);
 
-    state.logAllowed = true;
     engine::RunResult run =
         engine::RunHyphenation(text, state, log, nullptr, engine::RunModel::Kept);
     FUZZ_CHECK(run.status != engine::RunStatus::IoFailure);
@@ -62,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             notation::LilyPondLyrics(notation::DividedLinesOf(run.divided, codePage));
         FUZZ_CHECK(lyrics.starts_with("\\lyricmode {\n") && lyrics.ends_with("}\n"));
     }
-    if (run.status == engine::RunStatus::WordTooLong)
-        FUZZ_CHECK(run.wordStart + run.wordLength <= text.size() && run.wordLength > 32);
+    for (const engine::LongWord& word : run.longWords)
+        FUZZ_CHECK(word.start + word.length <= text.size() && word.length > 32);
     return 0;
 }

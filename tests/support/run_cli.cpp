@@ -67,6 +67,12 @@ CliProcess StartCli(const std::vector<std::string>& args, const std::string& inp
         ::dup2(err, 2);
         if (!cwd.empty() && ::chdir(cwd.c_str()) != 0)
             ::_exit(127);
+        for (const auto& [name, value] : setup.environment) {
+            if (value.empty())
+                ::unsetenv(name.c_str());
+            else
+                ::setenv(name.c_str(), value.c_str(), 1);
+        }
         if (!setup.devFolder.empty() && !MountAsDev(setup.devFolder))
             ::_exit(126);
         if (setup.addressSpace != 0) {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <sys/types.h>
+#include <utility>
 #include <vector>
 
 namespace cantiva::test_support {
@@ -20,6 +21,8 @@ struct CliSetup {
     // A folder the process sees as /dev, in a mount namespace of its own (root only), so that
     // writing to "/dev/…" never touches the machine's devices; empty: the real /dev.
     std::string devFolder;
+    // Variables set for the process alone; an empty value unsets the variable.
+    std::vector<std::pair<std::string, std::string>> environment;
 };
 
 // Whether this process may give a child a mount namespace of its own (CliSetup::devFolder).

@@ -4,6 +4,7 @@
 #include "ui/exception_entry_dialog.h"
 #include "ui/support/find_child.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -36,7 +37,7 @@ protected:
 // Laid out at 120 pixels per inch, shown at 96: every designed length times 0.8.
 TEST_F(ExceptionEntryDialogTest, LayoutIsScaledFromItsDesign) {
     EXPECT_EQ(dialog.windowTitle(), "Edit");
-    EXPECT_EQ(dialog.size(), QSize(386, 56));
+    EXPECT_EQ(dialog.size(), QSize(386, 75)); // a row below the buttons for a refusal's reason
     EXPECT_EQ(dialog.pos(), QPoint(268, 280));
     EXPECT_EQ(entryEdit()->geometry(), QRect(13, 7, 359, 19));
     EXPECT_EQ(okButton()->geometry(), QRect(106, 31, 60, 20));
@@ -73,9 +74,16 @@ TEST_F(ExceptionEntryDialogTest, RefusalsBeepAndKeepTheDialogOpen) {
     struct Case {
         const char* typed;
         bool selected; // the whole text is selected for every refusal but an empty entry
+        const char* reason;
     } cases[] = {
-        {"мо--ло-ко", true}, {"мо---локо", true}, {"мо-loко", true}, {"don't", true},
-        {"ab1", true},       {"   ", false},      {"", false},
+        {"мо--ло-ко", true, "Refused: two hyphens in a row"},
+        {"мо---локо", true, "Refused: two hyphens in a row"},
+        {"мо-loко", true, "Refused: letters outside Russian"},
+        {"don't", true, "Refused: letters outside Russian"},
+        {"ab1", true, "Refused: letters outside Russian"},
+        {"мо-лк-о", true, "Refused: a syllable has no vowel"},
+        {"   ", false, ""},
+        {"", false, ""},
     };
     for (const Case& c : cases) {
         dialog.setResult(QDialog::Rejected);
@@ -93,6 +101,7 @@ TEST_F(ExceptionEntryDialogTest, RefusalsBeepAndKeepTheDialogOpen) {
             EXPECT_EQ(entryEdit()->selectedText(), QString::fromUtf8(c.typed));
         }
         EXPECT_EQ(dialog.focusWidget(), entryEdit()) << c.typed;
+        EXPECT_EQ(Child<QLabel>(dialog, "reasonLabel")->text(), QString::fromUtf8(c.reason));
     }
     EXPECT_EQ(accepted.count(), 0);
     EXPECT_EQ(cancelled.count(), 0);

@@ -47,7 +47,7 @@ TEST(PaneCodec, ALeadingByteOrderMarkCharacterIsKept) {
         text::Cp1251Text core = PaneToCore(pane);
         EXPECT_EQ(CoreToPane(core.bytes, core.foreign), pane);
     }
-    EXPECT_EQ(FileBytesToPane("\xEF\xBB\xBF\xEF\xBB\xBFok"),
+    EXPECT_EQ(FileBytesToPane("\xEF\xBB\xBF\xEF\xBB\xBFok")->text,
               mark + Q("ok")); // the file's mark goes
 }
 
@@ -76,20 +76,47 @@ TEST(PaneCodec, CoreOffsetsMapToPanePositions) {
     EXPECT_EQ(PanePositionOf(crlf, 3), 3); // "x\r\ny" is the same four bytes in the core
 }
 
-TEST(PaneCodec, FilesAreReadAsUtf8WhenTheyLookLikeIt) {
+TEST(PaneCodec, FilesAreReadInTheEncodingTheirBytesShow) {
+    using text::TextEncoding;
     struct Case {
         std::string bytes;
+        const text::CodePage* preferred;
         const char* pane;
+        TextEncoding encoding;
     };
+    const text::CodePage* western = &text::kWindows1252;
     const Case cases[] = {
-        {W("Мама\r\nмыла"), "Мама\nмыла"}, // Windows-1251
-        {"\xD0\x9C\xD0\xB0\r\n", "Ма"},    // UTF-8 without a mark; last break dropped
-        {"\xEF\xBB\xBFok\n\n", "ok\n"},    // mark dropped, one break dropped
-        {"\xEF\xBB\xBF\xCE\xB1", "α"},     // UTF-8 of a non-Cyrillic letter
-        {"plain ascii", "plain ascii"},    {"\xC0\xE1", "Аб"}, // not valid UTF-8, so Windows-1251
+        {W("Мама\r\nмыла"), &text::kWindows1251, "Мама\nмыла", TextEncoding::Windows1251},
+        {"\xD0\x9C\xD0\xB0\r\n", western, "Ма", TextEncoding::Utf8}, // last break dropped
+        {"\xEF\xBB\xBFok\n\n", western, "ok\n", TextEncoding::Utf8}, // mark, one break dropped
+        {"\xEF\xBB\xBF\xCE\xB1", western, "α", TextEncoding::Utf8},
+        {"plain ascii", western, "plain ascii", TextEncoding::Utf8},
+        {"\xC0\xE1", &text::kWindows1251, "Аб", TextEncoding::Windows1251},
+        {std::string("\xFF\xFEM\0\xE4\0\r\0\n\0", 10), western, "Mä",
+         TextEncoding::Utf16LittleEndian},
+        {std::string("\xFE\xFF\0M\x04\x30", 6), western, "Mа", TextEncoding::Utf16BigEndian},
+        {std::string("\xFF\xFE\x3D\xD8\x00\xDE", 6), western, "😀", TextEncoding::Utf16LittleEndian},
+        {std::string("\xFF\xFE\x00\xD8x", 5), western, "\uFFFD\uFFFD",
+         TextEncoding::Utf16LittleEndian},
+        // Windows-1252 stays Windows-1252 under a Cyrillic code page, and the other way round.
+        {"R\xF6slein Pr\xEAte \xE9"
+         "crire",
+         &text::kWindows1251, "Röslein Prête écrire", TextEncoding::Windows1252},
+        {"R\xF6slein", western, "Röslein", TextEncoding::Windows1252},
+        {W("Мама мыла раму"), western, "Мама мыла раму", TextEncoding::Windows1251},
+        {"caf\xE9 \x98", &text::kWindows1251, "café ˜",
+         TextEncoding::Windows1252}, // 0x98: none in 1251
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(FileBytesToPane(c.bytes), Q(c.pane)) << c.pane;
+    for (const Case& c : cases) {
+        const std::optional<PaneFile> file = FileBytesToPane(c.bytes, *c.preferred);
+        ASSERT_TRUE(file.has_value()) << c.pane;
+        EXPECT_EQ(file->text, Q(c.pane));
+        EXPECT_EQ(text::EncodingName(file->encoding), text::EncodingName(c.encoding)) << c.pane;
+    }
+    // NUL bytes without a UTF-16 mark: not a text file.
+    EXPECT_FALSE(FileBytesToPane(std::string("PK\x03\x04\0\0", 6)).has_value());
+    // Chosen by the user, the bytes are read so whatever they look like.
+    EXPECT_EQ(FileBytesToPaneAs("R\xF6slein", text::TextEncoding::Windows1251).text, Q("Rцslein"));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The user guide's screenshots, grabbed from the real windows on Qt's offscreen platform:
 //   screenshots DICT_DIR OUT_DIR
 // The dictionaries are copied nowhere: the program reads them from DICT_DIR as usual.
+#include "text/utf8_codec.h"
 #include "ui/exception_entry_dialog.h"
 #include "ui/exceptions_editor.h"
 #include "ui/finale_export_dialog.h"
@@ -13,11 +14,14 @@
 #include <QDir>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <cstdio>
 #include <filesystem>
+#include <string>
 
 namespace {
 
@@ -68,14 +72,39 @@ int main(int argc, char** argv) {
     cantiva::ui::MainWindow window(platform);
     window.resize(760, 460);
     window.show();
-    window.findChild<QPlainTextEdit*>("inputPane")
-        ->setPlainText(QString::fromUtf8("Ночь тиха, над рекой\n"
-                                         "Колокольчики звенели,\n"
-                                         "и луна золотая\n"
-                                         "проплывает над землёй."));
+    // A Windows-1251 file, opened as the user would: the status line names its encoding.
+    const std::filesystem::path song = std::filesystem::temp_directory_path() / "song.txt";
+    {
+        const std::string bytes = cantiva::text::Utf8ToCp1251("Ночь тиха, над рекой\r\n"
+                                                              "Колокольчики звенели,\r\n"
+                                                              "и луна золотая\r\n"
+                                                              "проплывает над землёй.\r\n")
+                                      .bytes;
+        std::FILE* file = std::fopen(song.c_str(), "wb");
+        if (file == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
+            return 1;
+        std::fclose(file);
+    }
+    window.openFile(QFile::decodeName(song.c_str()));
+    std::filesystem::remove(song);
     window.startHyphenation();
-    window.showStatus(QStringLiteral("Opened song.txt"));
     Save(window, out.filePath("main-window.png"));
+
+    // The input changed after the run: the result is greyed and not exported.
+    window.findChild<QPlainTextEdit*>("inputPane")->appendPlainText(QString::fromUtf8("Тишина"));
+    Save(window, out.filePath("stale-result.png"));
+
+    // Russian words with English selected: the status line offers Russian.
+    window.findChild<QRadioButton*>("englishButton")->click();
+    window.startHyphenation();
+    Save(window, out.filePath("language-hint.png"));
+    window.findChild<QRadioButton*>("russianButton")->click();
+
+    cantiva::ui::ExceptionEntryDialog entry(platform, &window);
+    entry.edit(QStringLiteral("Edit"), QString::fromUtf8("мо-лк-о"));
+    entry.findChild<QPushButton*>("okButton")->click();
+    Save(entry, out.filePath("entry-refused.png"));
+    entry.hide();
 
     cantiva::ui::ExceptionsEditor editor(platform, window.state(), &window);
     editor.reloadEntries();

@@ -18,6 +18,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# A home of its own: the program never reads or writes the user's settings or dictionaries.
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
+export XDG_CACHE_HOME="$work/home/.cache" XDG_STATE_HOME="$work/home/.local/state"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
+
 cp "$ready"/*.PT "$ready"/*.XCD "$work"/
 printf 'В лесу родилась ёлочка,\nв лесу она росла —\nзнаешь ль ты, я б сказал ♪\n' >"$work/input.txt"
 (cd "$work" && "$cli" hyphenate input.txt | "$cli" finale) >"$work/expected.txt"

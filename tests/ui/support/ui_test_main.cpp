@@ -1,11 +1,12 @@
 // The window tests' entry: one QApplication for the whole binary, on the offscreen platform so
 // the tests run without a display (ctest sets the same; this covers running the binary by hand).
-// Settings go to a temporary folder of the process and are forgotten before every test, so no test
-// starts with another's language, folders or window size, and none touches the user's own.
+// Settings go to the process's own home (support/test_home.h) and are forgotten before every test,
+// so no test starts with another's language, folders or window size, and none touches the user's.
+#include "support/test_home.h"
+
 #include <QApplication>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtGlobal>
 #include <gtest/gtest.h>
 
@@ -23,9 +24,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
-    // Each test process has its own settings file: ctest runs tests side by side.
-    QTemporaryDir settingsFolder;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+    const std::filesystem::path config = cantiva::test_support::TestHome() / ".config";
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString(config.string()));
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new ForgetSettings);
