@@ -127,8 +127,11 @@ async function render(bytes, compressed) {
       import('./verovio/verovio-module.mjs'), import('./verovio/verovio.mjs')]);
     verovio = new VerovioToolkit(await createModule());
   }
-  const width = Math.max(600, Math.round($('rendered').clientWidth * 2));
-  verovio.setOptions({ pageWidth: width, adjustPageHeight: true, scale: 45, footer: 'none' });
+  // Page units are hundredths of the scale: the page fits the panel, smaller notes on a phone.
+  const width = $('rendered').clientWidth || 600;
+  const scale = width < 500 ? 28 : 45;
+  verovio.setOptions({ pageWidth: Math.round((width * 100) / scale), adjustPageHeight: true,
+    scale, footer: 'none' });
   if (compressed) verovio.loadZipDataBuffer(bytes.buffer.slice(bytes.byteOffset, bytes.byteOffset + bytes.length));
   else verovio.loadData(new TextDecoder().decode(bytes));
   const pages = [];

@@ -220,7 +220,7 @@ test('screenshots at phone and desktop width', { skip: !screenshotDir && 'no fol
   await setText('en', oldHundredth);
   await (await page.$('#open-score')).uploadFile(lays[0][0]);
   await page.waitForFunction(() => !document.querySelector('#lay').disabled);
-  for (const [name, width, height] of [['web-desktop.png', 1280, 1400], ['web-phone.png', 390, 2200]]) {
+  for (const [name, width, height] of [['web-desktop.png', 1280, 800], ['web-phone.png', 390, 700]]) {
     await page.setViewport({ width, height });
     const renderedBefore = await page.$eval('body', (b) => b.dataset.rendered || '');
     await page.click('#lay');
