@@ -80,10 +80,7 @@ async function openText(file) {
 async function openExceptions(file) {
   const outcome = session.useExceptions($('language').value, await fileBytes(file));
   if (!outcome.ok) tell(outcome.message, true);
-  else {
-    tell(`Using the exceptions of ${file.name} while this page is open.`);
-    divide();
-  }
+  else if (divide()) tell(`Using the exceptions of ${file.name} while this page is open.`);
 }
 
 function fillVoices() {
@@ -170,6 +167,16 @@ function dropOnto(element, open) {
   });
 }
 
+// The choice is cleared once read, so that the same file, edited, can be chosen again.
+function onFileChosen(input, open) {
+  input.addEventListener('change', async () => {
+    const file = input.files[0];
+    if (!file) return;
+    await open(file);
+    input.value = '';
+  });
+}
+
 function wire() {
   $('source').addEventListener('input', divideSoon);
   $('language').addEventListener('change', divide);
@@ -186,10 +193,9 @@ function wire() {
   });
   for (const button of document.querySelectorAll('[data-export]'))
     button.addEventListener('click', () => exportFile(button.dataset.export));
-  $('open-text').addEventListener('change', (e) => e.target.files[0] && openText(e.target.files[0]));
-  $('open-exceptions').addEventListener('change',
-    (e) => e.target.files[0] && openExceptions(e.target.files[0]));
-  $('open-score').addEventListener('change', (e) => e.target.files[0] && openScore(e.target.files[0]));
+  onFileChosen($('open-text'), openText);
+  onFileChosen($('open-exceptions'), openExceptions);
+  onFileChosen($('open-score'), openScore);
   $('part').addEventListener('change', fillVoices);
   $('lay').addEventListener('click', lay);
   $('download-score').addEventListener('click', () => laid && download(laid.name, laid.bytes));

@@ -59,6 +59,7 @@ before(async () => {
     args: ['--no-sandbox', '--disable-gpu'],
   });
   page = await browser.newPage();
+  page.on('pageerror', (error) => console.error(`page error: ${error.message}`));
   const cdp = await page.createCDPSession();
   await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
   await page.goto(pageUrl);
@@ -215,6 +216,34 @@ for (const [name, bytes] of badScores) {
     assert.equal(await page.$eval('#download-score', (b) => b.disabled), true);
   });
 }
+
+// The user's exceptions, compiled in the page, divide as the command line's compiled from the
+// same source; the shipped list loaded again gives the shipped division back.
+test('a user\'s exceptions are used as the command line uses them', async () => {
+  const text = 'Sing to the Lord with cheerful voice';
+  const shippedSource = fs.readFileSync(path.join(dictDir, 'EHYPHEN.XCP'));
+  const userSource = Buffer.concat([shippedSource, Buffer.from('\r\nche-er-ful')]);
+  const userDir = path.join(work, 'user-dictionaries');
+  fs.cpSync(dictDir, userDir, { recursive: true });
+  fs.writeFileSync(path.join(userDir, 'EHYPHEN.XCP'), userSource);
+  execFileSync(cli, ['compile', '--lang', 'en', '--exceptions', '--dict-dir', userDir]);
+  fs.writeFileSync(path.join(work, 'input.txt'), crlf(text));
+  const expected = execFileSync(cli, ['hyphenate', '--lang', 'en', '--dict-dir', userDir,
+    path.join(work, 'input.txt')]);
+  assert.ok(expected.includes('che-er-ful'));
+
+  for (const [source, division] of [[userSource, expected], [shippedSource, runCli(['hyphenate', '--lang', 'en'], crlf(text)).stdout]]) {
+    const file = path.join(work, 'EHYPHEN.XCP');
+    fs.writeFileSync(file, source);
+    await page.select('#language', 'en');
+    await page.$eval('#status', (e) => { e.textContent = ''; });
+    await (await page.$('#open-exceptions')).uploadFile(file);
+    await page.waitForFunction(() => document.querySelector('#status').textContent !== '');
+    assert.match(await statusText(), /^Using the exceptions of EHYPHEN.XCP/);
+    await setText('en', text);
+    assert.deepEqual(await downloaded('[data-export="text"]', 'lyrics-divided.txt'), division);
+  }
+});
 
 test('screenshots at phone and desktop width', { skip: !screenshotDir && 'no folder given' }, async () => {
   await setText('en', oldHundredth);
