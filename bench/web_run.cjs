@@ -53,7 +53,10 @@ async function timedClick(page, selector) {
     await page.$eval('#source', (area, value) => { area.value = value; }, line.repeat(80));
     await page.click('#divide');
     await (await page.$('#open-score')).uploadFile(process.env.SONG);
-    await page.waitForFunction(() => !document.querySelector('#lay').disabled);
+    await page.waitForFunction(() => !document.querySelector('#lay').disabled
+      || document.querySelector('#lay-report').textContent !== '', { timeout: 120000 });
+    const refused = await page.$eval('#lay-report', (e) => e.textContent);
+    if (refused) throw new Error(`the song was not opened: ${refused}`);
     await page.click('#replace-verse');
     const lays = [];
     const renders = [];

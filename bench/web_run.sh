@@ -36,7 +36,7 @@ sleep 1
 song=""
 for shared in "$root/../shared" /work/shared; do
     [ -f "$shared/quality/scores/dev/scores/lieder/lc6482032.mxl" ] &&
-        song="$shared/quality/scores/dev/scores/lieder/lc6482032.mxl" && break
+        song=$(realpath "$shared/quality/scores/dev/scores/lieder/lc6482032.mxl") && break
 done
 CANTIVA_WEB_URL="http://127.0.0.1:$port/" TEXT="$work/en-1mb.txt" SONG="$song" \
     NATIVE_SECONDS="$native" RUNS="${RUNS:-3}" NODE_PATH="$root/build/web-node/node_modules" \
