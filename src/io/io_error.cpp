@@ -61,7 +61,8 @@ int IoCodeFromErrno(int err) {
     case EDQUOT:
         return io_code::kDiskFull;
     default:
-        return std::ranges::find(kCodesWithText, err) == kCodesWithText.end()
+        // Not std::ranges::find: Emscripten's libc++ has no ranges algorithms yet.
+        return std::find(kCodesWithText.begin(), kCodesWithText.end(), err) == kCodesWithText.end()
                    ? err
                    : io_code::kUnmappedCauseBase + err;
     }
