@@ -42,6 +42,7 @@ function divide() {
   divided = outcome.ok ? outcome.text : '';
   $('result').value = divided;
   if (!outcome.ok) tell(outcome.message, true);
+  else if (outcome.message) tell(outcome.message);
   else tell(divided === '' ? 'Nothing to divide.' : 'Divided.');
   return outcome.ok;
 }

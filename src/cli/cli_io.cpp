@@ -133,14 +133,8 @@ void PrintFailure(std::string_view message) {
 }
 
 void PrintLongWordWarning(std::string_view input, const std::vector<engine::LongWord>& words) {
-    if (words.empty())
-        return;
-    std::string message = "line " + std::to_string(engine::LineNumberAt(input, words[0].start)) +
-                          ": a word longer than " + std::to_string(engine::kMaxWordLength) +
-                          " letters is left whole";
-    if (words.size() > 1)
-        message += " (and " + std::to_string(words.size() - 1) + " more after it)";
-    PrintFailure(message);
+    if (!words.empty())
+        PrintFailure(engine::LongWordWarning(input, words));
 }
 
 void PrintLoadWarning(dictionaries::DictionaryState& state) {

@@ -268,6 +268,17 @@ std::size_t LineNumberAt(std::string_view text, std::size_t offset) {
     return line;
 }
 
+std::string LongWordWarning(std::string_view input, const std::vector<LongWord>& words) {
+    if (words.empty())
+        return {};
+    std::string message = "line " + std::to_string(LineNumberAt(input, words[0].start)) +
+                          ": a word longer than " + std::to_string(kMaxWordLength) +
+                          " letters is left whole";
+    if (words.size() > 1)
+        message += " (and " + std::to_string(words.size() - 1) + " more after it)";
+    return message;
+}
+
 RunResult RunHyphenation(std::string_view inputText, dictionaries::DictionaryState& state,
                          bool logEnabled, RunObserver* observer, RunModel model) {
     return Run(inputText, {}, state, logEnabled, observer, model);

@@ -52,6 +52,10 @@ struct RunResult {
 // The line (from 1) holding `offset` of `text`: CR LF, a lone CR and a lone LF each end a line.
 std::size_t LineNumberAt(std::string_view text, std::size_t offset);
 
+// "line 3: a word longer than 32 letters is left whole (and 2 more after it)" for the long words
+// of `input`; empty when there are none. The command line and the page tell the user so.
+std::string LongWordWarning(std::string_view input, const std::vector<LongWord>& words);
+
 // Whether a run keeps its model of words and cuts (for the notation exports and the lay-on) or
 // only the pane's text it writes from it.
 enum class RunModel { Dropped, Kept };

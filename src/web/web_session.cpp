@@ -93,8 +93,6 @@ DivideOutcome WebSession::divide(const std::string& language, const std::string&
         break;
     case engine::RunStatus::EmptyAfterTrim:
         return {true, {}, {}};
-    case engine::RunStatus::WordTooLong:
-        return {false, {}, std::string(engine::kWordTooLongMessage)};
     case engine::RunStatus::IoFailure:
         return {false,
                 {},
@@ -106,7 +104,8 @@ DivideOutcome WebSession::divide(const std::string& language, const std::string&
     finaleUtf8_ =
         text::CodePageToUtf8(text::PaneTextOf(run.divided, "\xA0"), input.foreign, codePage);
     divided_ = true;
-    return {true, paneUtf8_, {}};
+    // Long words are left whole; the message says so beside the divided text.
+    return {true, paneUtf8_, engine::LongWordWarning(input.bytes, run.longWords)};
 }
 
 ExportOutcome WebSession::finale(bool bindDashes) const {

@@ -15,7 +15,7 @@ namespace cantiva::web {
 struct DivideOutcome {
     bool ok = false;
     std::string text;    // the divided text, lines ended by CR LF, as `cantiva-cli hyphenate`
-    std::string message; // why nothing was divided; empty when the text was blank
+    std::string message; // why nothing was divided, or a warning beside the text; often empty
 };
 
 struct ExportOutcome {
