@@ -75,7 +75,7 @@ public:
         }
         if (!word.empty())
             joinPrevious(word);
-        if (!keep_) {
+        if (!keep_ && !word.empty()) { // an empty token keeps the word before it, as the model does
             run_.letters.clear();
             run_.cuts.clear();
             run_.tokens.clear();
@@ -104,9 +104,11 @@ public:
         }
         token_.cutCount = static_cast<std::uint8_t>(run_.cuts.size() - token_.cutStart);
         text::AppendDividedWord(pane_, run_, token_);
-        pane_ += text::SeparatorText(separator);
-        if (token_.textLength > 0)
+        if (token_.textLength > 0) {
             previous_ = run_.tokens.size();
+            previousPaneEnd_ = pane_.size();
+        }
+        pane_ += text::SeparatorText(separator);
         if (separator != SeparatorKind::Space) // a word goes on, or the line ends
             previous_.reset();
         run_.tokens.push_back(token_);
@@ -145,10 +147,10 @@ private:
         const std::span<const text::Cut> cuts = run_.cutsOf(previous);
         if (cuts.empty() || !text::WritesHyphen(cuts.back().kind))
             return;
-        // The pane ends with the word's last syllable and the blank after it.
-        const std::size_t tail = previous.textLength - cuts.back().offset + 1;
-        if (pane_.size() > tail && pane_[pane_.size() - tail - 1] == '-')
-            pane_.erase(pane_.size() - tail - 1, 1);
+        // The word's last syllable ends where the word was written; blanks may follow it.
+        const std::size_t tail = previous.textLength - cuts.back().offset;
+        if (previousPaneEnd_ > tail && pane_[previousPaneEnd_ - tail - 1] == '-')
+            pane_.erase(previousPaneEnd_ - tail - 1, 1);
     }
 
     text::DividedRun& run_;
@@ -158,6 +160,7 @@ private:
     bool direct_;
     text::DividedToken token_;
     std::optional<std::size_t> previous_; // the last word of the line, when nothing came after it
+    std::size_t previousPaneEnd_ = 0;     // where that word ends in the pane
 };
 
 // Trimmed in place: the result text can be as large as the input, so it is not copied.

@@ -85,6 +85,8 @@ TEST(WordJoins, ElidedSyllableStaysWithItsWordInThePane) {
         {"belle,\nâme", "bel-le,\r\nâ-me"},
         {"belles âmes", "bel-les â-mes"},
         {"porte-avions porte ouverte", "por-te-a-vions porte ou-ver-te"},
+        {"belle   âme", "belle   â-me"}, // blanks between the words
+        {"belle,   âme", "belle,   â-me"},
     };
     const text::CodePage& codePage = *dictionaries::LanguageInfoOf(Language::French).codePage;
     for (const Case& c : cases) {
