@@ -110,9 +110,33 @@ std::vector<DividedLine> ReadDividedText(std::string_view utf8) {
     return lines;
 }
 
+namespace {
+
+// Marks that open what follows them: « C'est, “ I, ¿ Qué. Straight quotes and dashes open as
+// often as they close, so they stay with the word before.
+bool OpensNextWord(std::string_view punctuation) {
+    std::size_t length = 0;
+    switch (CodePointAt(punctuation, 0, length)) {
+    case U'(':
+    case U'[':
+    case U'{':
+    case U'\u00A1': // ¡
+    case U'\u00AB': // «
+    case U'\u00BF': // ¿
+    case U'\u2039': // ‹
+    case U'\u201C': // “
+    case U'\u201E': // „
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 DividedLine AttachPunctuation(const DividedLine& line) {
     DividedLine out;
-    std::string pending; // punctuation that opens the line, waiting for a word
+    std::string pending; // punctuation that opens the line or the next word, waiting for it
     for (const DividedWord& word : line) {
         if (!word.punctuationOnly) {
             out.push_back(word);
@@ -120,14 +144,17 @@ DividedLine AttachPunctuation(const DividedLine& line) {
                 out.back().syllables.front().insert(0, pending + ' ');
                 pending.clear();
             }
-        } else if (!out.empty()) {
+        } else if (!out.empty() && pending.empty() && !OpensNextWord(word.syllables.front())) {
             out.back().syllables.back() += ' ' + word.syllables.front();
         } else {
             pending += pending.empty() ? word.syllables.front() : ' ' + word.syllables.front();
         }
     }
-    // A line of punctuation alone keeps it as a word: nothing is dropped.
-    if (!pending.empty())
+    // Nothing followed: the punctuation closes the word before it, or, on a line of
+    // punctuation alone, stays a word of its own; nothing is dropped.
+    if (!pending.empty() && !out.empty())
+        out.back().syllables.back() += ' ' + pending;
+    else if (!pending.empty())
         out.push_back(DividedWord{{pending}, true});
     return out;
 }

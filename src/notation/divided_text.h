@@ -33,8 +33,8 @@ using DividedLine = std::vector<DividedWord>;
 std::vector<DividedLine> ReadDividedText(std::string_view utf8);
 
 // The line with each punctuation-only word joined to the last syllable of the word before it
-// (after a space), or to the first syllable of the next word when it opens the line, so that
-// punctuation never takes a note of its own.
+// (after a space), or to the first syllable of the next word when it opens the line or is an
+// opening mark (« “ „ ¿ ¡ and brackets), so that punctuation never takes a note of its own.
 DividedLine AttachPunctuation(const DividedLine& line);
 
 enum class Syllabic { Single, Begin, Middle, End };

@@ -29,6 +29,11 @@ TEST(DividedText, SyllablesTakeTheirPlaceInTheWord) {
         {"Lord — a-men", {"single:Lord —", "begin:a", "end:men/"}},
         {"* Ky-ri-e *", {"begin:* Ky", "middle:ri", "end:e */"}},
         {"— …", {"single:— …/"}},
+        // An opening mark goes with the word after it, at a line's end with the word before.
+        {"Jour, « C'est » !", {"single:Jour,", "single:« C'est » !/"}},
+        {"dit : “ Viens ( a-mi", {"single:dit :", "single:“ Viens", "begin:( a", "end:mi/"}},
+        {"¿ Qué ? ¡ Ay", {"single:¿ Qué ?", "single:¡ Ay/"}},
+        {"a-mi «", {"begin:a", "end:mi «/"}},
         // Only a hyphen between two other characters divides.
         {"-ing x- a--b -", {"single:-ing", "single:x-", "single:a--b -/"}},
         // Words joined by a tie are sung on one note; a tie at a word's edge is text.

@@ -63,7 +63,7 @@ TEST(WordJoins, FrenchMuteEIsSungWithTheNextVowelOnOneNote) {
         {"Une Haine", "U -- ne Haine"},                                     // in any case
         {"belle,\nâme", "bel -- le,|â -- me"},                              // a line end
         {"belle, âme", "bel -- le,~â -- me"},               // a comma does not stop the elision
-        {"belle « âme »", "bel -- \"le «\" â -- \"me »\""}, // a word of punctuation does
+        {"belle « âme »", "bel -- le \"« â\" -- \"me »\""}, // a word of punctuation does
         {"belles âmes", "bel -- les â -- mes"},             // -es is sung: the s is heard
         {"vie entière", "vi -- e en -- tiè -- re"},         // a vowel before the e: no join
         {"porte-avions", "por -- te -- a -- vions"},        // the word's own hyphen
