@@ -302,6 +302,15 @@ std::size_t VowelGroups(std::string_view letters, const text::ByteSet& vowels) {
     return groups;
 }
 
+// Letters before an apostrophe that make no syllable: consonants, or "qu".
+bool IsElidedClitic(std::string_view prefix, const dictionaries::LanguageInfo& info) {
+    if (prefix.size() == 2 && info.caseMap->lower(prefix[0]) == 'q' &&
+        info.caseMap->lower(prefix[1]) == 'u')
+        return true;
+    return std::none_of(prefix.begin(), prefix.end(),
+                        [&](char c) { return info.vowels.contains(c); });
+}
+
 // Where an apostrophe stands for a vowel left out between two consonants (ev'ry, wand'ring,
 // Heil'gen), the syllables meet at the apostrophe: no cut in the consonants around it, one after
 // it.
@@ -345,6 +354,13 @@ bool DivideAroundApostrophes(WordSink& sink, std::string_view written, const Wor
     if (marks.empty() || marks.back() == letters.size() ||
         !IsLanguageWord(letters, context.language))
         return false;
+    // An elided article or pronoun (l', d', m', qu') is sung with the first syllable of the word
+    // it leans on, and that word divides as it does alone: m'a-vez, l'heu-re.
+    if (IsElidedClitic(std::string_view(letters).substr(0, marks.front()), info)) {
+        sink.letters += written.substr(0, marks.front() + 1);
+        DivideWord(sink, written.substr(marks.front() + 1), context, log);
+        return true;
+    }
     if (VowelGroups(letters, info.vowels) < 2) {
         sink.letters += written;
         return true;

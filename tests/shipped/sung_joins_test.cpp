@@ -59,8 +59,8 @@ TEST(WordJoins, FrenchMuteEIsSungWithTheNextVowelOnOneNote) {
     } cases[] = {
         {"belle âme, belle rose", "bel -- le~â -- me, bel -- le ro -- se"}, // vowel, consonant
         {"une heure", "u -- ne~heu -- re"},                                 // mute h
-        {"une haine, le héros", "u -- ne haine, le hé -- ros"},             // aspirated h
-        {"Une Haine", "U -- ne Haine"},                                     // in any case
+        {"une haine, le héros", "u -- ne hai -- ne, le hé -- ros"},         // aspirated h
+        {"Une Haine", "U -- ne Hai -- ne"},                                 // in any case
         {"belle,\nâme", "bel -- le,|â -- me"},                              // a line end
         {"belle, âme", "bel -- le,~â -- me"},               // a comma does not stop the elision
         {"belle « âme »", "bel -- le \"« â\" -- \"me »\""}, // a word of punctuation does
@@ -81,7 +81,7 @@ TEST(WordJoins, ElidedSyllableStaysWithItsWordInThePane) {
     } cases[] = {
         {"belle âme, belle rose", "belle â-me, bel-le ro-se"},
         {"une heure", "une heu-re"},
-        {"une haine", "u-ne haine"},
+        {"une haine", "u-ne hai-ne"},
         {"belle,\nâme", "bel-le,\r\nâ-me"},
         {"belles âmes", "bel-les â-mes"},
         {"porte-avions porte ouverte", "por-te-a-vions porte ou-ver-te"},
@@ -136,6 +136,11 @@ TEST(Apostrophes, WordsAreDividedAsSungWithEitherApostrophe) {
     } cases[] = {
         {Language::French, "l’amour", "l’a-mour"},
         {Language::French, "jusqu’à", "jus-qu’à"},
+        // An elided article or pronoun leans on a word that divides as it does alone.
+        {Language::French, "m’avez", "m’a-vez"},
+        {Language::French, "L’heure", "L’heu-re"},
+        {Language::French, "qu’avance", "qu’a-van-ce"},
+        {Language::English, "th’eternal", "th’e-ter-nal"},
         {Language::Italian, "sull’ali", "sul-l’a-li"},
         {Language::Italian, "d’accento", "d’ac-cen-to"},
         {Language::English, "ev’ry", "ev’-ry"},

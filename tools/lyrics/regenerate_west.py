@@ -95,7 +95,8 @@ class Training:
         variants = getattr(module, "spelling_variants", None)
         self.variants = variants(words) if variants else {}
         self.words = sorted(set(words) | set(self.variants))
-        self.engraved = sung_training.load(lang, self._fold, args.sung_dir, args.units)
+        self.engraved = sung_training.load(lang, self._fold, args.sung_dir, args.units,
+                                           reference=self._reference)
         self.sung = sung_training.training(self.engraved, set(self.words))
         self._rules = {}
         train, _ = wordlists.split(self.words)
@@ -105,6 +106,11 @@ class Training:
     def _fold(self, word):
         folded = west_languages.fold(word, self.lang)
         return folded if folded and self.module.is_word(folded) else None
+
+    def _reference(self, word):
+        """The syllabifier's division of a written word, when it folds letter for letter."""
+        folded = self._fold(word)
+        return self.module.hyphenate(folded) if folded and len(folded) == len(word) else None
 
     def rule(self, word):
         if word not in self._rules:

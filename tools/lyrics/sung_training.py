@@ -69,24 +69,62 @@ def _list_rows(path):
                 yield division, int(pieces)
 
 
-def _unit_rows(path, lang):
+# Languages whose final mute e is elided before a vowel: there the engraver writes the word's
+# last syllable whole (comme un) or joined, which is the program's join rule at work, not the
+# word's division before a consonant (com-me la).
+MUTE_E_JOINS = {"fr"}
+OPENING_SOUNDS = "aeiouyhàâäéèêëîïôöùûüÿœæ"
+
+
+def _elided_before(d, following, lang):
+    letters = d.replace("-", "").lower()
+    if lang not in MUTE_E_JOINS or len(letters) < 2 or letters[-1] != "e" or \
+            letters[-2] in OPENING_SOUNDS:
+        return False
+    nxt = _strip_edges(following).lower()
+    return bool(nxt) and nxt[0] in OPENING_SOUNDS
+
+
+def _unit_rows(path, lang, elided=None):
     """(division, score) of every word of the language's verses; words with an apostrophe or
-    sung with another on one note are the context rules' business, not a dictionary's."""
+    sung with another on one note are the context rules' business, not a dictionary's.  A word
+    whose mute e is elided before the next word takes its last cut from elided(division), or
+    is left out without it."""
     with open(path, encoding="utf-8") as f:
         for line in f:
             unit = json.loads(line)
             if unit["lang"] != lang:
                 continue
-            for _, division, _, _, _, flags in unit["words"]:
+            words = unit["words"]
+            for k, (_, division, _, _, _, flags) in enumerate(words):
                 d = _strip_edges(division)
                 if flags or not d or not all(_is_word_char(c) or c == "-" for c in d):
                     continue
+                if k + 1 < len(words) and _elided_before(d, words[k + 1][1], lang):
+                    d = elided(d) if elided else None
+                    if not d:
+                        continue
                 yield d, unit["score"]
 
 
-def load(lang, fold, sung_dir=SUNG_DIR, units=UNITS):
+def with_last_cut(division, reference):
+    """The engraved division with the reference's last cut where the engraver wrote the last
+    syllable whole (comme, at-tendre: com-me, at-ten-dre); None when the reference has none."""
+    letters = division.replace("-", "")
+    ref = reference(letters.lower())
+    if not ref or "-" not in ref:
+        return None
+    last = len(ref.replace("-", "")) - len(ref.rsplit("-", 1)[1])  # letters before the cut
+    kept = len(letters) - len(division.rsplit("-", 1)[-1])  # letters before the engraved cut
+    if last <= kept or not any(c in OPENING_SOUNDS for c in letters[kept:last].lower()):
+        return division  # the engraver cut the last syllable already (an-goi-sse)
+    return division[:len(division) - (len(letters) - last)] + "-" + letters[last:]
+
+
+def load(lang, fold, sung_dir=SUNG_DIR, units=UNITS, reference=None):
     """{word in the index letters: Counter(division: pieces)}; fold(word) gives the word in the
-    dictionary's letters or None.  Missing sources count as empty."""
+    dictionary's letters or None; reference(word) its rule division, which gives an elided
+    word its last cut.  Missing sources count as empty."""
     lang = LIST_LANG.get(lang, lang)
     counts = collections.defaultdict(collections.Counter)
     path = os.path.join(sung_dir, f"{lang}-dev.tsv") if sung_dir else None
@@ -95,7 +133,8 @@ def load(lang, fold, sung_dir=SUNG_DIR, units=UNITS):
             _add(counts, division, pieces, fold)
     if units and os.path.exists(units):
         seen = collections.defaultdict(set)
-        for division, score in _unit_rows(units, lang):
+        elided = (lambda d: with_last_cut(d, reference)) if reference else None
+        for division, score in _unit_rows(units, lang, elided):
             seen[unicodedata.normalize("NFC", division).lower()].add(score)
         for division in sorted(seen):
             _add(counts, division, len(seen[division]), fold)
