@@ -46,11 +46,14 @@ constexpr text::ByteSet kHiatusVowels = text::ByteSet::chars("aeiouy");
 
 // Russian is told by its alphabet: comparing the fold functions' addresses is no constant
 // expression where the sanitizers instrument them.
-constexpr LanguageInfo Windows1251Language(
-    std::string_view base, std::string_view name, std::string_view prompt,
-    std::string_view alphabet, int count, std::string_view cli, text::FoldFunction fold,
-    const text::ByteSet& letters, const text::ByteSet& vowels, const LoneLetterJoin& loneLetter,
-    std::span<const std::string_view> clitics, const text::ByteSet& patternKeyLetters) {
+constexpr LanguageInfo Windows1251Language(std::string_view base, std::string_view name,
+                                           std::string_view prompt, std::string_view alphabet,
+                                           int count, std::string_view cli, text::FoldFunction fold,
+                                           const text::ByteSet& letters,
+                                           const text::ByteSet& vowels,
+                                           const LoneLetterJoin& loneLetter, JoinRule joinRule,
+                                           std::span<const std::string_view> clitics,
+                                           const text::ByteSet& patternKeyLetters) {
     return {base,
             name,
             prompt,
@@ -61,7 +64,7 @@ constexpr LanguageInfo Windows1251Language(
             fold,
             &text::kWindows1251Case,
             letters,
-            JoinRule::LoneLetter,
+            joinRule,
             vowels,
             false,
             loneLetter,
@@ -114,16 +117,18 @@ constexpr LanguageInfo Windows1252Language(std::string_view base, std::string_vi
 constexpr std::array<LanguageInfo, kAllLanguages.size()> kLanguageInfos = {{
     Windows1251Language("RHYPHEN", "Russian ", " Russian ", kRussianAlphabet, 32, "ru",
                         text::FoldRussianLetters, text::kRussianLetters, text::kRussianVowels,
-                        kRussianLoneLetter, {}, text::kRussianLetters),
+                        kRussianLoneLetter, JoinRule::LoneLetter, {}, text::kRussianLetters),
     Windows1251Language("EHYPHEN", "English ", " English ", "abcdefghijklmnopqrstuvwxyz", 26, "en",
                         text::FoldLatinLetters, text::kEnglishLetters, text::kEnglishVowels,
-                        kLatinScriptLoneLetter, kEnglishClitics, text::kAsciiLetterRange),
+                        kLatinScriptLoneLetter, JoinRule::LoneLetterAndVowelless, kEnglishClitics,
+                        text::kAsciiLetterRange),
     Windows1251Language("LHYPHEN", "Latin ", " Latin ", "abcdefghijklmnopqrstuvxyz", 25, "la",
                         text::FoldLatinLetters, text::kLatinLetters, text::kLatinVowels,
-                        kLatinScriptLoneLetter, {}, text::kLatinLetters),
+                        kLatinScriptLoneLetter, JoinRule::LoneLetter, {}, text::kLatinLetters),
     Windows1251Language("UHYPHEN", "American ", " American ", "abcdefghijklmnopqrstuvwxyz", 26,
                         "us", text::FoldLatinLetters, text::kEnglishLetters, text::kEnglishVowels,
-                        kLatinScriptLoneLetter, kEnglishClitics, text::kAsciiLetterRange),
+                        kLatinScriptLoneLetter, JoinRule::LoneLetterAndVowelless, kEnglishClitics,
+                        text::kAsciiLetterRange),
     Windows1252Language("GHYPHEN", "German ", " German ", kGermanAlphabet, "de",
                         text::kGermanLetters, text::kGermanOwnLetters, text::kGermanVowels,
                         WordJoin::None),

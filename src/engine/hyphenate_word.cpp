@@ -87,6 +87,23 @@ void JoinVowellessParts(std::string_view letters, CutList& cuts, const text::Byt
     cuts = kept;
 }
 
+// English: a part without a vowel joins the part after it (Lu-b-in: Lu-bin, no-bl-est:
+// no-blest), the last part the one before it.
+void JoinVowellessPartsForward(std::string_view letters, CutList& cuts,
+                               const text::ByteSet& vowels) {
+    CutList kept;
+    std::size_t partStart = 0;
+    for (std::size_t k = 0; k < cuts.count; ++k) {
+        if (HasVowel(letters.substr(partStart, cuts.at[k] - partStart), vowels)) {
+            kept.push(cuts.at[k]);
+            partStart = cuts.at[k];
+        }
+    }
+    if (!kept.empty() && !HasVowel(letters.substr(partStart), vowels))
+        --kept.count;
+    cuts = kept;
+}
+
 // A break that leaves the last letter alone stays only where the language keeps it.
 void JoinFinalLetter(std::string_view letters, CutList& cuts,
                      const dictionaries::LoneLetterJoin& rule) {
@@ -115,6 +132,8 @@ void ApplyJoinRules(std::string_view letters, CutList& cuts,
     }
     JoinFinalLetter(letters, cuts, info.loneLetter);
     JoinInitialLetter(letters, cuts, info.loneLetter);
+    if (info.joinRule == dictionaries::JoinRule::LoneLetterAndVowelless)
+        JoinVowellessPartsForward(letters, cuts, info.vowels);
 }
 
 // The cuts of the odd weights: letter i sits at position i + 1 of the dotted word (positions

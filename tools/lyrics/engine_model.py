@@ -3,7 +3,8 @@
 It mirrors the word step: the dotted word, windows of two characters or more (never
 longer than the longest pattern), the largest digit per gap, an odd digit is a break, no
 break before the first letter, then the two join rules (a lone letter at the end, then at
-the start).  Used to measure pattern sets on whole word lists without building the program.
+the start), and in English a part without a vowel joined to the next.  Used to measure
+pattern sets on whole word lists without building the program.
 """
 
 from languages import (EN_CONSONANTS, EN_VOWELS, LATIN_VOWELS_FOR_JOIN, RU_CONSONANTS_AND_SIGNS,
@@ -74,6 +75,24 @@ def join_initial(h, lang):
     return h
 
 
+def join_vowelless_forward(h, vowels=EN_VOWELS):
+    """English: a part without a vowel joins the part after it, the last one the one before."""
+    parts = h.split("-")
+    out = []
+    pending = ""
+    for part in parts:
+        pending += part
+        if any(c in vowels for c in pending):
+            out.append(pending)
+            pending = ""
+    if pending:
+        if out:
+            out[-1] += pending
+        else:
+            out.append(pending)
+    return "-".join(out)
+
+
 def divide(word, patterns, lang, exceptions=None):
     """The division of a lower-case word of the language's letters, as the program writes it."""
     if exceptions and word in exceptions:
@@ -87,4 +106,5 @@ def divide(word, patterns, lang, exceptions=None):
         if gaps[i + 1] % 2 == 1:
             out.append("-")
         out.append(word[i])
-    return join_initial(join_final("".join(out), lang), lang)
+    joined = join_initial(join_final("".join(out), lang), lang)
+    return join_vowelless_forward(joined) if lang == "en" else joined
