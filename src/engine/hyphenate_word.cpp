@@ -91,17 +91,17 @@ void JoinVowellessParts(std::string_view letters, CutList& cuts, const text::Byt
 // no-blest), the last part the one before it.
 void JoinVowellessPartsForward(std::string_view letters, CutList& cuts,
                                const text::ByteSet& vowels) {
-    CutList kept;
+    std::size_t kept = 0; // compacted in place: a kept cut never moves right
     std::size_t partStart = 0;
     for (std::size_t k = 0; k < cuts.count; ++k) {
         if (HasVowel(letters.substr(partStart, cuts.at[k] - partStart), vowels)) {
-            kept.push(cuts.at[k]);
             partStart = cuts.at[k];
+            cuts.at[kept++] = cuts.at[k];
         }
     }
-    if (!kept.empty() && !HasVowel(letters.substr(partStart), vowels))
-        --kept.count;
-    cuts = kept;
+    if (kept > 0 && !HasVowel(letters.substr(partStart), vowels))
+        --kept;
+    cuts.count = kept;
 }
 
 // A break that leaves the last letter alone stays only where the language keeps it.
