@@ -321,13 +321,41 @@ std::size_t VowelGroups(std::string_view letters, const text::ByteSet& vowels) {
     return groups;
 }
 
-// Letters before an apostrophe that make no syllable: consonants, or "qu".
-bool IsElidedClitic(std::string_view prefix, const dictionaries::LanguageInfo& info) {
-    if (prefix.size() == 2 && info.caseMap->lower(prefix[0]) == 'q' &&
-        info.caseMap->lower(prefix[1]) == 'u')
-        return true;
-    return std::none_of(prefix.begin(), prefix.end(),
-                        [&](char c) { return info.vowels.contains(c); });
+// An apostrophe where a word lost its final vowel before one (l'a, jusqu'au, dell'anima,
+// un'altra): the letters before it end in a consonant or "qu", the letters after it open with a
+// vowel or an h and a vowel.
+bool ElidesBeforeVowel(std::string_view letters, std::size_t mark,
+                       const dictionaries::LanguageInfo& info) {
+    const text::CaseMap& caseMap = *info.caseMap;
+    const bool opens = info.vowels.contains(letters[mark]) ||
+                       (caseMap.lower(letters[mark]) == 'h' && mark + 1 < letters.size() &&
+                        info.vowels.contains(letters[mark + 1]));
+    const bool qu = mark >= 2 && caseMap.lower(letters[mark - 2]) == 'q' &&
+                    caseMap.lower(letters[mark - 1]) == 'u';
+    return opens && (qu || !info.vowels.contains(letters[mark - 1]));
+}
+
+// The elided word is divided as it is written with its e (jusque: jus-que), its last consonants
+// go with the first syllable of the next word, and that word divides as it does alone:
+// jus-qu'au, del-l'a-ni-ma, m'a-vez, l'heu-re.
+void DivideElision(WordSink& sink, std::string_view written, std::size_t mark,
+                   const WordContext& context, LogLines* log) {
+    const std::string_view elided = written.substr(0, mark);
+    std::string full(elided);
+    full += 'e';
+    std::string letters;
+    std::vector<text::Cut> cuts;
+    WordSink inner{letters, cuts, 0};
+    DivideWord(inner, full, context, nullptr);
+    const std::size_t at = sink.letters.size() - sink.start;
+    if (letters.size() == full.size()) { // an exception may spell the word otherwise
+        for (const text::Cut& cut : cuts) {
+            if (cut.offset < elided.size())
+                sink.cuts.push_back({static_cast<std::uint16_t>(at + cut.offset), cut.kind});
+        }
+    }
+    sink.letters += written.substr(0, mark + 1);
+    DivideWord(sink, written.substr(mark + 1), context, log);
 }
 
 // Where an apostrophe stands for a vowel left out between two consonants (ev'ry, wand'ring,
@@ -373,11 +401,8 @@ bool DivideAroundApostrophes(WordSink& sink, std::string_view written, const Wor
     if (marks.empty() || marks.back() == letters.size() ||
         !IsLanguageWord(letters, context.language))
         return false;
-    // An elided article or pronoun (l', d', m', qu') is sung with the first syllable of the word
-    // it leans on, and that word divides as it does alone: m'a-vez, l'heu-re.
-    if (IsElidedClitic(std::string_view(letters).substr(0, marks.front()), info)) {
-        sink.letters += written.substr(0, marks.front() + 1);
-        DivideWord(sink, written.substr(marks.front() + 1), context, log);
+    if (ElidesBeforeVowel(letters, marks.front(), info)) {
+        DivideElision(sink, written, marks.front(), context, log);
         return true;
     }
     if (VowelGroups(letters, info.vowels) < 2) {

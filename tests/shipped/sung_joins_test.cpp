@@ -136,10 +136,14 @@ TEST(Apostrophes, WordsAreDividedAsSungWithEitherApostrophe) {
     } cases[] = {
         {Language::French, "l’amour", "l’a-mour"},
         {Language::French, "jusqu’à", "jus-qu’à"},
-        // An elided article or pronoun leans on a word that divides as it does alone.
+        // An elided word divides as it does with its e, its last consonants lean on the next
+        // word, and that word divides as it does alone.
         {Language::French, "m’avez", "m’a-vez"},
         {Language::French, "L’heure", "L’heu-re"},
         {Language::French, "qu’avance", "qu’a-van-ce"},
+        {Language::French, "jusqu’au", "jus-qu’au"},
+        {Language::Italian, "dell’anima", "del-l’a-ni-ma"},
+        {Language::Italian, "un’altra", "u-n’al-tra"},
         {Language::English, "th’eternal", "th’e-ter-nal"},
         {Language::Italian, "sull’ali", "sul-l’a-li"},
         {Language::Italian, "d’accento", "d’ac-cen-to"},
