@@ -58,10 +58,11 @@ TEST(WordJoins, FrenchMuteEIsSungWithTheNextVowelOnOneNote) {
         const char* lilypond; // lines joined by "|"
     } cases[] = {
         {"belle âme, belle rose", "bel -- le~â -- me, bel -- le ro -- se"}, // vowel, consonant
-        {"une heure", "u -- ne~heu -- re"},                                 // mute h
-        {"une haine, le héros", "u -- ne hai -- ne, le hé -- ros"},         // aspirated h
-        {"Une Haine", "U -- ne Hai -- ne"},                                 // in any case
-        {"belle,\nâme", "bel -- le,|â -- me"},                              // a line end
+        {"belle âme, belle dame", "bel -- le~â -- me, bel -- le da -- me"},
+        {"une heure", "u -- ne~heu -- re"},                         // mute h
+        {"une haine, le héros", "u -- ne hai -- ne, le hé -- ros"}, // aspirated h
+        {"Une Haine", "U -- ne Hai -- ne"},                         // in any case
+        {"belle,\nâme", "bel -- le,|â -- me"},                      // a line end
         {"belle, âme", "bel -- le,~â -- me"},               // a comma does not stop the elision
         {"belle « âme »", "bel -- le \"« â\" -- \"me »\""}, // a word of punctuation does
         {"belles âmes", "bel -- les â -- mes"},             // -es is sung: the s is heard
@@ -80,6 +81,7 @@ TEST(WordJoins, ElidedSyllableStaysWithItsWordInThePane) {
         const char* pane;
     } cases[] = {
         {"belle âme, belle rose", "belle â-me, bel-le ro-se"},
+        {"dire, reste", "di-re, res-te"}, // sung as art songs sing them
         {"une heure", "une heu-re"},
         {"une haine", "u-ne hai-ne"},
         {"belle,\nâme", "bel-le,\r\nâ-me"},

@@ -41,7 +41,8 @@ async function downloaded(selector, name) {
   const file = path.join(downloads, name);
   fs.rmSync(file, { force: true });
   await page.click(selector);
-  for (let waited = 0; waited < 10000; waited += 50) {
+  // A busy machine may take seconds over the first download of a session.
+  for (let waited = 0; waited < 30000; waited += 50) {
     if (fs.existsSync(file)) return fs.readFileSync(file);
     await new Promise((resolve) => setTimeout(resolve, 50));
   }

@@ -121,6 +121,24 @@ def with_last_cut(division, reference):
     return division[:len(division) - (len(letters) - last)] + "-" + letters[last:]
 
 
+def _ends_in_mute_e(division):
+    letters = division.replace("-", "").lower()
+    for ending in ("e", "es", "ent"):
+        if letters.endswith(ending) and len(letters) > len(ending) and \
+                letters[-len(ending) - 1] not in OPENING_SOUNDS:
+            return True
+    return False
+
+
+def sung_mute_e(division, reference):
+    """A final mute e after a consonant is sung before a consonant and at a line's end: the
+    engraving that writes it whole (dire, dame: chanson style) counts as di-re, da-me; where
+    the melody has no note for it the lay-on sings the two on one."""
+    if not _ends_in_mute_e(division):
+        return division
+    return with_last_cut(division, reference) or division
+
+
 def load(lang, fold, sung_dir=SUNG_DIR, units=UNITS, reference=None):
     """{word in the index letters: Counter(division: pieces)}; fold(word) gives the word in the
     dictionary's letters or None; reference(word) its rule division, which gives an elided
@@ -130,11 +148,15 @@ def load(lang, fold, sung_dir=SUNG_DIR, units=UNITS, reference=None):
     path = os.path.join(sung_dir, f"{lang}-dev.tsv") if sung_dir else None
     if path and os.path.exists(path):
         for division, pieces in _list_rows(path):
+            if lang in MUTE_E_JOINS and reference:
+                division = sung_mute_e(division, reference)
             _add(counts, division, pieces, fold)
     if units and os.path.exists(units):
         seen = collections.defaultdict(set)
         elided = (lambda d: with_last_cut(d, reference)) if reference else None
         for division, score in _unit_rows(units, lang, elided):
+            if lang in MUTE_E_JOINS and reference:
+                division = sung_mute_e(division, reference)
             seen[unicodedata.normalize("NFC", division).lower()].add(score)
         for division in sorted(seen):
             _add(counts, division, len(seen[division]), fold)
