@@ -36,17 +36,20 @@ async function setText(language, text) {
   await page.click('#divide');
 }
 
-// Clicks `selector` and returns the bytes of the file the page downloads.
+// Clicks `selector` and returns the bytes of the file the page downloads. A click that lands
+// while the page is still settling (fonts, the score panel) can miss: it is tried again.
 async function downloaded(selector, name) {
   const file = path.join(downloads, name);
   fs.rmSync(file, { force: true });
-  await page.click(selector);
-  // A busy machine may take seconds over the first download of a session.
-  for (let waited = 0; waited < 30000; waited += 50) {
-    if (fs.existsSync(file)) return fs.readFileSync(file);
-    await new Promise((resolve) => setTimeout(resolve, 50));
+  for (let attempt = 0; attempt < 3; ++attempt) {
+    await page.waitForSelector(selector, { visible: true });
+    await page.click(selector);
+    for (let waited = 0; waited < 10000; waited += 50) {
+      if (fs.existsSync(file)) return fs.readFileSync(file);
+      await new Promise((resolve) => setTimeout(resolve, 50));
+    }
   }
-  throw new Error(`no download of ${name}`);
+  throw new Error(`no download of ${name}: ${await page.$eval('#status', (e) => e.textContent)}`);
 }
 
 const statusText = () => page.$eval('#status', (e) => e.textContent);
