@@ -69,41 +69,24 @@ def _list_rows(path):
                 yield division, int(pieces)
 
 
-# Languages whose final mute e is elided before a vowel: there the engraver writes the word's
-# last syllable whole (comme un) or joined, which is the program's join rule at work, not the
-# word's division before a consonant (com-me la).
+# Languages whose final mute e after a consonant is sung on a note of its own before a consonant
+# and joined to the next word before a vowel (the program's join rule does the second).
 MUTE_E_JOINS = {"fr"}
 OPENING_SOUNDS = "aeiouyhàâäéèêëîïôöùûüÿœæ"
 
 
-def _elided_before(d, following, lang):
-    letters = d.replace("-", "").lower()
-    if lang not in MUTE_E_JOINS or len(letters) < 2 or letters[-1] != "e" or \
-            letters[-2] in OPENING_SOUNDS:
-        return False
-    nxt = _strip_edges(following).lower()
-    return bool(nxt) and nxt[0] in OPENING_SOUNDS
-
-
-def _unit_rows(path, lang, elided=None):
+def _unit_rows(path, lang):
     """(division, score) of every word of the language's verses; words with an apostrophe or
-    sung with another on one note are the context rules' business, not a dictionary's.  A word
-    whose mute e is elided before the next word takes its last cut from elided(division), or
-    is left out without it."""
+    sung with another on one note are the context rules' business, not a dictionary's."""
     with open(path, encoding="utf-8") as f:
         for line in f:
             unit = json.loads(line)
             if unit["lang"] != lang:
                 continue
-            words = unit["words"]
-            for k, (_, division, _, _, _, flags) in enumerate(words):
+            for _, division, _, _, _, flags in unit["words"]:
                 d = _strip_edges(division)
                 if flags or not d or not all(_is_word_char(c) or c == "-" for c in d):
                     continue
-                if k + 1 < len(words) and _elided_before(d, words[k + 1][1], lang):
-                    d = elided(d) if elided else None
-                    if not d:
-                        continue
                 yield d, unit["score"]
 
 
@@ -141,8 +124,8 @@ def sung_mute_e(division, reference):
 
 def load(lang, fold, sung_dir=SUNG_DIR, units=UNITS, reference=None):
     """{word in the index letters: Counter(division: pieces)}; fold(word) gives the word in the
-    dictionary's letters or None; reference(word) its rule division, which gives an elided
-    word its last cut.  Missing sources count as empty."""
+    dictionary's letters or None; reference(word) its rule division, which gives a word
+    written without its sung mute e its last cut.  Missing sources count as empty."""
     lang = LIST_LANG.get(lang, lang)
     counts = collections.defaultdict(collections.Counter)
     path = os.path.join(sung_dir, f"{lang}-dev.tsv") if sung_dir else None
@@ -153,8 +136,7 @@ def load(lang, fold, sung_dir=SUNG_DIR, units=UNITS, reference=None):
             _add(counts, division, pieces, fold)
     if units and os.path.exists(units):
         seen = collections.defaultdict(set)
-        elided = (lambda d: with_last_cut(d, reference)) if reference else None
-        for division, score in _unit_rows(units, lang, elided):
+        for division, score in _unit_rows(units, lang):
             if lang in MUTE_E_JOINS and reference:
                 division = sung_mute_e(division, reference)
             seen[unicodedata.normalize("NFC", division).lower()].add(score)
