@@ -113,10 +113,10 @@ std::string DecodeInputAsUtf8(std::string bytes, Encoding encoding) {
     return bytes;
 }
 
-std::string EncodeOutput(std::string_view bytes, const std::vector<std::string>& foreign,
+std::string EncodeOutput(std::string bytes, const std::vector<std::string>& foreign,
                          Encoding encoding, const text::CodePage& codePage) {
     if (IsByteExact(encoding, codePage))
-        return std::string(bytes);
+        return bytes;
     return text::CodePageToUtf8(bytes, foreign, codePage);
 }
 

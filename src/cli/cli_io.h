@@ -46,7 +46,7 @@ text::CodePageText DecodeInput(std::string bytes, Encoding encoding,
 // Input bytes as UTF-8 for the notation formats: cp1251 is converted, UTF-8 loses a leading
 // byte-order mark. UTF-8 that is not well formed is wrong usage.
 std::string DecodeInputAsUtf8(std::string bytes, Encoding encoding);
-std::string EncodeOutput(std::string_view bytes, const std::vector<std::string>& foreign,
+std::string EncodeOutput(std::string bytes, const std::vector<std::string>& foreign,
                          Encoding encoding, const text::CodePage& codePage = text::kWindows1251);
 
 // Writes all of `bytes` to standard output; throws IoError when it cannot.

@@ -61,7 +61,7 @@ int HyphenateCommand(const std::vector<std::string>& rawArgs) {
     int status = exit_status::kStopped;
     switch (run.status) {
     case engine::RunStatus::Done:
-        run.resultText = EncodeOutput(run.resultText, input.foreign, encoding, codePage);
+        run.resultText = EncodeOutput(std::move(run.resultText), input.foreign, encoding, codePage);
         if (args.flag("--lf"))
             run.resultText = CrLfToLf(run.resultText);
         WriteStdout(run.resultText);

@@ -2,6 +2,7 @@
 
 #include "engine/folded_word.h"
 #include "engine/word_joins.h"
+#include "engine/word_memo.h"
 #include "engine/word_tokens.h"
 #include "io/io_error.h"
 #include "text/cp1251.h"
@@ -51,6 +52,48 @@ private:
     const std::vector<std::string>& foreign_;
     char placeholder_;
     std::size_t next_ = 0;
+};
+
+// Divides the words of a run, taking a word met before from the memo. A logged run writes every
+// word's patterns, so it divides each word afresh; so is a word holding foreign characters, whose
+// placeholders the memo cannot tell apart (without foreign characters a placeholder byte is a
+// letter like any other).
+class WordDivider {
+public:
+    WordDivider(const WordContext& context, const std::vector<std::string>& foreign, LogLines* log,
+                std::size_t textBytes)
+        : context_(context), language_(dictionaries::LanguageInfoOf(context.language)),
+          foreign_(foreign), foreignWords_(foreign, language_.codePage->placeholder()), log_(log) {
+        if (!log)
+            memo_.emplace(textBytes);
+    }
+
+    void divide(WordSink& sink, std::string_view word) {
+        const bool memorable =
+            memo_ && (foreign_.empty() ||
+                      word.find(language_.codePage->placeholder()) == std::string_view::npos);
+        if (memorable && memo_->recall(sink, word))
+            return;
+        const std::size_t lettersFrom = sink.letters.size();
+        const std::size_t cutsFrom = sink.cuts.size();
+        if (foreign_.empty() && !language_.foldsCodePageLetters)
+            DivideWord(sink, word, context_, log_);
+        else
+            foreignWords_.divide(sink, word, context_, log_);
+        if (memorable)
+            memo_->keep(word, sink, lettersFrom, cutsFrom);
+    }
+
+    // A word left whole.
+    void skip(std::string_view word) { foreignWords_.skip(word); }
+
+private:
+    const WordContext& context_;
+    const dictionaries::LanguageInfo& language_;
+    const std::vector<std::string>& foreign_;
+    ForeignWords foreignWords_;
+    LogLines* log_;
+    std::optional<WordMemo> memo_;
 };
 
 // The tokens of a run as they are divided into the model, each written into the pane's text as
@@ -225,7 +268,7 @@ RunResult Run(std::string_view inputText, const std::vector<std::string>& foreig
     text::DividedRun& run = result.divided;
     std::string& pane = result.resultText;
     const dictionaries::LanguageInfo& language = dictionaries::LanguageInfoOf(context.language);
-    ForeignWords foreignWords(foreign, language.codePage->placeholder());
+    WordDivider words(context, foreign, log, trimmed.size());
     RunBuilder builder(run, pane, language, model == RunModel::Kept);
     int tokenIndex = 0;
     try {
@@ -234,14 +277,11 @@ RunResult Run(std::string_view inputText, const std::vector<std::string>& foreig
             std::string_view word = WordOf(token, offset);
             if (word.size() > kMaxWordLength) {
                 result.longWords.push_back({leadingTrim + token.start + offset, word.size()});
-                foreignWords.skip(word);
+                words.skip(word);
                 builder.whole(word, token.separator);
             } else {
                 WordSink sink = builder.begin(word);
-                if (foreign.empty() && !language.foldsCodePageLetters)
-                    DivideWord(sink, word, context, log);
-                else
-                    foreignWords.divide(sink, word, context, log);
+                words.divide(sink, word);
                 builder.end(token.separator);
             }
             if (observer)

@@ -171,6 +171,22 @@ TEST_F(Run, SameTextTwiceGivesTheSameResultInEveryLanguage) {
     EXPECT_EQ(U(run("abab").resultText), "a-bab\r\n");
 }
 
+TEST_F(Run, WordsSeenBeforeDivideAsTheFirstTime) {
+    // A logged run divides every word afresh; an unlogged one recalls the words it has seen.
+    std::string text;
+    for (int i = 0; i < 40; ++i)
+        text += "мама Мама, МАМА! пример Пример примерами (мама) мама-мама мамаа\r\n";
+    for (Language l : {Language::Russian, Language::English, Language::French}) {
+        state.switchLanguage(l);
+        const RunResult logged = run(text, true);
+        ASSERT_FALSE(logged.log.empty());
+        EXPECT_EQ(U(run(text).resultText), U(logged.resultText));
+    }
+    state.switchLanguage(Language::Russian);
+    EXPECT_NE(U(run(text).resultText).find("ма-ма Ма-ма, МА-МА! при-мер При-мер"),
+              std::string::npos);
+}
+
 TEST_F(Run, HostileTextsFinish) {
     std::string nuls("a\0b\0\0 c", 7);
     // Control bytes at the ends of a word are trimmed like blanks; inside it they stay.
