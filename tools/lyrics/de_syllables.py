@@ -72,7 +72,8 @@ def rule_split(word, start, end):
 def split_cluster(word, start, end):
     # A break of the TeX patterns between the two nuclei marks a compound or a prefix.
     # (but not inside pf: käm-pfen, where the patterns cut as typesetters do)
-    guide = sorted(p for p in tex().breaks(word) if start <= p <= end)
+    # A first letter alone is no syllable to the patterns' prefixes (u-n, un-end: un-end-lich).
+    guide = sorted(p for p in tex().breaks(word) if start <= p <= end and p >= 2)
     if guide == [3] and word[:3] in SPOKEN_PREFIXES:
         guide = []
     cut = guide[0] - start if len(guide) == 1 else rule_split(word, start, end)
@@ -82,10 +83,11 @@ def split_cluster(word, start, end):
 def _st_whole(word, start, end, cut):
     """The songs keep st whole before an unstressed e or i (Fen-ster, lieb-sten, lu-stig), as
     the older spelling the lyrics are printed in did; not before ei, ie (Diens-tag, aus-tei-len
-    stay as their parts)."""
+    stay as their parts), nor after another s: that ss is the older ß and stays whole (wuss-te,
+    küss-ten, as wuß-te)."""
     at = start + cut
     if word[at - 1:at + 1] == "st" and at + 1 == end and word[end] in "ei" and \
-            word[end:end + 2] not in ("ei", "ie"):
+            word[end:end + 2] not in ("ei", "ie") and word[at - 2:at - 1] != "s":
         return cut - 1
     return cut
 

@@ -105,6 +105,8 @@ class DivisionTest(unittest.TestCase):
             "fenster": "fen-ster",        # st whole before an unstressed e or i ...
             "christus": "chris-tus",      # ... split elsewhere
             "dienstag": "diens-tag",
+            "wusste": "wuss-te",          # ... and after the ss of an older ß
+            "küssten": "küss-ten",
             "tropfen": "trop-fen",        # of other clusters the last goes right
             "sommer": "som-mer",
             "ruhe": "ru-he",
@@ -115,6 +117,8 @@ class DivisionTest(unittest.TestCase):
             "feuer": "feu-er",            # diphthongs one nucleus
             "lilie": "li-li-e",
             "abend": "a-bend",            # one-letter syllables too
+            "unendlich": "un-end-lich",   # but not a prefix's first letter alone
+            "uralte": "ur-al-te",
         }
         for word, expected in cases.items():
             with self.subTest(word=word):
