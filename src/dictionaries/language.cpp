@@ -117,7 +117,8 @@ constexpr LanguageInfo Windows1252Language(std::string_view base, std::string_vi
 constexpr std::array<LanguageInfo, kAllLanguages.size()> kLanguageInfos = {{
     Windows1251Language("RHYPHEN", "Russian ", " Russian ", kRussianAlphabet, 32, "ru",
                         text::FoldRussianLetters, text::kRussianLetters, text::kRussianVowels,
-                        kRussianLoneLetter, JoinRule::LoneLetter, {}, text::kRussianLetters),
+                        kRussianLoneLetter, JoinRule::LoneLetterAndVowelless, {},
+                        text::kRussianLetters),
     Windows1251Language("EHYPHEN", "English ", " English ", "abcdefghijklmnopqrstuvwxyz", 26, "en",
                         text::FoldLatinLetters, text::kEnglishLetters, text::kEnglishVowels,
                         kLatinScriptLoneLetter, JoinRule::LoneLetterAndVowelless, kEnglishClitics,

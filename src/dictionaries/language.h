@@ -40,7 +40,8 @@ constexpr int IndexOf(Language l) {
 
 // Which breaks the word step undoes: one that leaves a single letter alone at an end of the word
 // (the rules of the first four languages), or any that leaves a part without a vowel, or both
-// (English: no syllable is sung without a vowel, Lu-bin and not Lu-b-in).
+// (English and Russian: no syllable is sung without a vowel, Lu-bin and при-зри, not Lu-b-in,
+// при-з-ри).
 enum class JoinRule : std::uint8_t { LoneLetter, Vowelless, LoneLetterAndVowelless };
 
 // The lone-letter join: a final break X-Y stays when X is in finalKeptBefore and Y in

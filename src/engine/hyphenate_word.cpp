@@ -87,7 +87,7 @@ void JoinVowellessParts(std::string_view letters, CutList& cuts, const text::Byt
     cuts = kept;
 }
 
-// English: a part without a vowel joins the part after it (Lu-b-in: Lu-bin, no-bl-est:
+// English, Russian: a part without a vowel joins the part after it (Lu-b-in: Lu-bin, no-bl-est:
 // no-blest), the last part the one before it.
 void JoinVowellessPartsForward(std::string_view letters, CutList& cuts,
                                const text::ByteSet& vowels) {

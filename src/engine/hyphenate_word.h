@@ -55,9 +55,9 @@ std::string WeightLine(const GapWeights& weights, std::size_t n);
 // at the end, then at the start.
 std::string JoinFinalLetter(std::string_view hyphenated, Language language);
 std::string JoinInitialLetter(std::string_view hyphenated, Language language);
-// The language's join rules as the word step applies them: those two (in English followed by
-// the join of a part without a vowel to the next), or for the Windows-1252 languages the join of
-// every part without a vowel to its neighbour.
+// The language's join rules as the word step applies them: those two (in English and Russian
+// followed by the join of a part without a vowel to the next), or for the Windows-1252 languages
+// the join of every part without a vowel to its neighbour.
 std::string Join(std::string_view hyphenated, Language language);
 
 // Appends the exception text `exceptionText` with the case of `original`: the k-th letter of

@@ -177,9 +177,14 @@ TEST(JoinRules, WesternLanguagesJoinEveryPartWithoutAVowel) {
         {"mon-t-h", Language::English, "month"}, // the last part to the one before
         {"b-c-d", Language::English, "bcd"},
         {"pri-z-ri", Language::Latin, "pri-z-ri"}, // the others do not
+        // and Russian, in its own letters
+        {"при-з-ри", Language::Russian, "при-зри"},
+        {"го-то-вь-ся", Language::Russian, "го-то-вься"},
+        {"Мин-з-драв", Language::Russian, "Мин-здрав"},
+        {"пла-тье", Language::Russian, "пла-тье"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(Join(c.in, c.language), c.joined) << c.in;
+        EXPECT_EQ(U(Join(W(c.in), c.language)), c.joined) << c.in;
 }
 
 TEST(HyphenateWord, NoLimitOnTheNumberOfMatches) {

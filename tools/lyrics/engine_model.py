@@ -3,7 +3,7 @@
 It mirrors the word step: the dotted word, windows of two characters or more (never
 longer than the longest pattern), the largest digit per gap, an odd digit is a break, no
 break before the first letter, then the two join rules (a lone letter at the end, then at
-the start), and in English a part without a vowel joined to the next.  Used to measure
+the start), and in English and Russian a part without a vowel joined to the next.  Used to measure
 pattern sets on whole word lists without building the program.
 """
 
@@ -76,7 +76,8 @@ def join_initial(h, lang):
 
 
 def join_vowelless_forward(h, vowels=EN_VOWELS):
-    """English: a part without a vowel joins the part after it, the last one the one before."""
+    """English, Russian: a part without a vowel joins the part after it, the last one the one
+    before."""
     parts = h.split("-")
     out = []
     pending = ""
@@ -107,4 +108,6 @@ def divide(word, patterns, lang, exceptions=None):
             out.append("-")
         out.append(word[i])
     joined = join_initial(join_final("".join(out), lang), lang)
-    return join_vowelless_forward(joined) if lang == "en" else joined
+    if lang in ("en", "us"):
+        return join_vowelless_forward(joined)
+    return join_vowelless_forward(joined, RU_VOWELS) if lang == "ru" else joined
