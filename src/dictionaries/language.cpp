@@ -22,10 +22,13 @@ constexpr std::string_view kSpanishAlphabet =
 constexpr LoneLetterJoin kRussianLoneLetter = {
     text::kRussianVowelsAndShortI | text::kRussianSoftSign, text::kRussianVowels,
     text::kRussianConsonantsAndSigns,
-    text::kRussianConsonantsAndSigns | text::kRussianVowelsAndShortI};
+    text::kRussianConsonantsAndSigns | text::kRussianVowelsAndShortI,
+    text::kRussianSoftSign | text::ByteSet::of({0xDA, 0xFA})}; // ь ъ
 constexpr LoneLetterJoin kLatinScriptLoneLetter = {text::kEnglishVowels | text::kEnglishConsonants,
-                                                   text::kEnglishVowels, text::kEnglishConsonants,
-                                                   text::kEnglishConsonants | text::kLatinVowels};
+                                                   text::kEnglishVowels,
+                                                   text::kEnglishConsonants,
+                                                   text::kEnglishConsonants | text::kLatinVowels,
+                                                   {}};
 
 constexpr std::array<std::string_view, 4> kEnglishClitics = {"'d", "'re", "'ll", "'s"};
 

@@ -46,12 +46,15 @@ enum class JoinRule : std::uint8_t { LoneLetter, Vowelless, LoneLetterAndVowelle
 
 // The lone-letter join: a final break X-Y stays when X is in finalKeptBefore and Y in
 // finalKeptLone; an initial break X-Y goes when X is in initialJoinedLone and Y in
-// initialJoinedNext.
+// initialJoinedNext. Under JoinRule::LoneLetterAndVowelless a part without a vowel that ends in
+// one of vowellessJoinsBack joins the part before it instead of the one after (Russian ь, ъ:
+// the sign belongs to the consonant it follows, купль-шы and not куп-льшы).
 struct LoneLetterJoin {
     text::ByteSet finalKeptBefore;
     text::ByteSet finalKeptLone;
     text::ByteSet initialJoinedLone;
     text::ByteSet initialJoinedNext;
+    text::ByteSet vowellessJoinsBack;
 };
 
 // What a word's last syllable does before a word that starts with a vowel.

@@ -88,15 +88,20 @@ void JoinVowellessParts(std::string_view letters, CutList& cuts, const text::Byt
 }
 
 // English, Russian: a part without a vowel joins the part after it (Lu-b-in: Lu-bin, no-bl-est:
-// no-blest), the last part the one before it.
-void JoinVowellessPartsForward(std::string_view letters, CutList& cuts,
-                               const text::ByteSet& vowels) {
+// no-blest, при-з-ри: при-зри), the last part the one before it, and so does a part that ends in
+// a letter of `joinsBack` (Russian ь, ъ: куп-ль-шы: купль-шы, го-то-вь-ся: го-товь-ся).
+void JoinVowellessPartsForward(std::string_view letters, CutList& cuts, const text::ByteSet& vowels,
+                               const text::ByteSet& joinsBack) {
     std::size_t kept = 0; // compacted in place: a kept cut never moves right
     std::size_t partStart = 0;
     for (std::size_t k = 0; k < cuts.count; ++k) {
-        if (HasVowel(letters.substr(partStart, cuts.at[k] - partStart), vowels)) {
-            partStart = cuts.at[k];
+        const std::string_view part = letters.substr(partStart, cuts.at[k] - partStart);
+        if (HasVowel(part, vowels)) {
             cuts.at[kept++] = cuts.at[k];
+            partStart = cuts.at[k];
+        } else if (kept > 0 && !part.empty() && joinsBack.contains(part.back())) {
+            cuts.at[kept - 1] = cuts.at[k]; // the cut before the part moves to its end
+            partStart = cuts.at[k];
         }
     }
     if (kept > 0 && !HasVowel(letters.substr(partStart), vowels))
@@ -133,7 +138,7 @@ void ApplyJoinRules(std::string_view letters, CutList& cuts,
     JoinFinalLetter(letters, cuts, info.loneLetter);
     JoinInitialLetter(letters, cuts, info.loneLetter);
     if (info.joinRule == dictionaries::JoinRule::LoneLetterAndVowelless)
-        JoinVowellessPartsForward(letters, cuts, info.vowels);
+        JoinVowellessPartsForward(letters, cuts, info.vowels, info.loneLetter.vowellessJoinsBack);
 }
 
 // The cuts of the odd weights: letter i sits at position i + 1 of the dotted word (positions

@@ -179,7 +179,11 @@ TEST(JoinRules, WesternLanguagesJoinEveryPartWithoutAVowel) {
         {"pri-z-ri", Language::Latin, "pri-z-ri"}, // the others do not
         // and Russian, in its own letters
         {"при-з-ри", Language::Russian, "при-зри"},
-        {"го-то-вь-ся", Language::Russian, "го-то-вься"},
+        {"го-то-вь-ся", Language::Russian, "го-товь-ся"}, // ь, ъ end the part before
+        {"со-во-куп-ль-шы-я", Language::Russian, "со-во-купль-шы-я"},
+        {"объ-я-тья", Language::Russian, "объ-я-тья"},
+        {"ль-ви-ный", Language::Russian, "льви-ный"}, // a first part has none before it
+        {"об-ле-кл-ся", Language::Russian, "об-ле-клся"},
         {"Мин-з-драв", Language::Russian, "Мин-здрав"},
         {"пла-тье", Language::Russian, "пла-тье"},
     };

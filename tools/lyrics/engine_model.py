@@ -10,6 +10,8 @@ pattern sets on whole word lists without building the program.
 from languages import (EN_CONSONANTS, EN_VOWELS, LATIN_VOWELS_FOR_JOIN, RU_CONSONANTS_AND_SIGNS,
                        RU_VOWELS, RU_VOWELS_AND_SHORT_I)
 
+RU_SIGNS = frozenset("ьъ")
+
 
 def split_pattern(text):
     """'.ав1то' -> ('.авто', [(3, 1)]): the key and the (gap, digit) pairs, a gap counted
@@ -75,9 +77,9 @@ def join_initial(h, lang):
     return h
 
 
-def join_vowelless_forward(h, vowels=EN_VOWELS):
+def join_vowelless_forward(h, vowels=EN_VOWELS, joins_back=frozenset()):
     """English, Russian: a part without a vowel joins the part after it, the last one the one
-    before."""
+    before, and so does one that ends in a letter of joins_back (Russian ь, ъ: купль-шы)."""
     parts = h.split("-")
     out = []
     pending = ""
@@ -85,6 +87,9 @@ def join_vowelless_forward(h, vowels=EN_VOWELS):
         pending += part
         if any(c in vowels for c in pending):
             out.append(pending)
+            pending = ""
+        elif out and pending and pending[-1] in joins_back:
+            out[-1] += pending
             pending = ""
     if pending:
         if out:
@@ -110,4 +115,4 @@ def divide(word, patterns, lang, exceptions=None):
     joined = join_initial(join_final("".join(out), lang), lang)
     if lang in ("en", "us"):
         return join_vowelless_forward(joined)
-    return join_vowelless_forward(joined, RU_VOWELS) if lang == "ru" else joined
+    return join_vowelless_forward(joined, RU_VOWELS, RU_SIGNS) if lang == "ru" else joined

@@ -341,6 +341,8 @@ def cross_validate(maker, args, log, listed=None):
             if sung_training.fold_of(word) != k:
                 continue
             got = exception(maker, word, model, kept, listed_set) or engine_model.divide(word, model, maker.lang)
+            if getattr(args, "show_misses", False) and got != ref:
+                log(f"{maker.lang}: miss {word}: listed {ref}, divided {got}")
             if "-" in ref:
                 poly, exact = poly + 1, exact + (got == ref)
             else:
@@ -373,6 +375,8 @@ def main():
     ap.add_argument("--units", default=sung_training.UNITS, help="the development scores' words")
     ap.add_argument("--cross-validate", action="store_true",
                     help="also print the five-fold figures over the engraved words")
+    ap.add_argument("--show-misses", action="store_true",
+                    help="with --cross-validate, also print every word the folds divide otherwise")
     ap.add_argument("--check", action="store_true",
                     help="write nothing; exit 1 unless the files in --out are what this run makes")
     args = ap.parse_args()
