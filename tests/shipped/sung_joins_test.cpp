@@ -63,7 +63,8 @@ TEST(WordJoins, FrenchMuteEIsSungWithTheNextVowelOnOneNote) {
         {"une haine, le héros", "u -- ne hai -- ne, le hé -- ros"}, // aspirated h
         {"Une Haine", "U -- ne Hai -- ne"},                         // in any case
         {"belle,\nâme", "bel -- le,|â -- me"},                      // a line end
-        {"belle, âme", "bel -- le,~â -- me"},               // a comma does not stop the elision
+        {"belle, âme", "bel -- le, â -- me"},                       // nor does a comma
+        {"belle! Âme", "bel -- le! Â -- me"},
         {"belle « âme »", "bel -- le \"« â\" -- \"me »\""}, // a word of punctuation does
         {"belles âmes", "bel -- les â -- mes"},             // -es is sung: the s is heard
         {"vie entière", "vi -- e en -- tiè -- re"},         // a vowel before the e: no join
@@ -88,7 +89,8 @@ TEST(WordJoins, ElidedSyllableStaysWithItsWordInThePane) {
         {"belles âmes", "bel-les â-mes"},
         {"porte-avions porte ouverte", "por-te-a-vions porte ou-ver-te"},
         {"belle   âme", "belle   â-me"}, // blanks between the words
-        {"belle,   âme", "belle,   â-me"},
+        {"belle   (âme)", "belle   (â-me)"},
+        {"belle,   âme", "bel-le,   â-me"}, // the text pauses: the e is sung
     };
     const text::CodePage& codePage = *dictionaries::LanguageInfoOf(Language::French).codePage;
     for (const Case& c : cases) {
