@@ -1,6 +1,7 @@
 #include "notation/verse_alignment.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -19,6 +20,9 @@ constexpr double kFlagged = 1.0;
 constexpr double kOtherVerse = 3.0;
 constexpr double kFollowedVerse = 12.0;
 constexpr double kMelismaSlur = -9.0; // added under a slur read as a melisma
+// A melisma seldom repeats its pitch (the note would be tied): under a slur, a repeated pitch
+// is sung again, as in a phrase mark.
+constexpr double kRepeatedPitchUnderSlur = 2.5;
 // How often a slur is a melisma, before the notes say: a part mostly slurs either melismas or
 // phrases, so both readings are tried and the better fit is taken.
 constexpr double kMelismaSlurOdds[] = {0.15, 0.85};
@@ -84,6 +88,13 @@ NoteCosts CostsOf(double logit) {
     return {SoftPlusOfMinus(logit), SoftPlusOfMinus(-logit)};
 }
 
+// The note's costs read plainly, and under a slur read as a melisma.
+std::array<NoteCosts, kModes> CostsByMode(const NoteEvidence& note, const Problem& problem) {
+    const double logit = NoteLogit(note, problem);
+    return {CostsOf(logit),
+            CostsOf(logit + kMelismaSlur + kRepeatedPitchUnderSlur * note.repeatsPitch)};
+}
+
 // One pass over the notes, row by row: cost[mode][j] is the best cost of a path that has
 // started j syllables, the last still sung, in that mode. With `steps` it records each choice.
 class Solver {
@@ -147,8 +158,7 @@ void Solver::step(std::size_t i, std::vector<std::uint8_t>* steps) {
     const NoteEvidence& note = p_.notes[i];
     const bool under = note.underSlur && !p_.options.everySlurIsMelisma;
     const bool firstUnder = under && (i == 0 || !p_.notes[i - 1].underSlur);
-    const double logit = NoteLogit(note, p_);
-    const NoteCosts costs[kModes] = {CostsOf(logit), CostsOf(logit + kMelismaSlur)};
+    const std::array<NoteCosts, kModes> costs = CostsByMode(note, p_);
 
     // No more syllables than twice the notes so far can have started (two share a note at most).
     const std::size_t low = bandFirst(i);

@@ -13,7 +13,8 @@ struct NoteEvidence {
     bool underSlur = false;     // a slur began on an earlier note and is still open
     bool afterRest = false; // a rest, a breath mark or a fermata (or the voice's start) before it
     bool flagged = false;   // an eighth or shorter with no beam: in vocal beaming, its own syllable
-    double lengthRatio = 1.0; // its duration over the previous note's
+    double lengthRatio = 1.0;  // its duration over the previous note's
+    bool repeatsPitch = false; // the pitch of the sung note before it
     // Another verse of the score puts a syllable here (+1), sings it as a melisma (-1), or has
     // nothing to say (0); `followed` makes that verse the guide.
     int otherVerse = 0;

@@ -3,6 +3,7 @@
 #include "text/cp1251.h"
 
 #include <charconv>
+#include <optional>
 #include <set>
 #include <string_view>
 
@@ -104,6 +105,17 @@ void MarkOtherVerse(std::vector<VoiceNote>& notes, const VoiceReadingOptions& op
         notes[i].evidence.otherVerse = HasVerse(notes[i].note, guide) ? 1 : -1;
 }
 
+// The written pitch in semitones, or nothing for an unpitched note.
+std::optional<double> PitchOf(pugi::xml_node note) {
+    static constexpr std::string_view kSteps = "C D EF G A B";
+    const pugi::xml_node pitch = note.child("pitch");
+    const std::string_view step = text::TrimView(pitch.child_value("step"));
+    if (!pitch || step.size() != 1 || kSteps.find(step[0]) == std::string_view::npos)
+        return std::nullopt;
+    return 12.0 * pitch.child("octave").text().as_double() +
+           static_cast<double>(kSteps.find(step[0])) + pitch.child("alter").text().as_double();
+}
+
 bool InMeasures(const std::string& measure, const VoiceReadingOptions& options) {
     const int number = LeadingNumber(measure);
     return (options.fromMeasure == 0 || number >= options.fromMeasure) &&
@@ -127,6 +139,7 @@ std::vector<VoiceNote> ReadVoice(pugi::xml_node part, const VoiceReadingOptions&
     std::set<std::string> openSlurs;
     bool restBefore = true; // the voice's first note starts a phrase
     double previousLength = 0;
+    std::optional<double> previousPitch;
     for (pugi::xml_node measure : part.children("measure")) {
         const std::string number = measure.attribute("number").value();
         const bool inRange = InMeasures(number, options);
@@ -145,6 +158,7 @@ std::vector<VoiceNote> ReadVoice(pugi::xml_node part, const VoiceReadingOptions&
                     sung.back().slurHoldsOver = true;
                 if (!ContinuesTie(note) && !(options.slurMelisma && underSlur) && inRange) {
                     const double length = note.child("duration").text().as_double();
+                    const std::optional<double> pitch = PitchOf(note);
                     NoteEvidence evidence;
                     evidence.continuesBeam = ContinuesBeam(note);
                     evidence.underSlur = underSlur;
@@ -153,8 +167,10 @@ std::vector<VoiceNote> ReadVoice(pugi::xml_node part, const VoiceReadingOptions&
                     evidence.flagged = IsShortNote(note) && !note.child("beam");
                     evidence.lengthRatio =
                         previousLength > 0 && length > 0 ? length / previousLength : 1.0;
+                    evidence.repeatsPitch = pitch && pitch == previousPitch;
                     sung.push_back({note, number, evidence});
                     previousLength = length;
+                    previousPitch = pitch;
                     restBefore = false;
                 }
             }

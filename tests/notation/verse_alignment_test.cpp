@@ -7,13 +7,15 @@ namespace cantiva::notation {
 namespace {
 
 // Notes written one letter each: n plain, b continues a beam, s under a slur, r after a rest,
-// f a flagged short note; + and - a guide verse's syllable and melisma on a plain note.
+// f a flagged short note, p under a slur on the pitch before; + and - a guide verse's syllable
+// and melisma on a plain note.
 std::vector<NoteEvidence> Notes(const std::string& letters) {
     std::vector<NoteEvidence> notes;
     for (char c : letters) {
         NoteEvidence e;
         e.continuesBeam = c == 'b';
-        e.underSlur = c == 's';
+        e.underSlur = c == 's' || c == 'p';
+        e.repeatsPitch = c == 'p';
         e.afterRest = c == 'r' || notes.empty();
         e.flagged = c == 'f';
         e.otherVerse = c == '+' ? 1 : c == '-' ? -1 : 0;
@@ -56,6 +58,7 @@ TEST(AlignVerse, ReadsTheNotationForMelismas) {
         {"beams the text needs are an instrument's", "nbnb", "la la la la", {}, {0, 1, 2, 3}},
         {"a slur over notes the text needs is a phrase mark", "nssn", "a b c d", {}, {0, 1, 2, 3}},
         {"a slur the text leaves free is a melisma", "nssn", "glo-ri", {}, {0, 3}},
+        {"a slurred note on the pitch before is sung again", "nsspn", "glo-ri-a", {}, {0, 3, 4}},
         {"a word does not run across a rest", "nnnrn", "la la la-la", {}, {0, 1, 3, 4}},
         {"the text's pause falls on the rest", "nnnnrnn", "a b c, d e", {}, {0, 1, 2, 4, 5}},
         {"a verse shorter than the voice ends early", "nnnnnn", "one two three", {}, {0, 1, 2}},

@@ -63,7 +63,7 @@ TEST(WordJoins, FrenchMuteEIsSungWithTheNextVowelOnOneNote) {
         {"une haine, le héros", "u -- ne hai -- ne, le hé -- ros"}, // aspirated h
         {"Une Haine", "U -- ne Hai -- ne"},                         // in any case
         {"belle,\nâme", "bel -- le,|â -- me"},                      // a line end
-        {"belle, âme", "bel -- le, â -- me"},                       // nor does a comma
+        {"belle, âme", "bel -- le, â -- me"},                       // and a comma
         {"belle! Âme", "bel -- le! Â -- me"},
         {"belle « âme »", "bel -- le \"« â\" -- \"me »\""}, // a word of punctuation does
         {"belles âmes", "bel -- les â -- mes"},             // -es is sung: the s is heard
