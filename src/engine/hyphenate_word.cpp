@@ -284,6 +284,23 @@ std::string_view DropClitic(std::string& dotted, std::span<const std::string_vie
     return clitic;
 }
 
+// An exception wins over the patterns: the first record in file order. Writes it after
+// `leading`, in the case of `written`, and says whether there was one.
+bool WriteException(WordSink& sink, std::string_view leading, std::string_view written,
+                    const std::string& dotted, const WordContext& context, LogLines* log) {
+    const auto exception = context.exceptions.lookup(CoreOf(dotted));
+    if (!exception)
+        return false;
+    if (log) {
+        log->push_back("Exception: " + std::string(*exception));
+        log->emplace_back(kLogRule);
+    }
+    sink.letters += leading;
+    WriteWithCaseOf(sink, *exception, written,
+                    *dictionaries::LanguageInfoOf(context.language).caseMap);
+    return true;
+}
+
 void LogWeights(const std::string& dotted, const GapWeights& weights, LogLines* log) {
     if (!log)
         return;
@@ -385,6 +402,40 @@ void CutAtElision(std::string_view letters, std::size_t mark, std::vector<text::
     cuts.insert(at, {static_cast<std::uint16_t>(mark), text::CutKind::Pattern});
 }
 
+// Where the last apostrophe stands for the e of a final -ed, -en, -er, -est (wander'd,
+// brighten'd, pow'rs), the word is divided as written with that e, and the part that lost its
+// vowel joins the one before it: wan-der'd, bright-en'd, heav'n. The e is not restored before
+// other endings: 's is a possessive, n't a "not".
+bool ElidesFinalE(std::string_view letters, std::size_t mark,
+                  const dictionaries::LanguageInfo& info) {
+    static constexpr std::string_view kTails[] = {"d", "n", "r", "st", "rs", "ns"};
+    const std::string tail = info.caseMap->lower(letters.substr(mark));
+    return info.letters.contains('e') &&
+           std::find(std::begin(kTails), std::end(kTails), tail) != std::end(kTails);
+}
+
+// The cuts of the letters (the elided e left out) from those of the word with its e, each part
+// keeping a vowel.
+std::vector<text::Cut> CutsWithoutElidedE(std::string_view letters, std::size_t mark,
+                                          const std::vector<text::Cut>& withE,
+                                          const text::ByteSet& vowels) {
+    std::vector<text::Cut> cuts;
+    for (text::Cut cut : withE) {
+        if (cut.offset > mark)
+            --cut.offset;
+        if (cuts.empty() || cuts.back().offset < cut.offset)
+            cuts.push_back(cut);
+    }
+    // A part without a vowel joins the part before it.
+    for (std::size_t k = cuts.size(); k-- > 0;) {
+        const std::size_t end = k + 1 < cuts.size() ? cuts[k + 1].offset : letters.size();
+        const std::string_view part = letters.substr(cuts[k].offset, end - cuts[k].offset);
+        if (std::none_of(part.begin(), part.end(), [&](char c) { return vowels.contains(c); }))
+            cuts.erase(cuts.begin() + static_cast<std::ptrdiff_t>(k));
+    }
+    return cuts;
+}
+
 // A core with apostrophes inside, divided as sung: the letters are divided without them, and
 // each apostrophe stays with the letters before it (l'a-mour, jus-qu'a, ev'-ry). A written
 // elision with one vowel group is one syllable (heav'n, o'er). False when the core is no word of
@@ -414,12 +465,20 @@ bool DivideAroundApostrophes(WordSink& sink, std::string_view written, const Wor
         sink.letters += written;
         return true;
     }
+    const bool finalE = ElidesFinalE(letters, marks.back(), info);
+    std::string spelled = letters;
+    if (finalE)
+        spelled.insert(marks.back(), 1, 'e');
     std::string divided;
     std::vector<text::Cut> cuts;
     WordSink inner{divided, cuts, 0};
-    DivideWord(inner, letters, context, log);
-    if (divided.size() != letters.size())
+    DivideWord(inner, spelled, context, log);
+    if (divided.size() != spelled.size())
         return false;
+    if (finalE) {
+        cuts = CutsWithoutElidedE(letters, marks.back(), cuts, info.vowels);
+        divided = letters;
+    }
     for (std::size_t mark : marks)
         CutAtElision(divided, mark, cuts, info.vowels);
     std::size_t k = 0;
@@ -446,14 +505,7 @@ void DivideWord(WordSink& sink, std::string_view word, const WordContext& contex
     const text::CaseMap& caseMap = *info.caseMap;
     std::string dotted = DottedLowerCase(parts.stripped, caseMap);
 
-    // An exception wins over the patterns: the first record in file order.
-    if (auto exception = context.exceptions.lookup(CoreOf(dotted))) {
-        if (log) {
-            log->push_back("Exception: " + std::string(*exception));
-            log->emplace_back(kLogRule);
-        }
-        sink.letters += parts.leading;
-        WriteWithCaseOf(sink, *exception, parts.stripped, caseMap);
+    if (WriteException(sink, parts.leading, parts.stripped, dotted, context, log)) {
         sink.letters += parts.trailing;
         return;
     }
@@ -480,7 +532,9 @@ void DivideWord(WordSink& sink, std::string_view word, const WordContext& contex
             sink.letters += word;
             return;
         }
-    } else {
+    } else if (clitic.empty() ||
+               !WriteException(sink, parts.leading, written, dotted, context, log)) {
+        // The word without its clitic is looked up again: wan-der's as wan-der.
         if (!parts.leading.empty())
             sink.letters += parts.leading;
         DivideByPatterns(sink, written, dotted, context, log);

@@ -158,6 +158,11 @@ TEST(Apostrophes, WordsAreDividedAsSungWithEitherApostrophe) {
         {Language::English, "heav’n", "heav’n"},
         {Language::English, "o’er", "o’er"},
         {Language::American, "pow’r", "pow’r"},
+        // An apostrophe for the e of -ed, -en, -er, -est: divided as the word with its e.
+        {Language::English, "wander’d", "wan-der’d"}, // the exception of wander holds
+        {Language::English, "brighten’d", "bright-en’d"},
+        {Language::English, "pow’rs", "pow’rs"},
+        {Language::English, "Wander’s", "Wan-der’s"}, // a possessive, no e left out
         {Language::Spanish, "l’amour", "l’a-mour"},
         {Language::Latin, "ev’ry", "ev’-ry"},
         {Language::Russian, "л’амур", "л’а-мур"},
