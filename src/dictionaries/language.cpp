@@ -72,6 +72,7 @@ constexpr LanguageInfo Windows1251Language(std::string_view base, std::string_vi
             false,
             loneLetter,
             clitics,
+            cli == "en" || cli == "us" ? 'v' : '\0',
             alphabet == kRussianAlphabet ? '\xB8' : '\0', // ё is matched as е
             alphabet == kRussianAlphabet ? '\xE5' : '\0',
             kHiatusVowels,
@@ -104,6 +105,7 @@ constexpr LanguageInfo Windows1252Language(std::string_view base, std::string_vi
             true,
             {},
             {},
+            '\0',
             '\0',
             '\0',
             kHiatusVowels,

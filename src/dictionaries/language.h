@@ -84,6 +84,9 @@ struct LanguageInfo {
     bool foldsCodePageLetters;
     LoneLetterJoin loneLetter;                 // read under JoinRule::LoneLetter
     std::span<const std::string_view> clitics; // endings left out of the patterns ("'s")
+    // The consonant an apostrophe between two vowels stands for (English o'er, e'er: v); 0 when
+    // the language writes no such elision.
+    char elidedBetweenVowels;
     // A letter the patterns match as another (ё as е); both 0 when none.
     char matchedFrom;
     char matchedAs;

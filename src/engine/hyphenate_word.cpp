@@ -402,31 +402,53 @@ void CutAtElision(std::string_view letters, std::size_t mark, std::vector<text::
     cuts.insert(at, {static_cast<std::uint16_t>(mark), text::CutKind::Pattern});
 }
 
+// A letter an apostrophe stands for, restored to divide the word as it is spelt out.
+struct ElidedLetter {
+    std::size_t mark; // the apostrophe stands before letters[mark]
+    char letter;
+    bool betweenVowels; // o'er, e'er: the two vowels are one syllable
+};
+
 // Where the last apostrophe stands for the e of a final -ed, -en, -er, -est (wander'd,
-// brighten'd, pow'rs), the word is divided as written with that e, and the part that lost its
-// vowel joins the one before it: wan-der'd, bright-en'd, heav'n. The e is not restored before
-// other endings: 's is a possessive, n't a "not".
-bool ElidesFinalE(std::string_view letters, std::size_t mark,
-                  const dictionaries::LanguageInfo& info) {
+// brighten'd, pow'rs): not before other endings, 's is a possessive and n't a "not". Where one
+// stands between two vowels for the language's elided consonant (English o'er, e'er: v).
+std::vector<ElidedLetter> ElidedLetters(std::string_view letters,
+                                        const std::vector<std::size_t>& marks,
+                                        const dictionaries::LanguageInfo& info) {
     static constexpr std::string_view kTails[] = {"d", "n", "r", "st", "rs", "ns"};
-    const std::string tail = info.caseMap->lower(letters.substr(mark));
-    return info.letters.contains('e') &&
-           std::find(std::begin(kTails), std::end(kTails), tail) != std::end(kTails);
+    std::vector<ElidedLetter> out;
+    for (std::size_t mark : marks) {
+        if (info.elidedBetweenVowels != '\0' && info.vowels.contains(letters[mark - 1]) &&
+            info.vowels.contains(letters[mark]))
+            out.push_back({mark, info.elidedBetweenVowels, true});
+    }
+    const std::string tail = info.caseMap->lower(letters.substr(marks.back()));
+    if (info.letters.contains('e') &&
+        std::find(std::begin(kTails), std::end(kTails), tail) != std::end(kTails))
+        out.push_back({marks.back(), 'e', false});
+    return out;
 }
 
-// The cuts of the letters (the elided e left out) from those of the word with its e, each part
-// keeping a vowel.
-std::vector<text::Cut> CutsWithoutElidedE(std::string_view letters, std::size_t mark,
-                                          const std::vector<text::Cut>& withE,
-                                          const text::ByteSet& vowels) {
+// The cuts of the letters from those of the word spelt out with the elided letters: a cut next
+// to a restored letter moves to its apostrophe, none stays between two vowels an apostrophe
+// joins, and a part without a vowel joins the part before it (wan-der'd, o'er-come, heav'n).
+std::vector<text::Cut> CutsWithoutElided(std::string_view letters,
+                                         const std::vector<ElidedLetter>& elided,
+                                         const std::vector<text::Cut>& spelt,
+                                         const text::ByteSet& vowels) {
     std::vector<text::Cut> cuts;
-    for (text::Cut cut : withE) {
-        if (cut.offset > mark)
-            --cut.offset;
-        if (cuts.empty() || cuts.back().offset < cut.offset)
-            cuts.push_back(cut);
+    for (text::Cut cut : spelt) {
+        std::size_t offset = cut.offset;
+        for (std::size_t k = elided.size(); k-- > 0;) {
+            if (offset > elided[k].mark + k)
+                --offset;
+        }
+        const bool joined = std::any_of(elided.begin(), elided.end(), [&](const ElidedLetter& e) {
+            return e.betweenVowels && e.mark == offset;
+        });
+        if (!joined && (cuts.empty() || cuts.back().offset < offset))
+            cuts.push_back({static_cast<std::uint16_t>(offset), cut.kind});
     }
-    // A part without a vowel joins the part before it.
     for (std::size_t k = cuts.size(); k-- > 0;) {
         const std::size_t end = k + 1 < cuts.size() ? cuts[k + 1].offset : letters.size();
         const std::string_view part = letters.substr(cuts[k].offset, end - cuts[k].offset);
@@ -465,18 +487,18 @@ bool DivideAroundApostrophes(WordSink& sink, std::string_view written, const Wor
         sink.letters += written;
         return true;
     }
-    const bool finalE = ElidesFinalE(letters, marks.back(), info);
-    std::string spelled = letters;
-    if (finalE)
-        spelled.insert(marks.back(), 1, 'e');
+    const std::vector<ElidedLetter> elided = ElidedLetters(letters, marks, info);
+    std::string spelt = letters;
+    for (std::size_t k = 0; k < elided.size(); ++k)
+        spelt.insert(elided[k].mark + k, 1, elided[k].letter);
     std::string divided;
     std::vector<text::Cut> cuts;
     WordSink inner{divided, cuts, 0};
-    DivideWord(inner, spelled, context, log);
-    if (divided.size() != spelled.size())
+    DivideWord(inner, spelt, context, log);
+    if (divided.size() != spelt.size())
         return false;
-    if (finalE) {
-        cuts = CutsWithoutElidedE(letters, marks.back(), cuts, info.vowels);
+    if (!elided.empty()) {
+        cuts = CutsWithoutElided(letters, elided, cuts, info.vowels);
         divided = letters;
     }
     for (std::size_t mark : marks)

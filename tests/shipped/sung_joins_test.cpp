@@ -163,6 +163,10 @@ TEST(Apostrophes, WordsAreDividedAsSungWithEitherApostrophe) {
         {Language::English, "brighten’d", "bright-en’d"},
         {Language::English, "pow’rs", "pow’rs"},
         {Language::English, "Wander’s", "Wan-der’s"}, // a possessive, no e left out
+        // Between two vowels it stands for a v: the vowels are one syllable, as in o’er.
+        {Language::English, "whatsoe’er", "what-so-e’er"},
+        {Language::American, "o’ercome", "o’er-come"},
+        {Language::English, "o’erpower’d", "o’er-pow-er’d"},
         {Language::Spanish, "l’amour", "l’a-mour"},
         {Language::Latin, "ev’ry", "ev’-ry"},
         {Language::Russian, "л’амур", "л’а-мур"},
