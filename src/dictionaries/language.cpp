@@ -31,6 +31,7 @@ constexpr LoneLetterJoin kLatinScriptLoneLetter = {text::kEnglishVowels | text::
                                                    {}};
 
 constexpr std::array<std::string_view, 4> kEnglishClitics = {"'d", "'re", "'ll", "'s"};
+constexpr std::array<std::string_view, 2> kEnglishSyllabicEndings = {"n't", "'ll"};
 
 // Common words with an aspirated h, some plurals and forms, in Windows-1252: no elision before
 // them. The list is short on purpose; a word missing here is elided as if its h were mute.
@@ -73,6 +74,8 @@ constexpr LanguageInfo Windows1251Language(std::string_view base, std::string_vi
             loneLetter,
             clitics,
             cli == "en" || cli == "us" ? 'v' : '\0',
+            cli == "en" || cli == "us" ? std::span<const std::string_view>(kEnglishSyllabicEndings)
+                                       : std::span<const std::string_view>{},
             alphabet == kRussianAlphabet ? '\xB8' : '\0', // ё is matched as е
             alphabet == kRussianAlphabet ? '\xE5' : '\0',
             kHiatusVowels,
@@ -106,6 +109,7 @@ constexpr LanguageInfo Windows1252Language(std::string_view base, std::string_vi
             {},
             {},
             '\0',
+            {},
             '\0',
             '\0',
             kHiatusVowels,

@@ -87,6 +87,9 @@ struct LanguageInfo {
     // The consonant an apostrophe between two vowels stands for (English o'er, e'er: v); 0 when
     // the language writes no such elision.
     char elidedBetweenVowels;
+    // Contractions sung as a syllable of their own after a consonant (English n't, 'll:
+    // must-n't, it-'ll), written with ' for either apostrophe.
+    std::span<const std::string_view> syllabicEndings;
     // A letter the patterns match as another (ё as е); both 0 when none.
     char matchedFrom;
     char matchedAs;

@@ -458,6 +458,26 @@ std::vector<text::Cut> CutsWithoutElided(std::string_view letters,
     return cuts;
 }
 
+// Where a syllabic ending of the language starts in `stripped` (after a consonant, a vowel
+// before it: must|n't, it|'ll, but don't, I'll); npos when none does.
+std::size_t SyllabicEndingAt(std::string_view stripped, const dictionaries::LanguageInfo& info) {
+    for (std::string_view ending : info.syllabicEndings) {
+        if (stripped.size() <= ending.size() + 1)
+            continue;
+        const std::size_t at = stripped.size() - ending.size();
+        bool same = true;
+        for (std::size_t k = 0; k < ending.size() && same; ++k) {
+            const char c = stripped[at + k];
+            same = ending[k] == '\'' ? IsApostrophe(c) : info.caseMap->lower(c) == ending[k];
+        }
+        const std::string_view stem = stripped.substr(0, at);
+        if (same && info.letters.contains(stem.back()) && !info.vowels.contains(stem.back()) &&
+            std::any_of(stem.begin(), stem.end(), [&](char c) { return info.vowels.contains(c); }))
+            return at;
+    }
+    return std::string_view::npos;
+}
+
 // A core with apostrophes inside, divided as sung: the letters are divided without them, and
 // each apostrophe stays with the letters before it (l'a-mour, jus-qu'a, ev'-ry). A written
 // elision with one vowel group is one syllable (heav'n, o'er). False when the core is no word of
@@ -529,6 +549,14 @@ void DivideWord(WordSink& sink, std::string_view word, const WordContext& contex
 
     if (WriteException(sink, parts.leading, parts.stripped, dotted, context, log)) {
         sink.letters += parts.trailing;
+        return;
+    }
+    // The stem divides as a word, and the ending is a syllable after it.
+    if (const std::size_t at = SyllabicEndingAt(parts.stripped, info); at != std::string::npos) {
+        const std::size_t stem = parts.leading.size() + at;
+        DivideWord(sink, word.substr(0, stem), context, log);
+        sink.cut(text::CutKind::Pattern);
+        sink.letters += word.substr(stem);
         return;
     }
 

@@ -172,6 +172,12 @@ TEST(Apostrophes, WordsAreDividedAsSungWithEitherApostrophe) {
         {Language::Russian, "л’амур", "л’а-мур"},
         {Language::English, "’tis", "’tis"},
         {Language::English, "don’t", "don’t"},
+        // n't and 'll after a consonant are sung as a syllable: a syllabic n, a syllabic l.
+        {Language::English, "mustn’t", "must-n’t"},
+        {Language::American, "Couldn’t,", "Could-n’t,"},
+        {Language::English, "it’ll", "it-’ll"},
+        {Language::English, "I’ll", "I’ll"},
+        {Language::German, "couldn’t", "couldn’t"},
     };
     const auto plain = [](std::string s) {
         for (std::size_t at; (at = s.find("’")) != std::string::npos;)
