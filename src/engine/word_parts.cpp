@@ -1,5 +1,7 @@
 #include "engine/word_parts.h"
 
+#include <algorithm>
+
 namespace cantiva::engine {
 
 bool StartsWithPunctuation(std::string_view word) {
@@ -51,8 +53,16 @@ bool IsLanguageWord(std::string_view word, Language language) {
 }
 
 std::string_view FindClitic(std::string_view word, std::span<const std::string_view> clitics) {
+    // The table writes ', the text either apostrophe.
+    const auto endsWith = [word](std::string_view clitic) {
+        if (word.size() < clitic.size())
+            return false;
+        const std::string_view end = word.substr(word.size() - clitic.size());
+        return std::equal(end.begin(), end.end(), clitic.begin(),
+                          [](char w, char c) { return c == '\'' ? IsApostrophe(w) : w == c; });
+    };
     for (std::string_view clitic : clitics)
-        if (word.ends_with(clitic))
+        if (endsWith(clitic))
             return clitic;
     return {};
 }

@@ -163,6 +163,8 @@ TEST(Apostrophes, WordsAreDividedAsSungWithEitherApostrophe) {
         {Language::English, "brighten’d", "bright-en’d"},
         {Language::English, "pow’rs", "pow’rs"},
         {Language::English, "Wander’s", "Wan-der’s"}, // a possessive, no e left out
+        {Language::English, "poet’s", "po-et’s"},     // divided as the word without it
+        {Language::American, "Saviour’s", "Sa-viour’s"},
         // Between two vowels it stands for a v: the vowels are one syllable, as in o’er.
         {Language::English, "whatsoe’er", "what-so-e’er"},
         {Language::American, "o’ercome", "o’er-come"},
