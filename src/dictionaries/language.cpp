@@ -30,7 +30,7 @@ constexpr LoneLetterJoin kLatinScriptLoneLetter = {text::kEnglishVowels | text::
                                                    text::kEnglishConsonants | text::kLatinVowels,
                                                    {}};
 
-constexpr std::array<std::string_view, 4> kEnglishClitics = {"'d", "'re", "'ll", "'s"};
+constexpr std::array<std::string_view, 3> kEnglishClitics = {"'re", "'ll", "'s"};
 constexpr std::array<std::string_view, 2> kEnglishSyllabicEndings = {"n't", "'ll"};
 
 // Common words with an aspirated h, some plurals and forms, in Windows-1252: no elision before

@@ -52,9 +52,11 @@ TEST(FindClitic, OnlyAtTheEndInTableOrder) {
         const char* word;
         const char* clitic;
     } cases[] = {
-        {"we're", "'re"},   {"it's", "'s"},   {"don't", ""},
-        {"she'd", "'d"},    {"we'll", "'ll"}, {"o'dell", ""}, // "'d" inside the word is no clitic
-        {"o'dell's", "'s"}, {"'s", "'s"},     {"", ""},
+        {"we're", "'re"},    {"it's", "'s"}, {"don't", ""},
+        {"she'd", ""}, // 'd is an elided e (lov'd), divided with the word
+        {"we'll", "'ll"},    {"o'lls", ""},  {"o'dell's", "'s"}, // only at the end
+        {"'s", "'s"},        {"", ""},       {"it\x92s", "'s"},
+        {"we\x92re", "'re"}, // the typographic apostrophe too
     };
     for (const Case& c : cases)
         EXPECT_EQ(FindClitic(c.word), c.clitic) << c.word;
