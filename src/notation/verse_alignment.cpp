@@ -13,30 +13,30 @@ namespace {
 // 19th-century vocal part beams the notes of one syllable and flags the others, a slur is
 // either a melisma or a phrase mark, and a rest, a breath or a fermata starts a new word.
 constexpr double kBias = 4.5;
-constexpr double kContinuesBeam = -7.5;
-constexpr double kAfterRest = 2.0;
-constexpr double kLengthRatio = 0.3; // per doubling of the duration
-constexpr double kFlagged = 1.0;
+constexpr double kContinuesBeam = -5.3;
+constexpr double kAfterRest = 1.3;
+constexpr double kLengthRatio = 0.5; // per doubling of the duration
+constexpr double kFlagged = 1.7;
 constexpr double kOtherVerse = 3.0;
 constexpr double kFollowedVerse = 12.0;
-constexpr double kMelismaSlur = -9.0; // added under a slur read as a melisma
+constexpr double kMelismaSlur = -6.3; // added under a slur read as a melisma
 // A melisma seldom repeats its pitch (the note would be tied): under a slur, a repeated pitch
 // is sung again, as in a phrase mark.
-constexpr double kRepeatedPitchUnderSlur = 2.5;
+constexpr double kRepeatedPitchUnderSlur = 2.3;
 // How often a slur is a melisma, before the notes say: a part mostly slurs either melismas or
 // phrases, so both readings are tried and the better fit is taken.
 constexpr double kMelismaSlurOdds[] = {0.15, 0.85};
-constexpr double kBeamsIgnored = 5.0; // cost of reading the part's beams as instrumental
+constexpr double kBeamsIgnored = 6.5; // cost of reading the part's beams as instrumental
 
 // Costs that are not about one note alone.
 constexpr double kWordSplitByRest = 6.0;  // a syllable after a rest that continues a word
-constexpr double kMelismaOverRest = 6.0;  // a melisma that runs across a rest
-constexpr double kLateStart = 5.0;        // the verse starts after the voice's first note
-constexpr double kLateStartPerNote = 2.0; //   and per note it leaves out
+constexpr double kMelismaOverRest = 2.9;  // a melisma that runs across a rest
+constexpr double kLateStart = 3.2;        // the verse starts after the voice's first note
+constexpr double kLateStartPerNote = 2.6; //   and per note it leaves out
 constexpr double kEarlyEnd = 3.0;         // the verse ends before the voice's last note
 constexpr double kEarlyEndPerNote = 1.0;  //   and per note it leaves out
-constexpr double kPauseAtRest = 5.0;      // the text's pause falls on the melody's rest
-constexpr double kPauseWithoutRest = 1.2; // the text pauses where the melody goes on
+constexpr double kPauseAtRest = 3.5;      // the text's pause falls on the melody's rest
+constexpr double kPauseWithoutRest = 1.0; // the text pauses where the melody goes on
 constexpr double kLeftover = 4.0;         // per syllable left with no note, at the end
 constexpr double kSharedNote = 3.9;       // a synalepha taken on one note (under kLeftover)
 // Two syllables of one word on one note: where the text was divided once more than the melody
